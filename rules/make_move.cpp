@@ -1,0 +1,67 @@
+#include "make_move.h"
+
+#include "ply_stack.h"
+#include "rule_tables.h"
+
+#include <cstdlib>
+
+void MakeMove(int p, int fromX, int fromY, int toX, int toY, int promote)
+{
+    int8_t(&pos)[BoardSize + 1][GridRows + 1] = Position[p];
+    const int moving = pos[fromX][fromY];
+    if (fromY <= BoardSize && (moving == King || moving == -King)) {
+        KingX[p][moving / King + 1] = static_cast<int8_t>(toX);
+        KingY[p][moving / King + 1] = static_cast<int8_t>(toY);
+    }
+    const int captured = pos[toX][toY];
+    if (captured != 0) {
+        int type = std::abs(captured);
+        if (type > PromotionOffset)
+            type -= PromotionOffset; // a captured promoted piece is held unpromoted
+        // Play never takes a king; if a caller did, hands have no slot for it.
+        if (type != King)
+            ++pos[type][HandRow(-SideOf(captured))];
+    }
+    if (fromY <= BoardSize) {
+        pos[toX][toY] = static_cast<int8_t>(moving);
+        pos[fromX][fromY] = 0;
+    } else {
+        pos[toX][toY] = static_cast<int8_t>(fromY == HandRow(Sente) ? fromX : -fromX);
+        --pos[fromX][fromY];
+    }
+    if (promote == 1)
+        pos[toX][toY] += pos[toX][toY] > 0 ? PromotionOffset : -PromotionOffset;
+    UpdateCheckerFlags(p);
+}
+
+void MakeMoveFast(int p, int fromX, int fromY, int toX, int toY, int promote)
+{
+    int8_t(&pos)[BoardSize + 1][GridRows + 1] = Position[p];
+    if (fromY > BoardSize) {
+        // Material is unchanged: a piece in hand counts as much as on the board.
+        pos[toX][toY] = static_cast<int8_t>(fromY == HandRow(Sente) ? fromX : -fromX);
+        --pos[fromX][fromY];
+        return;
+    }
+    const int m = pos[fromX][fromY];
+    const int s = SideOf(m);
+    const int t = m * s;
+    int k = -s * pos[toX][toY];
+    pos[toX][toY] = static_cast<int8_t>(m);
+    pos[fromX][fromY] = 0;
+    if (promote == 1) {
+        MaterialScore[p] += (PieceValueTable[t + PromotionOffset] - PieceValueTable[t]) * s;
+        pos[toX][toY] += static_cast<int8_t>(PromotionOffset * s);
+    }
+    if (k <= 0)
+        return;
+    if (k > PromotionOffset) {
+        MaterialScore[p] += (PieceValueTable[k - PromotionOffset] + PieceValueTable[k]) * s;
+        k -= PromotionOffset;
+    } else {
+        MaterialScore[p] += 2 * PieceValueTable[k] * s;
+    }
+    // A captured king only moves the score; hands have no slot for it.
+    if (k != King)
+        ++pos[k][HandRow(s)];
+}

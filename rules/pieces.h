@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+// Sides are +1 and -1: multiplying a piece code or a direction step by the side
+// turns a Sente-oriented value into that side's.
+inline constexpr int Sente = +1;
+inline constexpr int Gote = -1;
+
+// A piece code is a type signed by its owner's side; 0 is an empty square.
+enum PieceType : int8_t {
+    Pawn = 1,
+    Silver = 2,
+    Bishop = 3,
+    Rook = 4,
+    Gold = 5,
+    King = 6,
+    Tokin = 7,
+    ProSilver = 8,
+    Horse = 9,
+    Dragon = 10,
+};
+
+inline constexpr int PieceTypeCount = 10;
+inline constexpr int HandTypeCount = 5; // the unpromoted, non-king types can be held
+inline constexpr int PromotionOffset = 6;
+inline constexpr int BoardSize = 5;
+inline constexpr int GridRows = 7; // rows 6 and 7 of a position are the hands
+
+inline constexpr bool IsPromotable(int type) { return type < Gold; }
+inline constexpr int HandRow(int side) { return side > 0 ? 6 : 7; }
+inline constexpr int FarRow(int side) { return side > 0 ? 1 : BoardSize; }
+inline constexpr int SideOf(int code) { return code > 0 ? Sente : Gote; }
+inline constexpr bool OnBoard(int x, int y) { return x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize; }

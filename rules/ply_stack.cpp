@@ -1,0 +1,49 @@
+#include "ply_stack.h"
+
+#include <cstdlib>
+#include <cstring>
+
+int8_t Position[PlyCount][BoardSize + 1][GridRows + 1];
+int8_t TargetMap[PlyCount][BoardSize + 1][BoardSize + 1];
+uint8_t CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
+uint8_t CheckCandidateMap[PlyCount][BoardSize + 1][GridRows + 1];
+uint8_t CheckerFlags[PlyCount][SideSlots][PieceTypeCount + 1];
+int32_t MaterialScore[PlyCount];
+int8_t KingX[PlyCount][SideSlots];
+int8_t KingY[PlyCount][SideSlots];
+uint8_t ControlMap[PlyCount][SideSlots][BoardSize + 1][BoardSize + 1];
+
+void CopyPly(int p)
+{
+    std::memcpy(Position[p + 1], Position[p], sizeof Position[p]);
+    std::memcpy(KingX[p + 1], KingX[p], sizeof KingX[p]);
+    std::memcpy(KingY[p + 1], KingY[p], sizeof KingY[p]);
+}
+
+void CopyPlyFast(int p)
+{
+    std::memcpy(Position[p + 1], Position[p], sizeof Position[p]);
+    MaterialScore[p + 1] = MaterialScore[p];
+}
+
+namespace {
+
+bool IsRanging(int type) { return type == Bishop || type == Rook || type == Horse || type == Dragon; }
+
+} // namespace
+
+void UpdateCheckerFlags(int p)
+{
+    std::memcpy(CheckerFlags[p], CheckerFlags[0], sizeof CheckerFlags[p]);
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            const int q = Position[p][x][y];
+            if (q == 0)
+                continue;
+            const int s = -SideOf(q); // the side whose king this piece may attack
+            const int t = std::abs(q);
+            if (IsRanging(t)
+                || (std::abs(x - KingX[p][s + 1]) <= 1 && std::abs(y - KingY[p][s + 1]) <= 1))
+                CheckerFlags[p][s + 1][t] = 1;
+        }
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs every Debian package Velmora needs to build, test and run.
+# Quick when everything is already there: apt is only asked when a package is missing.
+set -euo pipefail
+
+packages=(
+    # build
+    build-essential cmake ninja-build pkg-config
+    # tests and benchmarks
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # fuzzing (libFuzzer and the sanitizer runtimes)
+    clang libclang-rt-14-dev
+    # the window
+    qt6-base-dev libgl-dev fonts-ipafont-gothic
+    # the window under a virtual display, driven and photographed
+    xvfb xdotool x11-utils x11-apps netpbm
+    # timing the engine program
+    time
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"
