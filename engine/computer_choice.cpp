@@ -8,6 +8,7 @@
 #include "rules/check.h"
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -21,6 +22,8 @@ constexpr int32_t OpponentMatesInTwo = -8000;
 constexpr int32_t EveryReplyLoses = 5000;
 
 constexpr int RandomSpread = 5;
+// Below every score a candidate can get.
+constexpr int32_t LowestScore = -(1 << 24);
 constexpr int32_t TreeDepth = 3;
 
 // Board-control terms of a candidate's position, seen from the mover s.
@@ -46,31 +49,47 @@ int32_t ControlTerms(int p, int s)
     return score;
 }
 
+// Scores the candidate that side s has just made into ply p, but only as far as it takes to tell
+// whether the score beats best: the score if it does, nothing otherwise. Draws from the generator
+// exactly when ScoreCandidate does, so the draws stay with their candidates.
+std::optional<int32_t> ScoreIfBetter(int p, int s, int32_t best)
+{
+    auto better
+        = [best](int32_t score) { return score > best ? std::optional(score) : std::nullopt; };
+    const SearchBoard board = LoadBoard(p, CountMaterial(p, Sente));
+    if (KingAttacked(board, s))
+        return better(OwnKingLeftAttacked);
+    // A mate in one is also a mate in two, so the deeper test decides whether the scoring stops
+    // here; which of the two it is matters only to a best below both.
+    if (FindMate(board, -s, 4)) {
+        if (best >= OpponentMatesInTwo)
+            return std::nullopt;
+        return better(FindMate(board, -s, 2) ? OpponentMatesInOne : OpponentMatesInTwo);
+    }
+    if (EveryReplyMated(board, s))
+        return better(EveryReplyLoses);
+    // The draw and the control terms do not depend on the search, so they are known first and
+    // the search only has to show whether its value falls below what the candidate needs.
+    const int32_t draw = RandomBelow(RandomSpread);
+    BuildControlMap(p);
+    const int32_t known = draw + ControlTerms(p, s);
+    const int32_t needed = known - best;
+    const int32_t v = SearchValue(board, -s, TreeDepth, -UnboundedValue, needed);
+    if (v >= needed)
+        return std::nullopt;
+    return -v + known;
+}
+
 } // namespace
 
-int32_t ScoreCandidate(int p, int s)
-{
-    if (IsKingAttacked(p, s) == 1)
-        return OwnKingLeftAttacked;
-    if (FindMate(p, -s, 2))
-        return OpponentMatesInOne;
-    if (FindMate(p, -s, 4))
-        return OpponentMatesInTwo;
-    if (EveryReplyMated(p, s))
-        return EveryReplyLoses;
-    MaterialScore[p] = CountMaterial(p, Sente);
-    const int32_t v = SearchValue(p, -s, TreeDepth);
-    const int32_t score = -v + RandomBelow(RandomSpread);
-    BuildControlMap(p);
-    return score + ControlTerms(p, s);
-}
+int32_t ScoreCandidate(int p, int s) { return *ScoreIfBetter(p, s, LowestScore); }
 
 ComputerDecision ChooseForcedMate(int s)
 {
     ComputerDecision best;
     best.score = NoMoveValue;
     ForEachRootCandidate(s, [&](const Move& m) {
-        const int32_t value = ClassifyMateMove(2, s, best.score);
+        const int32_t value = ClassifyMateMove(LoadBoard(2, 0), s, best.score);
         if (value > best.score)
             best.move = m, best.score = value;
     });
@@ -86,9 +105,8 @@ ComputerDecision DecideComputerMove(int s)
     ComputerDecision best;
     best.score = NoMoveValue;
     ForEachRootCandidate(s, [&](const Move& m) {
-        const int32_t value = ScoreCandidate(2, s);
-        if (value > best.score)
-            best.move = m, best.score = value;
+        if (const std::optional<int32_t> value = ScoreIfBetter(2, s, best.score))
+            best.move = m, best.score = *value;
     });
     best.resigns = best.score < ResignThreshold;
     return best;

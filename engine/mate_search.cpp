@@ -1,136 +1,138 @@
 #include "mate_search.h"
 
-#include "king_attack.h"
-#include "trials.h"
+#include "search_moves.h"
 
-#include "rules/check.h"
-#include "rules/make_move.h"
-#include "rules/moves.h"
-
-#include <cstdlib>
+#include "rules/ply_stack.h"
 
 namespace {
 
-void TryMove(int p, int x, int y, int tx, int ty, int promote)
+constexpr bool IsRanging(int type) { return SlidesDiagonally(type) || SlidesOrthogonally(type); }
+
+// Whether the move of side s checks the enemy king on square k, for a position in which that
+// king is not attacked yet: the moved piece reaches it, or a slider behind the vacated square does.
+bool GivesCheck(const SearchBoard& b, int s, const SearchMove& m, int k)
 {
-    CopyPly(p);
-    MakeMove(p + 1, x, y, tx, ty, promote);
+    const Bitboard own = b.side[SideIndex(s)];
+    const int placed = m.dropType != 0
+        ? m.dropType
+        : b.code[m.from] * s + (m.promote == 1 ? PromotionOffset : 0);
+    const Bitboard vacated = m.dropType != 0 ? 0 : Bit(m.from);
+    const Bitboard occupied = (Occupied(b) & ~vacated) | Bit(m.to);
+    if (PieceAttacks(placed * s, m.to, occupied) & Bit(k))
+        return true;
+    if (vacated == 0)
+        return false;
+    const Bitboard sliders = own & ~vacated;
+    return (DiagonalAttacks(k, occupied) & sliders & (b.type[Bishop] | b.type[Horse]))
+        || (OrthogonalAttacks(k, occupied) & sliders & (b.type[Rook] | b.type[Dragon]));
 }
 
-// The defender's board pieces other than the king, and its own hand slots that hold a piece.
-bool IsDefenderSource(int p, int s, int x, int y)
+// The squares where a move other than the king's can end the check on side s's king: every
+// checker's square and the squares between a sliding checker and the king.
+Bitboard CheckLines(const SearchBoard& b, int s)
 {
-    if (y <= BoardSize)
-        return Position[p][x][y] * s > 0 && Position[p][x][y] != King * s;
-    return y == HandRow(s) && Position[p][x][y] > 0;
+    const int k = b.king[SideIndex(s)];
+    Bitboard lines = 0;
+    for (Bitboard checkers = AttackersOf(b, k, -s, Occupied(b)); checkers != 0;) {
+        const int checker = PopLowest(checkers);
+        lines |= Bit(checker) | Attacks.between[k][checker];
+    }
+    return lines;
+}
+
+SearchBoard After(const SearchBoard& b, int s, const SearchMove& m)
+{
+    SearchBoard next = b;
+    Play(next, s, m);
+    return next;
 }
 
 } // namespace
 
-bool FindMate(int p, int s, int d)
+bool FindMate(const SearchBoard& b, int s, int d)
 {
-    const int kx = KingX[p][-s + 1], ky = KingY[p][-s + 1];
-    MarkCheckCandidates(p, s);
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= GridRows; ++y) {
-            const int candidate = CheckCandidateMap[p][x][y];
-            if (candidate == CandidateNone)
-                continue;
-            GenerateTargets(p, x, y);
-            for (int tx = 1; tx <= BoardSize; ++tx)
-                for (int ty = 1; ty <= BoardSize; ++ty) {
-                    const int code = TargetMap[p][tx][ty];
-                    if (code <= TargetNone)
-                        continue;
-                    if (candidate == CandidateNear && (std::abs(tx - kx) > 1 || std::abs(ty - ky) > 1))
-                        continue;
-                    const bool mates = AnyTrial(code, [&](int promote) {
-                        TryMove(p, x, y, tx, ty, promote);
-                        if (IsKingAttacked(p + 1, s) == 1 || IsKingAttacked(p + 1, -s) != 1 || d <= 1)
-                            return false;
-                        return !FindEscape(p + 1, -s, d - 1);
-                    });
-                    if (mates)
-                        return true;
-                }
-        }
-    return false;
-}
-
-bool FindEscape(int p, int s, int d)
-{
-    MarkCheckLines(p, s);
-    const int kx = KingX[p][s + 1], ky = KingY[p][s + 1];
-    // A reply escapes when it leaves the king safe and the attacker then has no mate in time.
-    auto escapes = [&](int x, int y, int tx, int ty, int promote) {
-        TryMove(p, x, y, tx, ty, promote);
-        if (IsKingAttacked(p + 1, s) == 1)
-            return false;
-        return d <= 0 || !FindMate(p + 1, -s, d - 1);
+    // Below depth 2 every check is tried and then rejected.
+    if (d <= 1)
+        return false;
+    const int k = b.king[SideIndex(-s)];
+    const Bitboard near = Attacks.near[k];
+    const bool alreadyChecked = KingAttacked(b, -s);
+    // Pieces that check only from next to the king are tried only there; the king never moves.
+    auto boardDestinations = [&](int, int type, Bitboard to) {
+        return type == King ? 0 : IsRanging(type) ? to : to & near;
     };
-    for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy) {
-            const int tx = kx + dx, ty = ky + dy;
-            if ((dx == 0 && dy == 0) || !OnBoard(tx, ty) || Position[p][tx][ty] * s > 0)
-                continue;
-            if (escapes(kx, ky, tx, ty, 0))
-                return true;
-        }
-    // Every other way out captures a checker or interposes, so it ends on a check line.
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= GridRows; ++y) {
-            if (!IsDefenderSource(p, s, x, y))
-                continue;
-            GenerateTargets(p, x, y);
-            for (int tx = 1; tx <= BoardSize; ++tx)
-                for (int ty = 1; ty <= BoardSize; ++ty) {
-                    if (CheckLineMap[p][tx][ty] != 1 || TargetMap[p][tx][ty] <= TargetNone)
-                        continue;
-                    if (AnyTrial(TargetMap[p][tx][ty], [&](int promote) { return escapes(x, y, tx, ty, promote); }))
-                        return true;
-                }
-        }
-    return false;
+    auto dropDestinations = [&](int type, Bitboard to) { return IsRanging(type) ? to : to & near; };
+    return AnyMove(b, s, boardDestinations, dropDestinations, [&](const SearchMove& m) {
+        if (!alreadyChecked && !GivesCheck(b, s, m, k))
+            return false;
+        const SearchBoard next = After(b, s, m);
+        if (KingAttacked(next, s) || !KingAttacked(next, -s))
+            return false;
+        return !FindEscape(next, -s, d - 1);
+    });
 }
 
-int32_t ClassifyMateMove(int p, int s, int32_t best)
+bool FindEscape(const SearchBoard& b, int s, int d)
+{
+    const int k = b.king[SideIndex(s)];
+    const Bitboard own = b.side[SideIndex(s)];
+    auto escapes = [&](const SearchBoard& next) { return d <= 0 || !FindMate(next, -s, d - 1); };
+    for (Bitboard to = Attacks.step[0][King][k] & ~own; to != 0;) {
+        const int square = PopLowest(to);
+        // A king move is legal when no enemy piece reaches its new square once it has left the old.
+        if (IsAttacked(b, square, -s, (Occupied(b) & ~Bit(k)) | Bit(square)))
+            continue;
+        if (escapes(After(b, s, SearchMove { int8_t(k), int8_t(square), 0, 0 })))
+            return true;
+    }
+    // Every other way out captures a checker or interposes, so it ends on a check line.
+    const Bitboard lines = CheckLines(b, s);
+    auto onLines = [&](int, int type, Bitboard to) { return type == King ? 0 : to & lines; };
+    auto dropsOnLines = [&](int, Bitboard to) { return to & lines; };
+    return AnyMove(b, s, onLines, dropsOnLines, [&](const SearchMove& m) {
+        const SearchBoard next = After(b, s, m);
+        return !KingAttacked(next, s) && escapes(next);
+    });
+}
+
+int32_t ClassifyMateMove(const SearchBoard& b, int s, int32_t best)
 {
     if (best == MateAtOnce)
         return 0;
-    if (IsKingAttacked(p, s) == 1)
+    if (KingAttacked(b, s))
         return OwnKingLeftAttacked;
-    if (IsKingAttacked(p, -s) != 1)
+    if (!KingAttacked(b, -s))
         return 0;
-    if (!FindEscape(p, -s, 1))
+    if (!FindEscape(b, -s, 1))
         return MateAtOnce;
     if (best == MateInTwo)
         return 0;
-    if (!FindEscape(p, -s, 3))
+    if (!FindEscape(b, -s, 3))
         return MateInTwo;
     if (best == MateInThree)
         return 0;
-    if (!FindEscape(p, -s, 5))
+    if (!FindEscape(b, -s, 5))
         return MateInThree;
     return 0;
 }
 
-bool EveryReplyMated(int p, int s)
+bool EveryReplyMated(const SearchBoard& b, int s)
 {
     const int r = -s;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= GridRows; ++y) {
-            if (!IsSource(p, r, x, y))
-                continue;
-            GenerateTargets(p, x, y);
-            for (int tx = 1; tx <= BoardSize; ++tx)
-                for (int ty = 1; ty <= BoardSize; ++ty) {
-                    const bool survives = AnyTrial(TargetMap[p][tx][ty], [&](int promote) {
-                        TryMove(p, x, y, tx, ty, promote);
-                        return IsKingAttacked(p + 1, r) != 1 && !FindMate(p + 1, s, 4);
-                    });
-                    if (survives)
-                        return false;
-                }
-        }
-    return true;
+    auto every = [](int, int, Bitboard to) { return to; };
+    auto everyDrop = [](int, Bitboard to) { return to; };
+    const bool survives = AnyMove(b, r, every, everyDrop, [&](const SearchMove& m) {
+        const SearchBoard next = After(b, r, m);
+        return !KingAttacked(next, r) && !FindMate(next, s, 4);
+    });
+    return !survives;
 }
+
+// The searches read only the position; material plays no part in them.
+bool FindMate(int p, int s, int d) { return FindMate(LoadBoard(p, 0), s, d); }
+bool FindEscape(int p, int s, int d) { return FindEscape(LoadBoard(p, 0), s, d); }
+int32_t ClassifyMateMove(int p, int s, int32_t best)
+{
+    return ClassifyMateMove(LoadBoard(p, 0), s, best);
+}
+bool EveryReplyMated(int p, int s) { return EveryReplyMated(LoadBoard(p, 0), s); }

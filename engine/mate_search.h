@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search_board.h"
+
 #include <cstdint>
 
 // Mate by checks: the attacker may only give check; depth counts plies, so FindMate with depth
@@ -26,3 +28,9 @@ int32_t ClassifyMateMove(int p, int s, int32_t best);
 // Whether every legal reply of the opponent to side s's move into ply p is answered by a
 // forced mate in two; true also when there is no legal reply.
 bool EveryReplyMated(int p, int s);
+
+// The same searches on a search board, for callers that already hold one.
+bool FindMate(const SearchBoard& board, int s, int depth);
+bool FindEscape(const SearchBoard& board, int s, int depth);
+int32_t ClassifyMateMove(const SearchBoard& board, int s, int32_t best);
+bool EveryReplyMated(const SearchBoard& board, int s);

@@ -1,44 +1,17 @@
 #include "tree_search.h"
 
-#include "evaluation.h"
-#include "trials.h"
+#include "search_moves.h"
 
-#include "rules/make_move.h"
-#include "rules/moves.h"
+#include "rules/ply_stack.h"
 #include "rules/rule_tables.h"
 
+#include <algorithm>
 #include <cstdlib>
-
-int32_t SearchValue(int p, int s, int d)
-{
-    if (d == 1)
-        return LeafValue(p, s);
-    int32_t best = NoMoveValue;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= GridRows; ++y) {
-            if (!IsSource(p, s, x, y))
-                continue;
-            GenerateTargets(p, x, y);
-            for (int tx = 1; tx <= BoardSize; ++tx)
-                for (int ty = 1; ty <= BoardSize; ++ty)
-                    AnyTrial(TargetMap[p][tx][ty], [&](int promote) {
-                        CopyPlyFast(p);
-                        MakeMoveFast(p + 1, x, y, tx, ty, promote);
-                        const int32_t m = MaterialScore[p + 1];
-                        const int32_t value
-                            = std::abs(m) >= KingCaptureThreshold ? m * s : -SearchValue(p + 1, -s, d - 1);
-                        if (value > best)
-                            best = value;
-                        return false; // every move is valued
-                    });
-        }
-    return best;
-}
 
 namespace {
 
-// What MakeMoveFast would add to the material of the capturer: the piece leaves the board and
-// enters the capturer's hand demoted.
+// What capturing a piece of the type adds for the captor: it leaves the board and enters the
+// captor's hand demoted.
 int32_t CaptureGain(int type)
 {
     if (type > PromotionOffset)
@@ -46,34 +19,108 @@ int32_t CaptureGain(int type)
     return 2 * PieceValueTable[type];
 }
 
+int32_t PromotionGain(int type)
+{
+    return PieceValueTable[type + PromotionOffset] - PieceValueTable[type];
+}
+
+// Every square that some piece of side s reaches: where its ControlMap counter is not zero.
+Bitboard Reach(const SearchBoard& b, int s, Bitboard occupied)
+{
+    Bitboard reach = 0;
+    for (Bitboard pieces = b.side[SideIndex(s)]; pieces != 0;) {
+        const int from = PopLowest(pieces);
+        reach |= PieceAttacks(b.code[from], from, occupied);
+    }
+    return reach;
+}
+
+constexpr int MaxCaptures = 64;
+
+// Captures are tried first, the most valuable victim first: they decide most cut-offs early.
+// Returns true as soon as the visitor does.
+template <typename Visit> bool AnyCaptureFirst(const SearchBoard& b, int s, Visit&& visit)
+{
+    const Bitboard own = b.side[SideIndex(s)], enemy = b.side[SideIndex(-s)];
+    const Bitboard occupied = own | enemy;
+    struct Capture {
+        int32_t gain;
+        int8_t from, to;
+    };
+    Capture captures[MaxCaptures];
+    int count = 0;
+    for (Bitboard pieces = own; pieces != 0;) {
+        const int from = PopLowest(pieces);
+        for (Bitboard to = PieceAttacks(b.code[from], from, occupied) & enemy; to != 0;) {
+            const int square = PopLowest(to);
+            Capture c { CaptureGain(-b.code[square] * s), int8_t(from), int8_t(square) };
+            int i = count++;
+            for (; i > 0 && captures[i - 1].gain < c.gain; --i)
+                captures[i] = captures[i - 1];
+            captures[i] = c;
+        }
+    }
+    for (int i = 0; i < count; ++i)
+        if (AnyBoardTrial(b.code[captures[i].from] * s, s, captures[i].from, captures[i].to, visit))
+            return true;
+    auto quiet = [&](int, int, Bitboard to) { return to & ~enemy; };
+    auto drops = [](int, Bitboard to) { return to; };
+    return AnyMove(b, s, quiet, drops, visit);
+}
+
 } // namespace
 
-int32_t LeafValue(int p, int s)
+int32_t LeafValue(const SearchBoard& b, int s)
 {
-    const int32_t material = MaterialScore[p] * s;
+    const int32_t material = b.material * s;
     int32_t best = material;
-    BuildControlMap(p);
-    const uint8_t(&enemyReach)[BoardSize + 1][BoardSize + 1] = ControlMap[p][-s + 1];
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y) {
-            const int t = Position[p][x][y] * s;
-            if (t <= 0)
-                continue;
-            GenerateTargets(p, x, y);
-            for (int tx = 1; tx <= BoardSize; ++tx)
-                for (int ty = 1; ty <= BoardSize; ++ty) {
-                    const int code = TargetMap[p][tx][ty];
-                    if (code <= TargetNone || enemyReach[tx][ty] != 0)
-                        continue;
-                    int32_t gain = material;
-                    if (code == TargetPromoteOptional || code == TargetPromoteForced)
-                        gain += PieceValueTable[t + PromotionOffset] - PieceValueTable[t];
-                    const int victim = -Position[p][tx][ty] * s;
-                    if (victim > 0)
-                        gain += CaptureGain(victim);
-                    if (gain > best)
-                        best = gain;
-                }
+    const Bitboard own = b.side[SideIndex(s)], enemy = b.side[SideIndex(-s)];
+    const Bitboard occupied = own | enemy;
+    // Only squares that no enemy piece reaches count, so nothing there can be taken back.
+    const Bitboard safe = ~Reach(b, -s, occupied) & ~own;
+    const Bitboard far = Attacks.farRow[SideIndex(s)];
+    for (Bitboard pieces = own; pieces != 0;) {
+        const int from = PopLowest(pieces);
+        const int t = b.code[from] * s;
+        const Bitboard targets = PieceAttacks(b.code[from], from, occupied) & safe;
+        Bitboard promoting = 0;
+        if (IsPromotable(t))
+            promoting = Bit(from) & far ? targets : targets & far;
+        for (Bitboard to = targets & (enemy | promoting); to != 0;) {
+            const int square = PopLowest(to);
+            int32_t gain = material;
+            if (promoting & Bit(square))
+                gain += PromotionGain(t);
+            if (enemy & Bit(square))
+                gain += CaptureGain(-b.code[square] * s);
+            if (gain > best)
+                best = gain;
         }
+    }
     return best;
 }
+
+int32_t SearchValue(const SearchBoard& b, int s, int d, int32_t alpha, int32_t beta)
+{
+    if (d == 1)
+        return LeafValue(b, s);
+    int32_t best = NoMoveValue;
+    AnyCaptureFirst(b, s, [&](const SearchMove& m) {
+        SearchBoard next = b;
+        Play(next, s, m);
+        const int32_t value = std::abs(next.material) >= KingCaptureThreshold
+            ? next.material * s
+            : -SearchValue(next, -s, d - 1, -beta, -std::max(alpha, best));
+        if (value > best)
+            best = value;
+        return best >= beta;
+    });
+    return best;
+}
+
+int32_t SearchValue(int p, int s, int d)
+{
+    return SearchValue(LoadBoard(p, MaterialScore[p]), s, d, -UnboundedValue, UnboundedValue);
+}
+
+int32_t LeafValue(int p, int s) { return LeafValue(LoadBoard(p, MaterialScore[p]), s); }

@@ -1,18 +1,27 @@
 #pragma once
 
+#include "search_board.h"
+
 #include <cstdint>
 
 // The value of a line's end or of a side without any move.
 inline constexpr int32_t NoMoveValue = -20000;
 // Material beyond this ends a line: only a captured king swings the balance so far.
 inline constexpr int32_t KingCaptureThreshold = 600;
+// Beyond every value a search can return.
+inline constexpr int32_t UnboundedValue = 1 << 20;
 
 // Full-width negamax over material for side s to move at ply p, depth >= 1 plies, ending in
 // LeafValue. Moves are pseudo-legal: a lost king shows only as a swing in material.
-// Needs the ply's MaterialScore; writes the TargetMap (and at depth 1 the ControlMap) of ply p
-// and the plies above.
+// Needs the ply's MaterialScore; changes no ply.
 int32_t SearchValue(int p, int s, int depth);
 
 // Material seen from s plus the best gain from one capture or promotion on a square that
 // no enemy piece reaches.
 int32_t LeafValue(int p, int s);
+
+// The same value by alpha-beta on a search board, exact whenever it lies strictly between alpha
+// and beta. Otherwise the result is at most alpha when the value is, and at least beta when the
+// value is, which is all a caller that only compares with a bound needs to know.
+int32_t SearchValue(const SearchBoard& board, int s, int depth, int32_t alpha, int32_t beta);
+int32_t LeafValue(const SearchBoard& board, int s);

@@ -1,0 +1,83 @@
+#include "search_board.h"
+
+#include "rules/ply_stack.h"
+#include "rules/rule_tables.h"
+
+SearchBoard LoadBoard(int p, int32_t material)
+{
+    SearchBoard b {};
+    b.king[0] = b.king[1] = -1;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            const int c = Position[p][x][y];
+            if (c == 0)
+                continue;
+            const int sq = SquareAt(x, y), t = c > 0 ? c : -c;
+            b.code[sq] = int8_t(c);
+            b.side[SideIndex(c)] |= Bit(sq);
+            b.type[t] |= Bit(sq);
+            if (t == King)
+                b.king[SideIndex(c)] = int8_t(sq);
+        }
+    for (int t = 1; t <= HandTypeCount; ++t) {
+        b.hand[0][t] = uint8_t(Position[p][t][HandRow(Sente)]);
+        b.hand[1][t] = uint8_t(Position[p][t][HandRow(Gote)]);
+    }
+    b.material = material;
+    return b;
+}
+
+void Play(SearchBoard& b, int s, const SearchMove& m)
+{
+    const int own = SideIndex(s), enemy = 1 - own;
+    if (m.dropType != 0) {
+        // Material is unchanged: a piece in hand counts as much as on the board.
+        b.code[m.to] = int8_t(s * m.dropType);
+        b.side[own] |= Bit(m.to);
+        b.type[m.dropType] |= Bit(m.to);
+        --b.hand[own][m.dropType];
+        return;
+    }
+    const int t = b.code[m.from] * s;
+    const int victim = -b.code[m.to] * s;
+    const int placed = m.promote == 1 ? t + PromotionOffset : t;
+    if (victim > 0) {
+        b.side[enemy] &= ~Bit(m.to);
+        b.type[victim] &= ~Bit(m.to);
+        if (victim == King) {
+            b.king[enemy] = -1;
+            b.material += 2 * PieceValueTable[King] * s;
+        } else if (victim > PromotionOffset) {
+            b.material += (PieceValueTable[victim - PromotionOffset] + PieceValueTable[victim]) * s;
+            ++b.hand[own][victim - PromotionOffset];
+        } else {
+            b.material += 2 * PieceValueTable[victim] * s;
+            ++b.hand[own][victim];
+        }
+    }
+    if (placed != t)
+        b.material += (PieceValueTable[placed] - PieceValueTable[t]) * s;
+    b.code[m.from] = 0;
+    b.code[m.to] = int8_t(placed * s);
+    b.side[own] ^= Bit(m.from) | Bit(m.to);
+    b.type[t] &= ~Bit(m.from);
+    b.type[placed] |= Bit(m.to);
+    if (t == King)
+        b.king[own] = m.to;
+}
+
+Bitboard AttackersOf(const SearchBoard& b, int square, int by, Bitboard occupied)
+{
+    // A piece of side by attacks the square exactly when the same piece of the other side,
+    // standing on the square, would reach it.
+    const int reverse = SideIndex(-by);
+    const Bitboard* steps = nullptr;
+    Bitboard found = 0;
+    for (int t = Pawn; t <= PieceTypeCount; ++t) {
+        steps = Attacks.step[reverse][t];
+        found |= steps[square] & b.type[t];
+    }
+    found |= DiagonalAttacks(square, occupied) & (b.type[Bishop] | b.type[Horse]);
+    found |= OrthogonalAttacks(square, occupied) & (b.type[Rook] | b.type[Dragon]);
+    return found & b.side[SideIndex(by)];
+}
