@@ -20,8 +20,7 @@ template <typename Judge> void ForEachRootCandidate(int s, Judge&& judge)
                     auto judgeVariant = [&](int promote) {
                         CopyPly(1);
                         MakeMove(2, x, y, tx, ty, promote);
-                        judge(
-                            Move { int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), int8_t(promote) });
+                        judge(Move { int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), int8_t(promote) });
                     };
                     if (code == TargetMove || (code == TargetPromoteOptional && silver))
                         judgeVariant(0);

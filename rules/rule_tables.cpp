@@ -25,10 +25,7 @@ constexpr int32_t Values[PieceTypeCount + 1] = {
     100, // Dragon
 };
 
-void CopyRow(int to, int from)
-{
-    std::memcpy(MoveTable[to], MoveTable[from], sizeof MoveTable[to]);
-}
+void CopyRow(int to, int from) { std::memcpy(MoveTable[to], MoveTable[from], sizeof MoveTable[to]); }
 
 // A promoted slider keeps the king's steps and gains its unpromoted ranging lines.
 void AddSlides(int to, int from)
