@@ -8,23 +8,58 @@ namespace {
 
 constexpr bool IsRanging(int type) { return SlidesDiagonally(type) || SlidesOrthogonally(type); }
 
+constexpr Bitboard AllSquares = (Bitboard(1) << SquareCount) - 1;
+
 // Whether the move of side s checks the enemy king on square k, for a position in which that
 // king is not attacked yet: the moved piece reaches it, or a slider behind the vacated square does.
 bool GivesCheck(const SearchBoard& b, int s, const SearchMove& m, int k)
 {
     const Bitboard own = b.side[SideIndex(s)];
-    const int placed = m.dropType != 0
-        ? m.dropType
-        : b.code[m.from] * s + (m.promote == 1 ? PromotionOffset : 0);
-    const Bitboard vacated = m.dropType != 0 ? 0 : Bit(m.from);
-    const Bitboard occupied = (Occupied(b) & ~vacated) | Bit(m.to);
+    const int placed = b.code[m.from] * s + (m.promote == 1 ? PromotionOffset : 0);
+    const Bitboard occupied = (Occupied(b) & ~Bit(m.from)) | Bit(m.to);
     if (PieceAttacks(placed * s, m.to, occupied) & Bit(k))
         return true;
-    if (vacated == 0)
-        return false;
-    const Bitboard sliders = own & ~vacated;
+    const Bitboard sliders = own & ~Bit(m.from);
     return (DiagonalAttacks(k, occupied) & sliders & (b.type[Bishop] | b.type[Horse]))
         || (OrthogonalAttacks(k, occupied) & sliders & (b.type[Rook] | b.type[Dragon]));
+}
+
+// By piece type, the squares from which a piece of side s would attack square k directly.
+struct CheckSquares {
+    Bitboard of[PieceTypeCount + 1];
+};
+
+CheckSquares DirectCheckSquares(const SearchBoard& b, int s, int k)
+{
+    const Bitboard occupied = Occupied(b);
+    const Bitboard diagonal = DiagonalAttacks(k, occupied),
+                   orthogonal = OrthogonalAttacks(k, occupied);
+    CheckSquares c {};
+    for (int t = Pawn; t <= PieceTypeCount; ++t)
+        c.of[t] = Attacks.step[SideIndex(-s)][t][k] | (SlidesDiagonally(t) ? diagonal : 0)
+            | (SlidesOrthogonally(t) ? orthogonal : 0);
+    return c;
+}
+
+// Side s's pieces that stand between one of its sliders and square k, so that moving them off
+// the line may uncover an attack on k.
+Bitboard Uncoverers(const SearchBoard& b, int s, int k)
+{
+    const Bitboard own = b.side[SideIndex(s)], occupied = Occupied(b);
+    const Bitboard diagonalSliders = own & (b.type[Bishop] | b.type[Horse]);
+    const Bitboard orthogonalSliders = own & (b.type[Rook] | b.type[Dragon]);
+    Bitboard found = 0;
+    for (Bitboard blockers = DiagonalAttacks(k, occupied) & own; blockers != 0;) {
+        const Bitboard blocker = Bit(PopLowest(blockers));
+        if (DiagonalAttacks(k, occupied & ~blocker) & diagonalSliders & ~blocker)
+            found |= blocker;
+    }
+    for (Bitboard blockers = OrthogonalAttacks(k, occupied) & own; blockers != 0;) {
+        const Bitboard blocker = Bit(PopLowest(blockers));
+        if (OrthogonalAttacks(k, occupied & ~blocker) & orthogonalSliders & ~blocker)
+            found |= blocker;
+    }
+    return found;
 }
 
 // The squares where a move other than the king's can end the check on side s's king: every
@@ -54,22 +89,61 @@ bool FindMate(const SearchBoard& b, int s, int d)
     // Below depth 2 every check is tried and then rejected.
     if (d <= 1)
         return false;
-    const int k = b.king[SideIndex(-s)];
-    const Bitboard near = Attacks.near[k];
-    const bool alreadyChecked = KingAttacked(b, -s);
-    // Pieces that check only from next to the king are tried only there; the king never moves.
-    auto boardDestinations = [&](int, int type, Bitboard to) {
-        return type == King ? 0 : IsRanging(type) ? to : to & near;
-    };
-    auto dropDestinations = [&](int type, Bitboard to) { return IsRanging(type) ? to : to & near; };
-    return AnyMove(b, s, boardDestinations, dropDestinations, [&](const SearchMove& m) {
-        if (!alreadyChecked && !GivesCheck(b, s, m, k))
-            return false;
+    const int k = b.king[SideIndex(-s)], ownKing = b.king[SideIndex(s)];
+    const Bitboard own = b.side[SideIndex(s)], occupied = Occupied(b), near = Attacks.near[k];
+    // Usually the enemy king is not attacked yet: then a move checks exactly when the piece lands
+    // on a checking square or uncovers a slider, and only those moves are made. Otherwise every
+    // candidate is made and tested.
+    const bool verify = KingAttacked(b, -s);
+    CheckSquares checks;
+    for (Bitboard& squares : checks.of)
+        squares = AllSquares;
+    if (!verify)
+        checks = DirectCheckSquares(b, s, k);
+    const Bitboard uncoverers = verify ? own : Uncoverers(b, s, k);
+    // A move can expose the own king only from a square on one of its lines, unless it is in
+    // check already; a drop never can.
+    const bool ownChecked = KingAttacked(b, s);
+    const Bitboard exposing
+        = DiagonalAttacks(ownKing, occupied) | OrthogonalAttacks(ownKing, occupied);
+    auto mates = [&](const SearchMove& m) {
         const SearchBoard next = After(b, s, m);
-        if (KingAttacked(next, s) || !KingAttacked(next, -s))
+        const bool mayExpose = ownChecked || (m.dropType == 0 && (exposing & Bit(m.from)));
+        if ((mayExpose && KingAttacked(next, s)) || (verify && !KingAttacked(next, -s)))
             return false;
         return !FindEscape(next, -s, d - 1);
-    });
+    };
+    // Pieces that check only from next to the king are tried only there; the king never moves.
+    for (Bitboard pieces = own & ~b.type[King]; pieces != 0;) {
+        const int from = PopLowest(pieces);
+        const int type = b.code[from] * s;
+        Bitboard reach = PieceAttacks(b.code[from], from, occupied) & ~own;
+        if (!IsRanging(type))
+            reach &= near;
+        const bool uncovers = uncoverers & Bit(from);
+        const Bitboard promoted = IsPromotable(type) ? checks.of[type + PromotionOffset] : 0;
+        for (Bitboard to = uncovers ? reach : reach & (checks.of[type] | promoted); to != 0;) {
+            const int square = PopLowest(to);
+            const bool found = AnyBoardTrial(type, s, from, square, [&](const SearchMove& m) {
+                const int placed = m.promote == 1 ? type + PromotionOffset : type;
+                if (uncovers ? !verify && !GivesCheck(b, s, m, k)
+                             : !(checks.of[placed] & Bit(square)))
+                    return false;
+                return mates(m);
+            });
+            if (found)
+                return true;
+        }
+    }
+    for (int type = Pawn; type <= HandTypeCount; ++type) {
+        if (b.hand[SideIndex(s)][type] == 0)
+            continue;
+        const Bitboard reach = IsRanging(type) ? AllSquares : near;
+        for (Bitboard to = DropTargets(b, s, type) & reach & checks.of[type]; to != 0;)
+            if (mates(SearchMove { 0, int8_t(PopLowest(to)), int8_t(type), 0 }))
+                return true;
+    }
+    return false;
 }
 
 bool FindEscape(const SearchBoard& b, int s, int d)

@@ -69,14 +69,12 @@ void Play(SearchBoard& b, int s, const SearchMove& m)
 Bitboard AttackersOf(const SearchBoard& b, int square, int by, Bitboard occupied)
 {
     // A piece of side by attacks the square exactly when the same piece of the other side,
-    // standing on the square, would reach it.
-    const int reverse = SideIndex(-by);
-    const Bitboard* steps = nullptr;
-    Bitboard found = 0;
-    for (int t = Pawn; t <= PieceTypeCount; ++t) {
-        steps = Attacks.step[reverse][t];
-        found |= steps[square] & b.type[t];
-    }
+    // standing on the square, would reach it. Types that step alike are taken together.
+    const Bitboard(&steps)[PieceTypeCount + 1][SquareCount] = Attacks.step[SideIndex(-by)];
+    const Bitboard goldLike = b.type[Gold] | b.type[Tokin] | b.type[ProSilver];
+    const Bitboard kingLike = b.type[King] | b.type[Horse] | b.type[Dragon];
+    Bitboard found = (steps[Pawn][square] & b.type[Pawn]) | (steps[Silver][square] & b.type[Silver])
+        | (steps[Gold][square] & goldLike) | (steps[King][square] & kingLike);
     found |= DiagonalAttacks(square, occupied) & (b.type[Bishop] | b.type[Horse]);
     found |= OrthogonalAttacks(square, occupied) & (b.type[Rook] | b.type[Dragon]);
     return found & b.side[SideIndex(by)];
