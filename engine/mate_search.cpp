@@ -62,6 +62,35 @@ Bitboard Uncoverers(const SearchBoard& b, int s, int k)
     return found;
 }
 
+// Every square that some slider of side s reaches with the board occupied as given.
+Bitboard SliderReach(const SearchBoard& b, int s, Bitboard occupied)
+{
+    const Bitboard own = b.side[SideIndex(s)];
+    Bitboard reach = 0;
+    for (Bitboard sliders = own & (b.type[Bishop] | b.type[Horse]); sliders != 0;)
+        reach |= DiagonalAttacks(PopLowest(sliders), occupied);
+    for (Bitboard sliders = own & (b.type[Rook] | b.type[Dragon]); sliders != 0;)
+        reach |= OrthogonalAttacks(PopLowest(sliders), occupied);
+    return reach;
+}
+
+// Whether the enemy king on square k surely keeps a safe square to step to after side s's move
+// m, which leaves a piece of type placed on m.to: then m does not mate at once. threatened holds
+// the squares side s reached before the move with the king lifted off the board; with the moved
+// piece's new reach and any line its old square opens, that covers every square it reaches
+// after the move. A false answer proves nothing and leaves the test to the exact search.
+bool KingSurelyStepsAway(
+    const SearchBoard& b, int s, const SearchMove& m, int placed, int k, Bitboard threatened)
+{
+    const Bitboard vacated = m.dropType != 0 ? 0 : Bit(m.from);
+    const Bitboard after = (Occupied(b) & ~vacated & ~Bit(k)) | Bit(m.to);
+    Bitboard covered = threatened | PieceAttacks(placed * s, m.to, after);
+    if (vacated != 0)
+        covered |= SliderReach(b, s, after);
+    const Bitboard defenders = b.side[SideIndex(-s)] & ~Bit(m.to);
+    return (Attacks.step[0][King][k] & ~defenders & ~covered) != 0;
+}
+
 // The squares where a move other than the king's can end the check on side s's king: every
 // checker's square and the squares between a sliding checker and the king.
 Bitboard CheckLines(const SearchBoard& b, int s)
@@ -106,7 +135,11 @@ bool FindMate(const SearchBoard& b, int s, int d)
     const bool ownChecked = KingAttacked(b, s);
     const Bitboard exposing
         = DiagonalAttacks(ownKing, occupied) | OrthogonalAttacks(ownKing, occupied);
-    auto mates = [&](const SearchMove& m) {
+    const Bitboard threatened = d <= 3 ? Reach(b, s, occupied & ~Bit(k)) : 0;
+    auto mates = [&](const SearchMove& m, int placed) {
+        // A mate at once needs a king without a flight square; most checks leave it one.
+        if (d <= 3 && !verify && KingSurelyStepsAway(b, s, m, placed, k, threatened))
+            return false;
         const SearchBoard next = After(b, s, m);
         const bool mayExpose = ownChecked || (m.dropType == 0 && (exposing & Bit(m.from)));
         if ((mayExpose && KingAttacked(next, s)) || (verify && !KingAttacked(next, -s)))
@@ -129,7 +162,7 @@ bool FindMate(const SearchBoard& b, int s, int d)
                 if (uncovers ? !verify && !GivesCheck(b, s, m, k)
                              : !(checks.of[placed] & Bit(square)))
                     return false;
-                return mates(m);
+                return mates(m, placed);
             });
             if (found)
                 return true;
@@ -140,7 +173,7 @@ bool FindMate(const SearchBoard& b, int s, int d)
             continue;
         const Bitboard reach = IsRanging(type) ? AllSquares : near;
         for (Bitboard to = DropTargets(b, s, type) & reach & checks.of[type]; to != 0;)
-            if (mates(SearchMove { 0, int8_t(PopLowest(to)), int8_t(type), 0 }))
+            if (mates(SearchMove { 0, int8_t(PopLowest(to)), int8_t(type), 0 }, type))
                 return true;
     }
     return false;

@@ -79,3 +79,13 @@ Bitboard AttackersOf(const SearchBoard& b, int square, int by, Bitboard occupied
     found |= OrthogonalAttacks(square, occupied) & (b.type[Rook] | b.type[Dragon]);
     return found & b.side[SideIndex(by)];
 }
+
+Bitboard Reach(const SearchBoard& b, int s, Bitboard occupied)
+{
+    Bitboard reach = 0;
+    for (Bitboard pieces = b.side[SideIndex(s)]; pieces != 0;) {
+        const int from = PopLowest(pieces);
+        reach |= PieceAttacks(b.code[from], from, occupied);
+    }
+    return reach;
+}

@@ -35,6 +35,9 @@ inline Bitboard Occupied(const SearchBoard& b) { return b.side[0] | b.side[1]; }
 // Side by's pieces that attack the square, with the board occupied as given.
 Bitboard AttackersOf(const SearchBoard& b, int square, int by, Bitboard occupied);
 
+// Every square that some piece of side s reaches: where its ControlMap counter is not zero.
+Bitboard Reach(const SearchBoard& b, int s, Bitboard occupied);
+
 inline bool IsAttacked(const SearchBoard& b, int square, int by, Bitboard occupied)
 {
     return AttackersOf(b, square, by, occupied) != 0;

@@ -24,17 +24,6 @@ int32_t PromotionGain(int type)
     return PieceValueTable[type + PromotionOffset] - PieceValueTable[type];
 }
 
-// Every square that some piece of side s reaches: where its ControlMap counter is not zero.
-Bitboard Reach(const SearchBoard& b, int s, Bitboard occupied)
-{
-    Bitboard reach = 0;
-    for (Bitboard pieces = b.side[SideIndex(s)]; pieces != 0;) {
-        const int from = PopLowest(pieces);
-        reach |= PieceAttacks(b.code[from], from, occupied);
-    }
-    return reach;
-}
-
 constexpr int MaxCaptures = 64;
 
 // Captures are tried first, the most valuable victim first: they decide most cut-offs early.
