@@ -14,14 +14,17 @@ constexpr Bitboard AllSquares = (Bitboard(1) << SquareCount) - 1;
 // king is not attacked yet: the moved piece reaches it, or a slider behind the vacated square does.
 bool GivesCheck(const SearchBoard& b, int s, const SearchMove& m, int k)
 {
-    const Bitboard own = b.side[SideIndex(s)];
-    const int placed = b.code[m.from] * s + (m.promote == 1 ? PromotionOffset : 0);
-    const Bitboard occupied = (Occupied(b) & ~Bit(m.from)) | Bit(m.to);
+    const bool drop = m.dropType != 0;
+    const int placed
+        = drop ? m.dropType : b.code[m.from] * s + (m.promote == 1 ? PromotionOffset : 0);
+    const Bitboard vacated = drop ? 0 : Bit(m.from);
+    const Bitboard occupied = (Occupied(b) & ~vacated) | Bit(m.to);
     if (PieceAttacks(placed * s, m.to, occupied) & Bit(k))
         return true;
-    const Bitboard sliders = own & ~Bit(m.from);
-    return (DiagonalAttacks(k, occupied) & sliders & (b.type[Bishop] | b.type[Horse]))
-        || (OrthogonalAttacks(k, occupied) & sliders & (b.type[Rook] | b.type[Dragon]));
+    const Bitboard sliders = b.side[SideIndex(s)] & ~vacated;
+    return !drop
+        && ((DiagonalAttacks(k, occupied) & sliders & (b.type[Bishop] | b.type[Horse]))
+            || (OrthogonalAttacks(k, occupied) & sliders & (b.type[Rook] | b.type[Dragon])));
 }
 
 // By piece type, the squares from which a piece of side s would attack square k directly.
@@ -225,14 +228,23 @@ int32_t ClassifyMateMove(const SearchBoard& b, int s, int32_t best)
 
 bool EveryReplyMated(const SearchBoard& b, int s)
 {
-    const int r = -s;
-    auto every = [](int, int, Bitboard to) { return to; };
-    auto everyDrop = [](int, Bitboard to) { return to; };
-    const bool survives = AnyMove(b, r, every, everyDrop, [&](const SearchMove& m) {
+    const int r = -s, k = b.king[SideIndex(s)];
+    auto survives = [&](const SearchMove& m) {
         const SearchBoard next = After(b, r, m);
         return !KingAttacked(next, r) && !FindMate(next, s, 4);
-    });
-    return !survives;
+    };
+    auto every = [](int, int, Bitboard to) { return to; };
+    auto everyDrop = [](int, Bitboard to) { return to; };
+    if (KingAttacked(b, s))
+        return !AnyMove(b, r, every, everyDrop, survives);
+    // One surviving reply settles it, and after a reply that checks the mate search is short:
+    // every attacking move must then end that check too. So checking replies go first.
+    auto checking = [&](bool wanted) {
+        return [&, wanted](
+                   const SearchMove& m) { return GivesCheck(b, r, m, k) == wanted && survives(m); };
+    };
+    return !AnyMove(b, r, every, everyDrop, checking(true))
+        && !AnyMove(b, r, every, everyDrop, checking(false));
 }
 
 // The searches read only the position; material plays no part in them.
