@@ -24,6 +24,20 @@ int32_t PromotionGain(int type)
     return PieceValueTable[type + PromotionOffset] - PieceValueTable[type];
 }
 
+// The material after side s's move, seen from s, as MakeMoveFast would leave it.
+int32_t MaterialAfter(const SearchBoard& b, int s, const SearchMove& m)
+{
+    int32_t material = b.material * s;
+    if (m.dropType != 0)
+        return material;
+    if (m.promote == 1)
+        material += PromotionGain(b.code[m.from] * s);
+    const int victim = -b.code[m.to] * s;
+    if (victim > 0)
+        material += CaptureGain(victim);
+    return material;
+}
+
 constexpr int MaxCaptures = 64;
 
 // Captures are tried first, the most valuable victim first: they decide most cut-offs early.
@@ -94,17 +108,24 @@ int32_t SearchValue(const SearchBoard& b, int s, int d, int32_t alpha, int32_t b
     if (d == 1)
         return LeafValue(b, s);
     int32_t best = NoMoveValue;
+    // A leaf never falls below its material, so above a leaf a move is worth at most the
+    // material it leaves. A move whose material cannot beat what is already known needs no
+    // leaf; the highest such bound is kept so that a result below alpha still bounds the value.
+    int32_t skipped = NoMoveValue;
     AnyCaptureFirst(b, s, [&](const SearchMove& m) {
-        SearchBoard next = b;
-        Play(next, s, m);
-        const int32_t value = std::abs(next.material) >= KingCaptureThreshold
-            ? next.material * s
-            : -SearchValue(next, -s, d - 1, -beta, -std::max(alpha, best));
-        if (value > best)
-            best = value;
+        const int32_t material = MaterialAfter(b, s, m);
+        if (std::abs(material) >= KingCaptureThreshold) {
+            best = std::max(best, material);
+        } else if (d == 2 && material <= std::max(alpha, best)) {
+            skipped = std::max(skipped, material);
+        } else {
+            SearchBoard next = b;
+            Play(next, s, m);
+            best = std::max(best, -SearchValue(next, -s, d - 1, -beta, -std::max(alpha, best)));
+        }
         return best >= beta;
     });
-    return best;
+    return std::max(best, skipped);
 }
 
 int32_t SearchValue(int p, int s, int d)
