@@ -67,14 +67,16 @@ void PrintTable(const std::vector<SuitePosition>& suite, const std::map<std::str
         ratios.push_back(ratio);
         if (fast->second > slowestMs)
             slowestMs = fast->second, slowest = p.name;
-        std::printf("| %s | %.3f | %.4f | %.0f× |\n", p.name.c_str(), plain->second, fast->second, ratio);
+        std::printf(
+            "| %s | %.3f | %.4f | %.0f× |\n", p.name.c_str(), plain->second, fast->second, ratio);
     }
     if (ratios.empty())
         return;
     std::sort(ratios.begin(), ratios.end());
     const size_t n = ratios.size();
     const double median = n % 2 ? ratios[n / 2] : (ratios[n / 2 - 1] + ratios[n / 2]) / 2;
-    std::printf("\nMedian speed-up: %.0f× over %zu positions. Slowest position (fast): %s, %.3f ms.\n",
+    std::printf(
+        "\nMedian speed-up: %.0f× over %zu positions. Slowest position (fast): %s, %.3f ms.\n",
         median, n, slowest.c_str(), slowestMs);
 }
 
@@ -84,9 +86,11 @@ int main(int argc, char** argv)
 {
     const std::vector<SuitePosition> suite = ReadPositionSuite(VELMORA_POSITION_SUITE);
     for (const SuitePosition& p : suite) {
-        benchmark::RegisterBenchmark(("plain/" + p.name).c_str(), DecideOn, p.sfen, &plain::DecideComputerMove)
+        benchmark::RegisterBenchmark(
+            ("plain/" + p.name).c_str(), DecideOn, p.sfen, &plain::DecideComputerMove)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("fast/" + p.name).c_str(), DecideOn, p.sfen, &DecideComputerMove)
+        benchmark::RegisterBenchmark(
+            ("fast/" + p.name).c_str(), DecideOn, p.sfen, &DecideComputerMove)
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);

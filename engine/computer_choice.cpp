@@ -2,12 +2,13 @@
 
 #include "evaluation.h"
 #include "mate_search.h"
-#include "root_candidates.h"
+#include "root_moves.h"
 #include "tree_search.h"
 
-#include "rules/check.h"
+#include "rules/ply_stack.h"
+#include "rules/rule_tables.h"
 
-#include <cstdlib>
+#include <bit>
 #include <optional>
 
 namespace {
@@ -26,37 +27,60 @@ constexpr int RandomSpread = 5;
 constexpr int32_t LowestScore = -(1 << 24);
 constexpr int32_t TreeDepth = 3;
 
-// Board-control terms of a candidate's position, seen from the mover s.
-int32_t ControlTerms(int p, int s)
+// The material balance from Sente's point of view, counted from scratch as CountMaterial does.
+int32_t MaterialOf(const SearchBoard& b)
 {
-    const int kx = KingX[p][-s + 1], ky = KingY[p][-s + 1];
+    int32_t sum = 0;
+    for (int t = Pawn; t <= PieceTypeCount; ++t)
+        sum += PieceValueTable[t]
+            * (std::popcount(b.type[t] & b.side[0]) - std::popcount(b.type[t] & b.side[1]));
+    for (int t = Pawn; t <= HandTypeCount; ++t)
+        sum += PieceValueTable[t] * (b.hand[0][t] - b.hand[1][t]);
+    return sum;
+}
+
+// How many pieces of side s reach each square of the set, as its ControlMap counts them.
+void CountControl(const SearchBoard& b, int s, Bitboard squares, int (&count)[SquareCount])
+{
+    const Bitboard occupied = Occupied(b);
+    for (Bitboard pieces = b.side[SideIndex(s)]; pieces != 0;) {
+        const int from = PopLowest(pieces);
+        for (Bitboard reached = PieceAttacks(b.code[from], from, occupied) & squares; reached != 0;)
+            ++count[PopLowest(reached)];
+    }
+}
+
+// Board-control terms of a candidate's position, seen from the mover s.
+int32_t ControlTerms(const SearchBoard& b, int s)
+{
+    const int k = b.king[SideIndex(-s)];
+    const Bitboard zone = Attacks.near[k];
+    int own[SquareCount] = {}, enemy[SquareCount] = {};
+    CountControl(b, s, zone, own);
+    CountControl(b, -s, zone, enemy);
     int32_t score = 0;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y) {
-            const int own = ControlMap[p][s + 1][x][y], enemy = ControlMap[p][-s + 1][x][y];
-            if (x == kx && y == ky) {
-                score += (own > 0 ? 2 : 0) + (own > enemy ? 5 : 0); // pressure on the king itself
-            } else if (std::abs(x - kx) <= 1 && std::abs(y - ky) <= 1) {
-                score += (own > 0 ? 1 : 0) + (own > enemy ? 2 : 0); // on the squares around it
-            }
-            if (Position[p][x][y] * s > 0 && own > 0)
-                score += 2; // a defended piece
-            if (own > 0)
-                score += 1; // reach
-        }
-    if (KingY[p][s + 1] == (s == Sente ? BoardSize : 1))
+    for (Bitboard squares = zone; squares != 0;) {
+        const int square = PopLowest(squares);
+        if (square == k)
+            score += (own[k] > 0 ? 2 : 0) + (own[k] > enemy[k] ? 5 : 0); // pressure on the king
+        else
+            score += (own[square] > 0 ? 1 : 0) + (own[square] > enemy[square] ? 2 : 0); // around it
+    }
+    const Bitboard reach = Reach(b, s, Occupied(b));
+    score += 2 * std::popcount(reach & b.side[SideIndex(s)]); // defended pieces
+    score += std::popcount(reach); // reach
+    if (YOf(b.king[SideIndex(s)]) == (s == Sente ? BoardSize : 1))
         score += 10; // the king still at home
     return score;
 }
 
-// Scores the candidate that side s has just made into ply p, but only as far as it takes to tell
-// whether the score beats best: the score if it does, nothing otherwise. Draws from the generator
-// exactly when ScoreCandidate does, so the draws stay with their candidates.
-std::optional<int32_t> ScoreIfBetter(int p, int s, int32_t best)
+// Scores the candidate that side s has just made into the board, but only as far as it takes to
+// tell whether the score beats best: the score if it does, nothing otherwise. Draws from the
+// generator exactly when ScoreCandidate does, so the draws stay with their candidates.
+std::optional<int32_t> ScoreIfBetter(const SearchBoard& board, int s, int32_t best)
 {
     auto better
         = [best](int32_t score) { return score > best ? std::optional(score) : std::nullopt; };
-    const SearchBoard board = LoadBoard(p, CountMaterial(p, Sente));
     if (KingAttacked(board, s))
         return better(OwnKingLeftAttacked);
     // A mate in one is also a mate in two, so the deeper test decides whether the scoring stops
@@ -70,9 +94,7 @@ std::optional<int32_t> ScoreIfBetter(int p, int s, int32_t best)
         return better(EveryReplyLoses);
     // The draw and the control terms do not depend on the search, so they are known first and
     // the search only has to show whether its value falls below what the candidate needs.
-    const int32_t draw = RandomBelow(RandomSpread);
-    BuildControlMap(p);
-    const int32_t known = draw + ControlTerms(p, s);
+    const int32_t known = RandomBelow(RandomSpread) + ControlTerms(board, s);
     const int32_t needed = known - best;
     const int32_t v = SearchValue(board, -s, TreeDepth, -UnboundedValue, needed);
     if (v >= needed)
@@ -80,18 +102,35 @@ std::optional<int32_t> ScoreIfBetter(int p, int s, int32_t best)
     return -v + known;
 }
 
+// Makes each root candidate of side s on ply 1 and hands the position to judge.
+template <typename Judge> void ForEachCandidate(int s, Judge&& judge)
+{
+    SearchBoard root = LoadBoard(1, 0);
+    ForEachRootMove(root, s, [&](const SearchMove& m) {
+        SearchBoard next = root;
+        Play(next, s, m);
+        next.material = MaterialOf(next);
+        judge(m, next);
+    });
+}
+
 } // namespace
 
-int32_t ScoreCandidate(int p, int s) { return *ScoreIfBetter(p, s, LowestScore); }
+int32_t ScoreCandidate(int p, int s)
+{
+    SearchBoard board = LoadBoard(p, 0);
+    board.material = MaterialOf(board);
+    return *ScoreIfBetter(board, s, LowestScore);
+}
 
 ComputerDecision ChooseForcedMate(int s)
 {
     ComputerDecision best;
     best.score = NoMoveValue;
-    ForEachRootCandidate(s, [&](const Move& m) {
-        const int32_t value = ClassifyMateMove(LoadBoard(2, 0), s, best.score);
+    ForEachCandidate(s, [&](const SearchMove& m, const SearchBoard& next) {
+        const int32_t value = ClassifyMateMove(next, s, best.score);
         if (value > best.score)
-            best.move = m, best.score = value;
+            best.move = RulesMove(m, s), best.score = value;
     });
     best.forcedMate = best.score >= ForcedMateThreshold;
     return best;
@@ -104,9 +143,9 @@ ComputerDecision DecideComputerMove(int s)
         return mate;
     ComputerDecision best;
     best.score = NoMoveValue;
-    ForEachRootCandidate(s, [&](const Move& m) {
-        if (const std::optional<int32_t> value = ScoreIfBetter(2, s, best.score))
-            best.move = m, best.score = *value;
+    ForEachCandidate(s, [&](const SearchMove& m, const SearchBoard& next) {
+        if (const std::optional<int32_t> value = ScoreIfBetter(next, s, best.score))
+            best.move = RulesMove(m, s), best.score = *value;
     });
     best.resigns = best.score < ResignThreshold;
     return best;

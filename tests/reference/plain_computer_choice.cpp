@@ -2,7 +2,7 @@
 
 #include "engine/evaluation.h"
 #include "engine/mate_search.h"
-#include "engine/root_candidates.h"
+#include "tests/reference/plain_root_candidates.h"
 #include "engine/tree_search.h"
 #include "rules/check.h"
 

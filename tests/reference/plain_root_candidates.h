@@ -6,6 +6,8 @@
 // Walks the computer's candidate moves for side s on ply 1 and makes each into ply 2 before
 // handing it to judge. The root tries fewer promotion variants than the searches: a silver
 // both ways (plain first), every other promotable piece only promoted when it may promote.
+namespace plain {
+
 template <typename Judge> void ForEachRootCandidate(int s, Judge&& judge)
 {
     for (int x = 1; x <= BoardSize; ++x)
@@ -20,7 +22,8 @@ template <typename Judge> void ForEachRootCandidate(int s, Judge&& judge)
                     auto judgeVariant = [&](int promote) {
                         CopyPly(1);
                         MakeMove(2, x, y, tx, ty, promote);
-                        judge(Move { int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), int8_t(promote) });
+                        judge(
+                            Move { int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), int8_t(promote) });
                     };
                     if (code == TargetMove || (code == TargetPromoteOptional && silver))
                         judgeVariant(0);
@@ -29,3 +32,5 @@ template <typename Judge> void ForEachRootCandidate(int s, Judge&& judge)
                 }
         }
 }
+
+} // namespace plain

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "search_moves.h"
+
+#include "rules/moves.h"
+
+// Walks the computer's candidate moves for side s on a search board in the fixed order: source
+// cells x = 1..5 and inside y = 1..7 (the hand cell of column x drops type x), destinations
+// tx = 1..5 and inside ty = 1..5, which is the order of the square numbers. The root tries fewer
+// promotion variants than the searches: a silver both ways (plain first), every other promotable
+// piece only promoted when it may promote.
+template <typename Visit> void ForEachRootMove(const SearchBoard& b, int s, Visit&& visit)
+{
+    const Bitboard own = b.side[SideIndex(s)], occupied = Occupied(b);
+    for (int x = 1; x <= BoardSize; ++x) {
+        for (int y = 1; y <= BoardSize; ++y) {
+            const int from = SquareAt(x, y);
+            if ((own & Bit(from)) == 0)
+                continue;
+            const int type = b.code[from] * s;
+            for (Bitboard to = PieceAttacks(b.code[from], from, occupied) & ~own; to != 0;) {
+                const int square = PopLowest(to);
+                const int code = TrialCode(type, s, from, square);
+                const SearchMove plain { int8_t(from), int8_t(square), 0, 0 };
+                if (code == 1 || (code == 2 && type == Silver))
+                    visit(plain);
+                if (code != 1)
+                    visit(SearchMove { plain.from, plain.to, 0, 1 });
+            }
+        }
+        if (x <= HandTypeCount && b.hand[SideIndex(s)][x] > 0)
+            for (Bitboard to = DropTargets(b, s, x); to != 0;)
+                visit(SearchMove { 0, int8_t(PopLowest(to)), int8_t(x), 0 });
+    }
+}
+
+// The move as the rules write it, a drop coming from the mover's hand row.
+inline Move RulesMove(const SearchMove& m, int s)
+{
+    if (m.dropType != 0)
+        return Move { m.dropType, int8_t(HandRow(s)), int8_t(XOf(m.to)), int8_t(YOf(m.to)), 0 };
+    return Move { int8_t(XOf(m.from)), int8_t(YOf(m.from)), int8_t(XOf(m.to)), int8_t(YOf(m.to)),
+        m.promote };
+}
