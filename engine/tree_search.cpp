@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace {
 
@@ -40,9 +41,9 @@ int32_t MaterialAfter(const SearchBoard& b, int s, const SearchMove& m)
 
 constexpr int MaxCaptures = 64;
 
-// Captures are tried first, the most valuable victim first: they decide most cut-offs early.
-// Returns true as soon as the visitor does.
-template <typename Visit> bool AnyCaptureFirst(const SearchBoard& b, int s, Visit&& visit)
+// Visits the captures of side s, the most valuable victim first, until the visitor returns true:
+// tried first, they decide most cut-offs early.
+template <typename Visit> bool AnyCapture(const SearchBoard& b, int s, Visit&& visit)
 {
     const Bitboard own = b.side[SideIndex(s)], enemy = b.side[SideIndex(-s)];
     const Bitboard occupied = own | enemy;
@@ -66,9 +67,81 @@ template <typename Visit> bool AnyCaptureFirst(const SearchBoard& b, int s, Visi
     for (int i = 0; i < count; ++i)
         if (AnyBoardTrial(b.code[captures[i].from] * s, s, captures[i].from, captures[i].to, visit))
             return true;
-    auto quiet = [&](int, int, Bitboard to) { return to & ~enemy; };
-    auto drops = [](int, Bitboard to) { return to; };
-    return AnyMove(b, s, quiet, drops, visit);
+    return false;
+}
+
+// Visits the moves of side s that capture nothing, promotions included: first those onto squares
+// that no enemy piece reaches, which hang nothing there and so most often keep the value.
+template <typename Visit> bool AnyNonCapture(const SearchBoard& b, int s, Visit&& visit)
+{
+    const Bitboard enemy = b.side[SideIndex(-s)];
+    const Bitboard unreached = ~Reach(b, -s, Occupied(b)) & ~enemy;
+    for (const Bitboard part : { unreached, ~unreached & ~enemy }) {
+        auto board = [part](int, int, Bitboard to) { return to & part; };
+        auto drops = [part](int, Bitboard to) { return to & part; };
+        if (AnyMove(b, s, board, drops, visit))
+            return true;
+    }
+    return false;
+}
+
+// Visits the promotions of side s that capture nothing.
+template <typename Visit> bool AnyQuietPromotion(const SearchBoard& b, int s, Visit&& visit)
+{
+    const Bitboard own = b.side[SideIndex(s)], occupied = Occupied(b);
+    for (Bitboard pieces = own; pieces != 0;) {
+        const int from = PopLowest(pieces);
+        const int type = b.code[from] * s;
+        if (!IsPromotable(type))
+            continue;
+        for (Bitboard to = PieceAttacks(b.code[from], from, occupied) & ~occupied; to != 0;) {
+            const int square = PopLowest(to);
+            if (TrialCode(type, s, from, square) != 1
+                && visit(SearchMove { int8_t(from), int8_t(square), 0, 1 }))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Visits the moves of side s that leave the material as it is: plain moves onto empty squares
+// and drops.
+template <typename Visit> bool AnyMaterialNeutral(const SearchBoard& b, int s, Visit&& visit)
+{
+    return AnyNonCapture(b, s, [&](const SearchMove& m) { return m.promote != 1 && visit(m); });
+}
+
+// Depth 2: every move ends in a leaf. A leaf never falls below its material, so a move is worth
+// at most the material it leaves, and a move whose material cannot beat what is already known
+// needs no leaf. Such bounds are gathered in skipped, so that a result at or below alpha still
+// bounds the value from above.
+int32_t SearchAboveLeaves(const SearchBoard& b, int s, int32_t alpha, int32_t beta)
+{
+    int32_t best = NoMoveValue, skipped = NoMoveValue;
+    auto cannotBeat = [&](int32_t material) { return material <= std::max(alpha, best); };
+    auto tryMove = [&](const SearchMove& m) {
+        const int32_t material = MaterialAfter(b, s, m);
+        if (std::abs(material) >= KingCaptureThreshold) {
+            best = std::max(best, material);
+        } else if (cannotBeat(material)) {
+            skipped = std::max(skipped, material);
+        } else {
+            SearchBoard next = b;
+            Play(next, s, m);
+            best = std::max(best, -LeafValue(next, -s));
+        }
+        return best >= beta;
+    };
+    if (AnyCapture(b, s, tryMove) || AnyQuietPromotion(b, s, tryMove))
+        return best;
+    // Every other move leaves the material unchanged: worth trying only until one reaches it.
+    const int32_t unchanged = b.material * s;
+    auto tryNeutral = [&](const SearchMove& m) { return cannotBeat(unchanged) || tryMove(m); };
+    if (AnyMaterialNeutral(b, s, tryNeutral) && best >= beta)
+        return best;
+    if (cannotBeat(unchanged))
+        skipped = std::max(skipped, unchanged);
+    return std::max(best, skipped);
 }
 
 } // namespace
@@ -107,25 +180,20 @@ int32_t SearchValue(const SearchBoard& b, int s, int d, int32_t alpha, int32_t b
 {
     if (d == 1)
         return LeafValue(b, s);
+    if (d == 2)
+        return SearchAboveLeaves(b, s, alpha, beta);
     int32_t best = NoMoveValue;
-    // A leaf never falls below its material, so above a leaf a move is worth at most the
-    // material it leaves. A move whose material cannot beat what is already known needs no
-    // leaf; the highest such bound is kept so that a result below alpha still bounds the value.
-    int32_t skipped = NoMoveValue;
-    AnyCaptureFirst(b, s, [&](const SearchMove& m) {
-        const int32_t material = MaterialAfter(b, s, m);
-        if (std::abs(material) >= KingCaptureThreshold) {
-            best = std::max(best, material);
-        } else if (d == 2 && material <= std::max(alpha, best)) {
-            skipped = std::max(skipped, material);
-        } else {
-            SearchBoard next = b;
-            Play(next, s, m);
-            best = std::max(best, -SearchValue(next, -s, d - 1, -beta, -std::max(alpha, best)));
-        }
+    auto tryMove = [&](const SearchMove& m) {
+        SearchBoard next = b;
+        Play(next, s, m);
+        const int32_t value = std::abs(next.material) >= KingCaptureThreshold
+            ? next.material * s
+            : -SearchValue(next, -s, d - 1, -beta, -std::max(alpha, best));
+        best = std::max(best, value);
         return best >= beta;
-    });
-    return std::max(best, skipped);
+    };
+    AnyCapture(b, s, tryMove) || AnyNonCapture(b, s, tryMove);
+    return best;
 }
 
 int32_t SearchValue(int p, int s, int d)
