@@ -8,8 +8,8 @@
 #include "rules/ply_stack.h"
 #include "rules/rule_tables.h"
 
+#include <algorithm>
 #include <bit>
-#include <optional>
 
 namespace {
 
@@ -23,8 +23,6 @@ constexpr int32_t OpponentMatesInTwo = -8000;
 constexpr int32_t EveryReplyLoses = 5000;
 
 constexpr int RandomSpread = 5;
-// Below every score a candidate can get.
-constexpr int32_t LowestScore = -(1 << 24);
 constexpr int32_t TreeDepth = 3;
 
 // The material balance from Sente's point of view, counted from scratch as CountMaterial does.
@@ -74,45 +72,70 @@ int32_t ControlTerms(const SearchBoard& b, int s)
     return score;
 }
 
-// Scores the candidate that side s has just made into the board, but only as far as it takes to
-// tell whether the score beats best: the score if it does, nothing otherwise. Draws from the
-// generator exactly when ScoreCandidate does, so the draws stay with their candidates.
-std::optional<int32_t> ScoreIfBetter(const SearchBoard& board, int s, int32_t best)
+// What the steps of the scoring before the tree search say about a candidate.
+struct Prelude {
+    enum Kind {
+        Fixed, // the score is settled: own king left attacked, or every reply mated
+        OpponentMates, // the opponent mates in one or in two by checks
+        Searched, // the score is value plus minus the tree search's value
+    } kind;
+    int32_t value;
+};
+
+// Steps 1 to 4 of ScoreCandidate, then the draw and the control terms for a candidate that gets
+// past them, which is when ScoreCandidate draws. A mate in one is also a mate in two, so the
+// deeper test alone decides whether the scoring stops; which of the two it is is asked only
+// when that could matter.
+Prelude ScoreBeforeSearch(const SearchBoard& board, int s)
 {
-    auto better
-        = [best](int32_t score) { return score > best ? std::optional(score) : std::nullopt; };
     if (KingAttacked(board, s))
-        return better(OwnKingLeftAttacked);
-    // A mate in one is also a mate in two, so the deeper test decides whether the scoring stops
-    // here; which of the two it is matters only to a best below both.
-    if (FindMate(board, -s, 4)) {
-        if (best >= OpponentMatesInTwo)
-            return std::nullopt;
-        return better(FindMate(board, -s, 2) ? OpponentMatesInOne : OpponentMatesInTwo);
-    }
+        return { Prelude::Fixed, OwnKingLeftAttacked };
+    if (FindMate(board, -s, 4))
+        return { Prelude::OpponentMates, 0 };
     if (EveryReplyMated(board, s))
-        return better(EveryReplyLoses);
-    // The draw and the control terms do not depend on the search, so they are known first and
-    // the search only has to show whether its value falls below what the candidate needs.
-    const int32_t known = RandomBelow(RandomSpread) + ControlTerms(board, s);
-    const int32_t needed = known - best;
-    const int32_t v = SearchValue(board, -s, TreeDepth, -UnboundedValue, needed);
-    if (v >= needed)
-        return std::nullopt;
-    return -v + known;
+        return { Prelude::Fixed, EveryReplyLoses };
+    return { Prelude::Searched, RandomBelow(RandomSpread) + ControlTerms(board, s) };
 }
 
-// Makes each root candidate of side s on ply 1 and hands the position to judge.
-template <typename Judge> void ForEachCandidate(int s, Judge&& judge)
+int32_t OpponentMateScore(const SearchBoard& board, int s)
 {
-    SearchBoard root = LoadBoard(1, 0);
-    ForEachRootMove(root, s, [&](const SearchMove& m) {
-        SearchBoard next = root;
-        Play(next, s, m);
-        next.material = MaterialOf(next);
-        judge(m, next);
-    });
+    return FindMate(board, -s, 2) ? OpponentMatesInOne : OpponentMatesInTwo;
 }
+
+// The position after root move m of side s, with its material counted from scratch.
+SearchBoard After(const SearchBoard& root, int s, const SearchMove& m)
+{
+    SearchBoard next = root;
+    Play(next, s, m);
+    next.material = MaterialOf(next);
+    return next;
+}
+
+// The best candidate so far. The plain walk keeps the first of equal scores, so a candidate
+// replaces the leader with a greater score, or with an equal one from earlier in the walk; the
+// result then does not depend on the order in which candidates are offered.
+struct Leader {
+    int32_t score = NoMoveValue;
+    int index = -1; // below every candidate, so the starting score is only beaten, never tied
+
+    bool BeatenBy(int i, int32_t candidate) const
+    {
+        return candidate > score || (candidate == score && i < index);
+    }
+    // The least tree-search value that keeps candidate i, with known draw and control terms,
+    // from beating the leader.
+    int32_t SearchValueToHold(int i, int32_t known) const
+    {
+        return known - score + (i < index ? 1 : 0);
+    }
+};
+
+constexpr int MaxCandidates = 512;
+
+struct Candidate {
+    SearchMove move;
+    Prelude prelude;
+};
 
 } // namespace
 
@@ -120,15 +143,21 @@ int32_t ScoreCandidate(int p, int s)
 {
     SearchBoard board = LoadBoard(p, 0);
     board.material = MaterialOf(board);
-    return *ScoreIfBetter(board, s, LowestScore);
+    const Prelude prelude = ScoreBeforeSearch(board, s);
+    if (prelude.kind == Prelude::Fixed)
+        return prelude.value;
+    if (prelude.kind == Prelude::OpponentMates)
+        return OpponentMateScore(board, s);
+    return prelude.value - SearchValue(board, -s, TreeDepth, -UnboundedValue, UnboundedValue);
 }
 
 ComputerDecision ChooseForcedMate(int s)
 {
     ComputerDecision best;
     best.score = NoMoveValue;
-    ForEachCandidate(s, [&](const SearchMove& m, const SearchBoard& next) {
-        const int32_t value = ClassifyMateMove(next, s, best.score);
+    const SearchBoard root = LoadBoard(1, 0);
+    ForEachRootMove(root, s, [&](const SearchMove& m) {
+        const int32_t value = ClassifyMateMove(After(root, s, m), s, best.score);
         if (value > best.score)
             best.move = RulesMove(m, s), best.score = value;
     });
@@ -141,12 +170,51 @@ ComputerDecision DecideComputerMove(int s)
     const ComputerDecision mate = ChooseForcedMate(s);
     if (mate.forcedMate)
         return mate;
-    ComputerDecision best;
-    best.score = NoMoveValue;
-    ForEachCandidate(s, [&](const SearchMove& m, const SearchBoard& next) {
-        if (const std::optional<int32_t> value = ScoreIfBetter(next, s, best.score))
-            best.move = RulesMove(m, s), best.score = *value;
+
+    // First every candidate in the walk's order, through the steps that draw from the generator,
+    // so the draws come out as the plain walk makes them.
+    const SearchBoard root = LoadBoard(1, 0);
+    Candidate candidates[MaxCandidates];
+    int count = 0;
+    ForEachRootMove(root, s, [&](const SearchMove& m) {
+        candidates[count++] = { m, ScoreBeforeSearch(After(root, s, m), s) };
     });
+
+    // Then the searches, most promising first, so that the leader is strong early and every
+    // later search only has to show that its candidate stays behind.
+    Leader leader;
+    int order[MaxCandidates];
+    int searched = 0;
+    for (int i = 0; i < count; ++i) {
+        if (candidates[i].prelude.kind == Prelude::Fixed
+            && leader.BeatenBy(i, candidates[i].prelude.value))
+            leader = { candidates[i].prelude.value, i };
+        if (candidates[i].prelude.kind == Prelude::Searched)
+            order[searched++] = i;
+    }
+    std::stable_sort(order, order + searched,
+        [&](int a, int b) { return candidates[a].prelude.value > candidates[b].prelude.value; });
+    for (int k = 0; k < searched; ++k) {
+        const int i = order[k];
+        const int32_t known = candidates[i].prelude.value;
+        const int32_t hold = leader.SearchValueToHold(i, known);
+        const int32_t v
+            = SearchValue(After(root, s, candidates[i].move), -s, TreeDepth, -UnboundedValue, hold);
+        if (v < hold)
+            leader = { known - v, i };
+    }
+    for (int i = 0; i < count; ++i)
+        if (candidates[i].prelude.kind == Prelude::OpponentMates
+            && leader.BeatenBy(i, OpponentMatesInTwo)) {
+            const int32_t score = OpponentMateScore(After(root, s, candidates[i].move), s);
+            if (leader.BeatenBy(i, score))
+                leader = { score, i };
+        }
+
+    ComputerDecision best;
+    best.score = leader.score;
+    if (leader.index >= 0)
+        best.move = RulesMove(candidates[leader.index].move, s);
     best.resigns = best.score < ResignThreshold;
     return best;
 }
