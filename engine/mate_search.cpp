@@ -79,19 +79,24 @@ Bitboard SliderReach(const SearchBoard& b, int s, Bitboard occupied)
 
 // Whether the enemy king on square k surely keeps a safe square to step to after side s's move
 // m, which leaves a piece of type placed on m.to: then m does not mate at once. threatened holds
-// the squares side s reached before the move with the king lifted off the board; with the moved
-// piece's new reach and any line its old square opens, that covers every square it reaches
-// after the move. A false answer proves nothing and leaves the test to the exact search.
-bool KingSurelyStepsAway(
-    const SearchBoard& b, int s, const SearchMove& m, int placed, int k, Bitboard threatened)
+// the squares side s reached before the move with the king lifted off the board, and flights the
+// king's steps that were free and unthreatened then. After the move the king may also take the
+// moved piece if it was a defender's square that was taken; the moved piece's new reach and any
+// line its old square opens cover the rest. A false answer proves nothing and leaves the test to
+// the exact search.
+bool KingSurelyStepsAway(const SearchBoard& b, int s, const SearchMove& m, int placed, int k,
+    Bitboard flights, Bitboard threatened)
 {
+    if (b.code[m.to] != 0)
+        flights |= Bit(m.to) & Attacks.step[0][King][k] & ~threatened;
+    if (flights == 0)
+        return false;
     const Bitboard vacated = m.dropType != 0 ? 0 : Bit(m.from);
     const Bitboard after = (Occupied(b) & ~vacated & ~Bit(k)) | Bit(m.to);
-    Bitboard covered = threatened | PieceAttacks(placed * s, m.to, after);
+    Bitboard covered = PieceAttacks(placed * s, m.to, after);
     if (vacated != 0)
         covered |= SliderReach(b, s, after);
-    const Bitboard defenders = b.side[SideIndex(-s)] & ~Bit(m.to);
-    return (Attacks.step[0][King][k] & ~defenders & ~covered) != 0;
+    return (flights & ~covered) != 0;
 }
 
 // The squares where a move other than the king's can end the check on side s's king: every
@@ -133,16 +138,22 @@ bool FindMate(const SearchBoard& b, int s, int d)
     if (!verify)
         checks = DirectCheckSquares(b, s, k);
     const Bitboard uncoverers = verify ? own : Uncoverers(b, s, k);
+    const bool mateAtOnce = d <= 3 && !verify;
+    const Bitboard threatened = mateAtOnce ? Reach(b, s, occupied & ~Bit(k)) : 0;
+    const Bitboard flights = Attacks.step[0][King][k] & ~b.side[SideIndex(-s)] & ~threatened;
     // A move can expose the own king only from a square on one of its lines, unless it is in
-    // check already; a drop never can.
-    const bool ownChecked = KingAttacked(b, s);
-    const Bitboard exposing
-        = DiagonalAttacks(ownKing, occupied) | OrthogonalAttacks(ownKing, occupied);
-    const Bitboard threatened = d <= 3 ? Reach(b, s, occupied & ~Bit(k)) : 0;
+    // check already; a drop never can. Asked only once a move gets that far.
+    bool ownChecked = false, ownKnown = false;
+    Bitboard exposing = 0;
     auto mates = [&](const SearchMove& m, int placed) {
         // A mate at once needs a king without a flight square; most checks leave it one.
-        if (d <= 3 && !verify && KingSurelyStepsAway(b, s, m, placed, k, threatened))
+        if (mateAtOnce && KingSurelyStepsAway(b, s, m, placed, k, flights, threatened))
             return false;
+        if (!ownKnown) {
+            ownChecked = KingAttacked(b, s);
+            exposing = DiagonalAttacks(ownKing, occupied) | OrthogonalAttacks(ownKing, occupied);
+            ownKnown = true;
+        }
         const SearchBoard next = After(b, s, m);
         const bool mayExpose = ownChecked || (m.dropType == 0 && (exposing & Bit(m.from)));
         if ((mayExpose && KingAttacked(next, s)) || (verify && !KingAttacked(next, -s)))
