@@ -40,6 +40,11 @@ void DecideOn(benchmark::State& state, const std::string& sfen, Decide decide)
 // (its only run when there are no repetitions).
 class MedianCollector : public benchmark::ConsoleReporter {
 public:
+    MedianCollector()
+        : ConsoleReporter(OO_Tabular)
+    {
+    }
+
     std::map<std::string, double> medians;
 
     void ReportRuns(const std::vector<Run>& runs) override

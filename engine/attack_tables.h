@@ -30,6 +30,9 @@ struct AttackTables {
     bool ascending[DirectionCount];
     // The squares strictly between two squares on one line; empty when not on a line.
     Bitboard between[SquareCount][SquareCount];
+    // The squares on the square's diagonals and on its row and column.
+    Bitboard diagonalLines[SquareCount];
+    Bitboard orthogonalLines[SquareCount];
     // The 3 x 3 block around a square, the square included.
     Bitboard near[SquareCount];
     Bitboard column[BoardSize + 1];
@@ -55,6 +58,10 @@ constexpr AttackTables BuildAttackTables()
                 }
         }
         t.near[sq] = t.step[0][King][sq] | Bit(sq);
+        for (int d = 0; d < DirectionCount; ++d)
+            (DirectionSteps[0][d] != 0 && DirectionSteps[1][d] != 0 ? t.diagonalLines
+                                                                    : t.orthogonalLines)[sq]
+                |= t.ray[sq][d];
         t.column[x] |= Bit(sq);
         if (y == FarRow(Sente))
             t.farRow[0] |= Bit(sq);

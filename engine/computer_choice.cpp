@@ -29,9 +29,9 @@ constexpr int32_t TreeDepth = 3;
 int32_t MaterialOf(const SearchBoard& b)
 {
     int32_t sum = 0;
-    for (int t = Pawn; t <= PieceTypeCount; ++t)
-        sum += PieceValueTable[t]
-            * (std::popcount(b.type[t] & b.side[0]) - std::popcount(b.type[t] & b.side[1]));
+    for (const int code : b.code)
+        if (code != 0)
+            sum += PieceValueTable[code > 0 ? code : -code] * (code > 0 ? Sente : Gote);
     for (int t = Pawn; t <= HandTypeCount; ++t)
         sum += PieceValueTable[t] * (b.hand[0][t] - b.hand[1][t]);
     return sum;
@@ -102,12 +102,15 @@ int32_t OpponentMateScore(const SearchBoard& board, int s)
     return FindMate(board, -s, 2) ? OpponentMatesInOne : OpponentMatesInTwo;
 }
 
-// The position after root move m of side s, with its material counted from scratch.
+// The position after root move m of side s. Its material is what CountMaterial would count:
+// the move changes it as MakeMoveFast does, except when it takes a king, which play never allows
+// but which the rules' move maker would leave out of the count instead of moving to a hand.
 SearchBoard After(const SearchBoard& root, int s, const SearchMove& m)
 {
     SearchBoard next = root;
     Play(next, s, m);
-    next.material = MaterialOf(next);
+    if (m.dropType == 0 && root.code[m.to] == -King * s)
+        next.material = MaterialOf(next);
     return next;
 }
 
@@ -141,8 +144,7 @@ struct Candidate {
 
 int32_t ScoreCandidate(int p, int s)
 {
-    SearchBoard board = LoadBoard(p, 0);
-    board.material = MaterialOf(board);
+    const SearchBoard board = LoadBoard(p, CountMaterial(p, Sente));
     const Prelude prelude = ScoreBeforeSearch(board, s);
     if (prelude.kind == Prelude::Fixed)
         return prelude.value;
@@ -155,8 +157,16 @@ ComputerDecision ChooseForcedMate(int s)
 {
     ComputerDecision best;
     best.score = NoMoveValue;
-    const SearchBoard root = LoadBoard(1, 0);
+    const SearchBoard root = LoadBoard(1, CountMaterial(1, Sente));
+    const int enemyKing = root.king[SideIndex(-s)];
+    const bool enemyChecked = KingAttacked(root, -s);
     ForEachRootMove(root, s, [&](const SearchMove& m) {
+        // After a mate at once every classification is 0. A candidate that gives no check is
+        // classed 0, or -11000 if it leaves its own king attacked: neither beats a best of 0.
+        if (best.score == MateAtOnce)
+            return;
+        if (best.score >= 0 && !enemyChecked && !GivesCheck(root, s, m, enemyKing))
+            return;
         const int32_t value = ClassifyMateMove(After(root, s, m), s, best.score);
         if (value > best.score)
             best.move = RulesMove(m, s), best.score = value;
@@ -173,7 +183,7 @@ ComputerDecision DecideComputerMove(int s)
 
     // First every candidate in the walk's order, through the steps that draw from the generator,
     // so the draws come out as the plain walk makes them.
-    const SearchBoard root = LoadBoard(1, 0);
+    const SearchBoard root = LoadBoard(1, CountMaterial(1, Sente));
     Candidate candidates[MaxCandidates];
     int count = 0;
     ForEachRootMove(root, s, [&](const SearchMove& m) {

@@ -10,23 +10,6 @@ constexpr bool IsRanging(int type) { return SlidesDiagonally(type) || SlidesOrth
 
 constexpr Bitboard AllSquares = (Bitboard(1) << SquareCount) - 1;
 
-// Whether the move of side s checks the enemy king on square k, for a position in which that
-// king is not attacked yet: the moved piece reaches it, or a slider behind the vacated square does.
-bool GivesCheck(const SearchBoard& b, int s, const SearchMove& m, int k)
-{
-    const bool drop = m.dropType != 0;
-    const int placed
-        = drop ? m.dropType : b.code[m.from] * s + (m.promote == 1 ? PromotionOffset : 0);
-    const Bitboard vacated = drop ? 0 : Bit(m.from);
-    const Bitboard occupied = (Occupied(b) & ~vacated) | Bit(m.to);
-    if (PieceAttacks(placed * s, m.to, occupied) & Bit(k))
-        return true;
-    const Bitboard sliders = b.side[SideIndex(s)] & ~vacated;
-    return !drop
-        && ((DiagonalAttacks(k, occupied) & sliders & (b.type[Bishop] | b.type[Horse]))
-            || (OrthogonalAttacks(k, occupied) & sliders & (b.type[Rook] | b.type[Dragon])));
-}
-
 // By piece type, the squares from which a piece of side s would attack square k directly.
 struct CheckSquares {
     Bitboard of[PieceTypeCount + 1];

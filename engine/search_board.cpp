@@ -69,15 +69,25 @@ void Play(SearchBoard& b, int s, const SearchMove& m)
 Bitboard AttackersOf(const SearchBoard& b, int square, int by, Bitboard occupied)
 {
     // A piece of side by attacks the square exactly when the same piece of the other side,
-    // standing on the square, would reach it. Types that step alike are taken together.
+    // standing on the square, would reach it. Types that step alike are taken together; a
+    // slider on one of the square's lines attacks it when nothing stands between.
     const Bitboard(&steps)[PieceTypeCount + 1][SquareCount] = Attacks.step[SideIndex(-by)];
+    const Bitboard theirs = b.side[SideIndex(by)];
     const Bitboard goldLike = b.type[Gold] | b.type[Tokin] | b.type[ProSilver];
     const Bitboard kingLike = b.type[King] | b.type[Horse] | b.type[Dragon];
-    Bitboard found = (steps[Pawn][square] & b.type[Pawn]) | (steps[Silver][square] & b.type[Silver])
-        | (steps[Gold][square] & goldLike) | (steps[King][square] & kingLike);
-    found |= DiagonalAttacks(square, occupied) & (b.type[Bishop] | b.type[Horse]);
-    found |= OrthogonalAttacks(square, occupied) & (b.type[Rook] | b.type[Dragon]);
-    return found & b.side[SideIndex(by)];
+    Bitboard found
+        = ((steps[Pawn][square] & b.type[Pawn]) | (steps[Silver][square] & b.type[Silver])
+              | (steps[Gold][square] & goldLike) | (steps[King][square] & kingLike))
+        & theirs;
+    Bitboard sliders = theirs
+        & (((b.type[Bishop] | b.type[Horse]) & Attacks.diagonalLines[square])
+            | ((b.type[Rook] | b.type[Dragon]) & Attacks.orthogonalLines[square]));
+    while (sliders != 0) {
+        const int slider = PopLowest(sliders);
+        if ((Attacks.between[square][slider] & occupied) == 0)
+            found |= Bit(slider);
+    }
+    return found;
 }
 
 Bitboard Reach(const SearchBoard& b, int s, Bitboard occupied)
@@ -88,4 +98,21 @@ Bitboard Reach(const SearchBoard& b, int s, Bitboard occupied)
         reach |= PieceAttacks(b.code[from], from, occupied);
     }
     return reach;
+}
+
+// Whether the move of side s checks the enemy king on square k, for a position in which that
+// king is not attacked yet: the moved piece reaches it, or a slider behind the vacated square does.
+bool GivesCheck(const SearchBoard& b, int s, const SearchMove& m, int k)
+{
+    const bool drop = m.dropType != 0;
+    const int placed
+        = drop ? m.dropType : b.code[m.from] * s + (m.promote == 1 ? PromotionOffset : 0);
+    const Bitboard vacated = drop ? 0 : Bit(m.from);
+    const Bitboard occupied = (Occupied(b) & ~vacated) | Bit(m.to);
+    if (PieceAttacks(placed * s, m.to, occupied) & Bit(k))
+        return true;
+    const Bitboard sliders = b.side[SideIndex(s)] & ~vacated;
+    return !drop
+        && ((DiagonalAttacks(k, occupied) & sliders & (b.type[Bishop] | b.type[Horse]))
+            || (OrthogonalAttacks(k, occupied) & sliders & (b.type[Rook] | b.type[Dragon])));
 }

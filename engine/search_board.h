@@ -49,6 +49,10 @@ inline bool KingAttacked(const SearchBoard& b, int s)
     return IsAttacked(b, b.king[SideIndex(s)], -s, Occupied(b));
 }
 
+// Whether the move of side s checks the enemy king on square k, for a position in which that
+// king is not attacked yet.
+bool GivesCheck(const SearchBoard& b, int s, const SearchMove& move, int k);
+
 // The empty squares where side s may drop a piece of the type: for a pawn, not the far row and
 // not a column that holds one of its unpromoted pawns.
 inline Bitboard DropTargets(const SearchBoard& b, int s, int type)
