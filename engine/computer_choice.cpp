@@ -75,31 +75,25 @@ int32_t ControlTerms(const SearchBoard& b, int s)
 // What the steps of the scoring before the tree search say about a candidate.
 struct Prelude {
     enum Kind {
-        Fixed, // the score is settled: own king left attacked, or every reply mated
-        OpponentMates, // the opponent mates in one or in two by checks
-        Searched, // the score is value plus minus the tree search's value
+        Fixed, // the score is settled by steps 1 to 4
+        Searched, // the score is value minus the tree search's value
     } kind;
     int32_t value;
 };
 
 // Steps 1 to 4 of ScoreCandidate, then the draw and the control terms for a candidate that gets
-// past them, which is when ScoreCandidate draws. A mate in one is also a mate in two, so the
-// deeper test alone decides whether the scoring stops; which of the two it is is asked only
-// when that could matter.
+// past them, which is when ScoreCandidate draws.
 Prelude ScoreBeforeSearch(const SearchBoard& board, int s)
 {
     if (KingAttacked(board, s))
         return { Prelude::Fixed, OwnKingLeftAttacked };
+    if (FindMate(board, -s, 2))
+        return { Prelude::Fixed, OpponentMatesInOne };
     if (FindMate(board, -s, 4))
-        return { Prelude::OpponentMates, 0 };
+        return { Prelude::Fixed, OpponentMatesInTwo };
     if (EveryReplyMated(board, s))
         return { Prelude::Fixed, EveryReplyLoses };
     return { Prelude::Searched, RandomBelow(RandomSpread) + ControlTerms(board, s) };
-}
-
-int32_t OpponentMateScore(const SearchBoard& board, int s)
-{
-    return FindMate(board, -s, 2) ? OpponentMatesInOne : OpponentMatesInTwo;
 }
 
 // The position after root move m of side s. Its material is what CountMaterial would count:
@@ -148,8 +142,6 @@ int32_t ScoreCandidate(int p, int s)
     const Prelude prelude = ScoreBeforeSearch(board, s);
     if (prelude.kind == Prelude::Fixed)
         return prelude.value;
-    if (prelude.kind == Prelude::OpponentMates)
-        return OpponentMateScore(board, s);
     return prelude.value - SearchValue(board, -s, TreeDepth, -UnboundedValue, UnboundedValue);
 }
 
@@ -213,13 +205,6 @@ ComputerDecision DecideComputerMove(int s)
         if (v < hold)
             leader = { known - v, i };
     }
-    for (int i = 0; i < count; ++i)
-        if (candidates[i].prelude.kind == Prelude::OpponentMates
-            && leader.BeatenBy(i, OpponentMatesInTwo)) {
-            const int32_t score = OpponentMateScore(After(root, s, candidates[i].move), s);
-            if (leader.BeatenBy(i, score))
-                leader = { score, i };
-        }
 
     ComputerDecision best;
     best.score = leader.score;
