@@ -18,10 +18,10 @@ struct SearchBoard {
 
 // A board move from a square, or a drop of dropType (1..5) from the mover's hand.
 struct SearchMove {
-    int8_t from = 0;
-    int8_t to = 0;
-    int8_t dropType = 0;
-    int8_t promote = 0;
+    int8_t from;
+    int8_t to;
+    int8_t dropType;
+    int8_t promote;
 };
 
 // Packs the position of ply p; material is taken as given.
