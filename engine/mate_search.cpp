@@ -231,14 +231,19 @@ bool EveryReplyMated(const SearchBoard& b, int s)
     auto everyDrop = [](int, Bitboard to) { return to; };
     if (KingAttacked(b, s))
         return !AnyMove(b, r, every, everyDrop, survives);
-    // One surviving reply settles it, and after a reply that checks the mate search is short:
-    // every attacking move must then end that check too. So checking replies go first.
-    auto checking = [&](bool wanted) {
-        return [&, wanted](
-                   const SearchMove& m) { return GivesCheck(b, r, m, k) == wanted && survives(m); };
+    // One surviving reply settles it, so the replies that most likely survive, and whose mate
+    // search is short, go first: checks, after which every attacking move must also end the
+    // check, then captures, which take attackers off the board, then the rest.
+    const Bitboard attackers = b.side[SideIndex(s)];
+    auto kind = [&](const SearchMove& m) {
+        return GivesCheck(b, r, m, k) ? 0 : m.dropType == 0 && (attackers & Bit(m.to)) ? 1 : 2;
     };
-    return !AnyMove(b, r, every, everyDrop, checking(true))
-        && !AnyMove(b, r, every, everyDrop, checking(false));
+    for (int wanted = 0; wanted <= 2; ++wanted) {
+        auto ofKind = [&](const SearchMove& m) { return kind(m) == wanted && survives(m); };
+        if (AnyMove(b, r, every, everyDrop, ofKind))
+            return false;
+    }
+    return true;
 }
 
 // The searches read only the position; material plays no part in them.
