@@ -82,6 +82,21 @@ bool KingSurelyStepsAway(const SearchBoard& b, int s, const SearchMove& m, int p
     return (flights & ~covered) != 0;
 }
 
+// The squares from which a piece of side s of the type would reach every one of the flights with
+// the board occupied as given: a drop mates at once only from there, since a dropped piece
+// opens no line and a flight square it lands on would simply be taken.
+Bitboard CoveringSquares(int s, int type, Bitboard flights, Bitboard occupied)
+{
+    Bitboard squares = AllSquares;
+    for (Bitboard left = flights; left != 0;) {
+        const int flight = PopLowest(left);
+        squares &= Attacks.step[SideIndex(-s)][type][flight]
+            | (SlidesDiagonally(type) ? DiagonalAttacks(flight, occupied) : 0)
+            | (SlidesOrthogonally(type) ? OrthogonalAttacks(flight, occupied) : 0);
+    }
+    return squares & ~flights;
+}
+
 // The squares where a move other than the king's can end the check on side s's king: every
 // checker's square and the squares between a sliding checker and the king.
 Bitboard CheckLines(const SearchBoard& b, int s)
@@ -168,7 +183,9 @@ bool FindMate(const SearchBoard& b, int s, int d)
     for (int type = Pawn; type <= HandTypeCount; ++type) {
         if (b.hand[SideIndex(s)][type] == 0)
             continue;
-        const Bitboard reach = IsRanging(type) ? AllSquares : near;
+        Bitboard reach = IsRanging(type) ? AllSquares : near;
+        if (mateAtOnce)
+            reach &= CoveringSquares(s, type, flights, occupied & ~Bit(k));
         for (Bitboard to = DropTargets(b, s, type) & reach & checks.of[type]; to != 0;)
             if (mates(SearchMove { 0, int8_t(PopLowest(to)), int8_t(type), 0 }, type))
                 return true;
