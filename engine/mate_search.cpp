@@ -27,25 +27,21 @@ CheckSquares DirectCheckSquares(const SearchBoard& b, int s, int k)
     return c;
 }
 
-// Side s's pieces that stand between one of its sliders and square k, so that moving them off
-// the line may uncover an attack on k.
-Bitboard Uncoverers(const SearchBoard& b, int s, int k)
+// The pieces of side blockers that stand alone between square k and a slider of side sliders
+// on one of k's lines: moving one of them off the line may open that line onto k.
+Bitboard LoneBlockers(const SearchBoard& b, int sliders, int blockers, int k)
 {
-    const Bitboard own = b.side[SideIndex(s)], occupied = Occupied(b);
-    const Bitboard diagonalSliders = own & (b.type[Bishop] | b.type[Horse]);
-    const Bitboard orthogonalSliders = own & (b.type[Rook] | b.type[Dragon]);
+    const Bitboard theirs = b.side[SideIndex(sliders)], occupied = Occupied(b);
+    Bitboard lined = theirs
+        & (((b.type[Bishop] | b.type[Horse]) & Attacks.diagonalLines[k])
+            | ((b.type[Rook] | b.type[Dragon]) & Attacks.orthogonalLines[k]));
     Bitboard found = 0;
-    for (Bitboard blockers = DiagonalAttacks(k, occupied) & own; blockers != 0;) {
-        const Bitboard blocker = Bit(PopLowest(blockers));
-        if (DiagonalAttacks(k, occupied & ~blocker) & diagonalSliders & ~blocker)
-            found |= blocker;
+    while (lined != 0) {
+        const Bitboard between = Attacks.between[k][PopLowest(lined)] & occupied;
+        if (between != 0 && (between & (between - 1)) == 0)
+            found |= between;
     }
-    for (Bitboard blockers = OrthogonalAttacks(k, occupied) & own; blockers != 0;) {
-        const Bitboard blocker = Bit(PopLowest(blockers));
-        if (OrthogonalAttacks(k, occupied & ~blocker) & orthogonalSliders & ~blocker)
-            found |= blocker;
-    }
-    return found;
+    return found & b.side[SideIndex(blockers)];
 }
 
 // Every square that some slider of side s reaches with the board occupied as given.
@@ -135,12 +131,13 @@ bool FindMate(const SearchBoard& b, int s, int d)
         squares = AllSquares;
     if (!verify)
         checks = DirectCheckSquares(b, s, k);
-    const Bitboard uncoverers = verify ? own : Uncoverers(b, s, k);
+    const Bitboard uncoverers = verify ? own : LoneBlockers(b, s, s, k);
     const bool mateAtOnce = d <= 3 && !verify;
-    const Bitboard threatened = mateAtOnce ? Reach(b, s, occupied & ~Bit(k)) : 0;
+    const Bitboard threatened = mateAtOnce ? Reach(b, s, Occupied(b) & ~Bit(k)) : 0;
     const Bitboard flights = Attacks.step[0][King][k] & ~b.side[SideIndex(-s)] & ~threatened;
-    // A move can expose the own king only from a square on one of its lines, unless it is in
-    // check already; a drop never can. Asked only once a move gets that far.
+    // A move can expose the own king only when the piece stood alone between it and an enemy
+    // slider, unless the king is in check already; a drop never can. Asked only once a move
+    // gets that far.
     bool ownChecked = false, ownKnown = false;
     Bitboard exposing = 0;
     auto mates = [&](const SearchMove& m, int placed) {
@@ -149,7 +146,7 @@ bool FindMate(const SearchBoard& b, int s, int d)
             return false;
         if (!ownKnown) {
             ownChecked = KingAttacked(b, s);
-            exposing = DiagonalAttacks(ownKing, occupied) | OrthogonalAttacks(ownKing, occupied);
+            exposing = LoneBlockers(b, -s, s, ownKing);
             ownKnown = true;
         }
         const SearchBoard next = After(b, s, m);
