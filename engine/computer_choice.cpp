@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <span>
 
 namespace {
 
@@ -127,12 +128,53 @@ struct Leader {
     }
 };
 
+// Far more than any position has: with every piece on its side, a side has at most 11 board
+// pieces to move and five kinds to drop.
 constexpr int MaxCandidates = 512;
 
 struct Candidate {
     SearchMove move;
     Prelude prelude;
 };
+
+// Takes every candidate in the walk's order through the steps that draw from the generator, so
+// the draws come out as the plain walk makes them. Returns how many there are.
+int GatherCandidates(const SearchBoard& root, int s, Candidate (&candidates)[MaxCandidates])
+{
+    int count = 0;
+    ForEachRootMove(root, s, [&](const SearchMove& m) {
+        candidates[count++] = { m, ScoreBeforeSearch(After(root, s, m), s) };
+    });
+    return count;
+}
+
+// The best candidate: the settled scores first, then the searches, most promising first, so that
+// the leader is strong early and each later search only has to show that its candidate stays
+// behind.
+Leader SearchForLeader(const SearchBoard& root, int s, const Candidate* candidates, int count)
+{
+    Leader leader;
+    int order[MaxCandidates];
+    int searched = 0;
+    for (int i = 0; i < count; ++i) {
+        const Prelude& prelude = candidates[i].prelude;
+        if (prelude.kind == Prelude::Fixed && leader.BeatenBy(i, prelude.value))
+            leader = { prelude.value, i };
+        if (prelude.kind == Prelude::Searched)
+            order[searched++] = i;
+    }
+    std::stable_sort(order, order + searched,
+        [&](int a, int b) { return candidates[a].prelude.value > candidates[b].prelude.value; });
+    for (const int i : std::span(order, searched)) {
+        const int32_t known = candidates[i].prelude.value;
+        const int32_t hold = leader.SearchValueToHold(i, known);
+        const SearchBoard board = After(root, s, candidates[i].move);
+        const int32_t v = SearchValue(board, -s, TreeDepth, -UnboundedValue, hold);
+        if (v < hold)
+            leader = { known - v, i };
+    }
+    return leader;
+}
 
 } // namespace
 
@@ -172,40 +214,10 @@ ComputerDecision DecideComputerMove(int s)
     const ComputerDecision mate = ChooseForcedMate(s);
     if (mate.forcedMate)
         return mate;
-
-    // First every candidate in the walk's order, through the steps that draw from the generator,
-    // so the draws come out as the plain walk makes them.
     const SearchBoard root = LoadBoard(1, CountMaterial(1, Sente));
     Candidate candidates[MaxCandidates];
-    int count = 0;
-    ForEachRootMove(root, s, [&](const SearchMove& m) {
-        candidates[count++] = { m, ScoreBeforeSearch(After(root, s, m), s) };
-    });
-
-    // Then the searches, most promising first, so that the leader is strong early and every
-    // later search only has to show that its candidate stays behind.
-    Leader leader;
-    int order[MaxCandidates];
-    int searched = 0;
-    for (int i = 0; i < count; ++i) {
-        if (candidates[i].prelude.kind == Prelude::Fixed
-            && leader.BeatenBy(i, candidates[i].prelude.value))
-            leader = { candidates[i].prelude.value, i };
-        if (candidates[i].prelude.kind == Prelude::Searched)
-            order[searched++] = i;
-    }
-    std::stable_sort(order, order + searched,
-        [&](int a, int b) { return candidates[a].prelude.value > candidates[b].prelude.value; });
-    for (int k = 0; k < searched; ++k) {
-        const int i = order[k];
-        const int32_t known = candidates[i].prelude.value;
-        const int32_t hold = leader.SearchValueToHold(i, known);
-        const int32_t v
-            = SearchValue(After(root, s, candidates[i].move), -s, TreeDepth, -UnboundedValue, hold);
-        if (v < hold)
-            leader = { known - v, i };
-    }
-
+    const int count = GatherCandidates(root, s, candidates);
+    const Leader leader = SearchForLeader(root, s, candidates, count);
     ComputerDecision best;
     best.score = leader.score;
     if (leader.index >= 0)
