@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 const QColor DarkGreen(0, 102, 0);
@@ -37,12 +39,12 @@ public:
     void MoveTo(int x, int y) { at_ = QPoint(x, y); }
     void LineTo(int x, int y)
     {
-        const QPoint to(x, y);
-        const QPoint step(
-            (to.x() > at_.x()) - (to.x() < at_.x()), (to.y() > at_.y()) - (to.y() < at_.y()));
-        const QPoint last = to - step;
-        painter_.fillRect(QRect(at_, last).normalized(), color_);
-        at_ = to;
+        const int stepX = (x > at_.x()) - (x < at_.x()), stepY = (y > at_.y()) - (y < at_.y());
+        const int lastX = x - stepX, lastY = y - stepY;
+        painter_.fillRect(QRect(QPoint(std::min(at_.x(), lastX), std::min(at_.y(), lastY)),
+                              QPoint(std::max(at_.x(), lastX), std::max(at_.y(), lastY))),
+            color_);
+        at_ = QPoint(x, y);
     }
 
 private:
