@@ -1,5 +1,7 @@
 #include "usi_session.h"
 
+#include "engine/computer_choice.h"
+
 #include "rules/perft.h"
 #include "rules/rule_tables.h"
 #include "rules/usi_move.h"
@@ -110,7 +112,18 @@ void UsiSession::Go(std::string_view args)
     std::string_view rest;
     if (FirstWord(args, rest) == "perft")
         return Perft(rest);
-    Error("the computer's move is not available yet");
+    // Time controls and depth limits are accepted and ignored: the search is fixed.
+    const ComputerDecision decision = DecideComputerMove(header_.side);
+    if (decision.resigns) {
+        out_ << "info score cp " << decision.score << "\nbestmove resign\n";
+        return;
+    }
+    const std::string move = WriteUsiMove(decision.move);
+    if (decision.forcedMate)
+        out_ << "info string mate found\n";
+    else
+        out_ << "info score cp " << decision.score << " pv " << move << '\n';
+    out_ << "bestmove " << move << '\n';
 }
 
 void UsiSession::Perft(std::string_view depthText)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+// The material balance of ply p from scratch, seen from side s; pieces in hand count at the
+// value of their unpromoted type.
+int32_t CountMaterial(int p, int s);
+
+// Counts, for every board square of ply p, how many pieces of each side reach it, defended
+// own pieces included. Overwrites the ply's TargetMap.
+void BuildControlMap(int p);
+
+// The generator's state: 0 at program start and never reseeded, so the computer's choices
+// repeat for the same inputs.
+extern uint32_t RandomSeed;
+
+// A pseudo-random integer in 0..n-1 from a 32-bit linear congruential generator.
+int32_t RandomBelow(int32_t n);

@@ -1,0 +1,149 @@
+#include "engine/king_attack.h"
+#include "engine/mate_search.h"
+#include "rules/check.h"
+#include "tests/support/sfen_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct LineCase {
+    const char* sfen; // Sente to move, its king in check (or not)
+    const char* marked; // rows y = 1..5 of the CheckLineMap, '1' marked
+};
+
+class CheckLines : public testing::TestWithParam<LineCase> { };
+
+std::string LinePicture(int p)
+{
+    std::string out;
+    for (int y = 1; y <= BoardSize; ++y) {
+        for (int x = 1; x <= BoardSize; ++x)
+            out += CheckLineMap[p][x][y] ? '1' : '.';
+        out += y < BoardSize ? "/" : "";
+    }
+    return out;
+}
+
+} // namespace
+
+TEST_P(CheckLines, MarkCheckersAndTheSquaresBetween)
+{
+    LoadSfen(GetParam().sfen);
+    MarkCheckLines(1, Sente);
+    EXPECT_EQ(LinePicture(1), GetParam().marked) << GetParam().sfen;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, CheckLines, testing::Values(
+    LineCase { "k4/5/5/4r/4K b - 1", "...../...../...../....1/....." },  // rook beside the king
+    LineCase { "k3r/5/5/5/4K b - 1", "....1/....1/....1/....1/....." },  // rook down an open file
+    LineCase { "k4/5/2b2/3P1/4K b - 1", "...../...../...../...../....." }, // blocked diagonal
+    LineCase { "k4/5/4r/3g1/1b2K b - 1", "...../...../....1/...11/....." }, // gold and rook both check
+    LineCase { "4k/5/5/5/4K b - 1", "...../...../...../...../....." })); // no check
+// clang-format on
+
+TEST(CheckCandidates, MarkNearAndDistantCheckersOfTheAttacker)
+{
+    LoadSfen("k4/5/1+B1+S1/5/3RK b 2PG 1");
+    MarkCheckCandidates(1, Sente);
+    EXPECT_EQ(CheckCandidateMap[1][Pawn][6], CandidateNear);
+    EXPECT_EQ(CheckCandidateMap[1][Gold][6], CandidateNear);
+    EXPECT_EQ(CheckCandidateMap[1][Silver][6], CandidateNone);
+    EXPECT_EQ(CheckCandidateMap[1][2][3], CandidateAny); // horse
+    EXPECT_EQ(CheckCandidateMap[1][4][3], CandidateNear); // promoted silver
+    EXPECT_EQ(CheckCandidateMap[1][4][5], CandidateAny); // rook
+    EXPECT_EQ(CheckCandidateMap[1][5][5], CandidateNone); // the attacking king never moves
+    EXPECT_EQ(CheckCandidateMap[1][1][1], CandidateNone);
+
+    LoadSfen("k4/5/5/5/4K b - 1");
+    EXPECT_FALSE(FindMate(1, Sente, 5)) << "a bare king cannot give check";
+}
+
+struct MateCase {
+    const char* sfen;
+    int depth;
+    bool mates; // FindMate(1, side to move, depth)
+};
+
+class Mates : public testing::TestWithParam<MateCase> { };
+
+TEST_P(Mates, AreFoundByChecksWithinTheDepth)
+{
+    const int side = LoadSfen(GetParam().sfen);
+    EXPECT_EQ(FindMate(1, side, GetParam().depth), GetParam().mates)
+        << GetParam().sfen << " depth " << GetParam().depth;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, Mates, testing::Values(
+    MateCase { "k4/5/1G3/5/4K b G 1", 1, false },  // depth 1 never mates
+    MateCase { "k4/5/1G3/5/4K b G 1", 2, true },   // G*5b
+    MateCase { "k4/5/1G3/5/4K b G 1", 3, true },
+    MateCase { "k4/5/3g1/5/4K w g 1", 2, true },   // the same for Gote
+    MateCase { "k4/5/5/5/4K b G 1", 2, false },    // a lone gold drop is taken or sidestepped
+    MateCase { "k4/5/1G3/5/4K b P 1", 2, false },  // P*5b checks, but 4a stays free
+    MateCase { "k1r2/p2sb/3gP/1SB2/R1GK1 b - 11", 4, false },
+    MateCase { "kB2p/5/1r1sr/S1b1P/1G1GK w - 40", 2, false },
+    MateCase { "kB2p/5/1r1sr/S1b1P/1G1GK w - 40", 4, true }));
+// clang-format on
+
+TEST(FindEscape, DepthOneAsksOnlyForALegalReply)
+{
+    // G*5b mates with the gold at 4c behind it; alone, the dropped gold is taken.
+    MakeCandidate("k4/5/1G3/5/4K b G 1", "G*5b");
+    EXPECT_FALSE(FindEscape(2, Gote, 0));
+    EXPECT_FALSE(FindEscape(2, Gote, 1));
+    MakeCandidate("k4/5/5/5/4K b G 1", "G*5b");
+    EXPECT_TRUE(FindEscape(2, Gote, 1));
+}
+
+TEST(FindEscape, InDoubleCheckOnlyTheKingMayMove)
+{
+    // The rook checks along row a and uncovers the bishop; the gold takes the rook in vain.
+    MakeCandidate("k2g1/5/P1R2/3B1/4K b - 1", "3c3a");
+    EXPECT_FALSE(FindEscape(2, Gote, 1)) << "taking one checker leaves the other";
+    MakeCandidate("k2g1/5/P1R2/5/4K b - 1", "3c3a");
+    EXPECT_TRUE(FindEscape(2, Gote, 1)) << "against the rook alone Gote has a way out";
+}
+
+struct ClassCase {
+    const char* sfen;
+    const char* move;
+    int32_t best;
+    int32_t expected;
+};
+
+class Classify : public testing::TestWithParam<ClassCase> { };
+
+TEST_P(Classify, RatesMatesAndSkipsSearchesThatCannotBeatBest)
+{
+    const ClassCase& c = GetParam();
+    const int side = MakeCandidate(c.sfen, c.move);
+    EXPECT_EQ(ClassifyMateMove(2, side, c.best), c.expected) << c.sfen << " " << c.move << " best " << c.best;
+}
+
+constexpr const char* TwoMates = "k3p/2+BS1/2rr1/4P/2SGK b BG 53"; // B*4b mates in two, G*4b at once
+constexpr const char* ThreeMoveMate = "k1r2/p2sb/3gP/1SB2/R1GK1 b - 11";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, Classify, testing::Values(
+    ClassCase { TwoMates, "B*4b", -20000, MateInTwo },
+    ClassCase { TwoMates, "B*4b", MateInTwo, 0 },
+    ClassCase { TwoMates, "G*4b", MateInTwo, MateAtOnce },
+    ClassCase { TwoMates, "G*4b", MateAtOnce, 0 },
+    ClassCase { ThreeMoveMate, "5e5b", -20000, MateInThree },
+    ClassCase { ThreeMoveMate, "5e5b", MateInThree, 0 },
+    ClassCase { ThreeMoveMate, "5e4e", -20000, 0 },                         // no check
+    ClassCase { "5/5/3k1/5/r2GK b - 1", "2e2d", -20000, OwnKingLeftAttacked }, // checks, but opens the rook
+    ClassCase { "5/5/3k1/5/r2GK b - 1", "2e2d", MateAtOnce, 0 }));
+// clang-format on
+
+TEST(EveryReplyMated, IsTrueWithoutAnyReplyAndFalseOnceOneSurvives)
+{
+    // The gold takes 5b and 4b, the silver 4a: Gote has no legal move and is not in check.
+    const int side = MakeCandidate("k4/2S2/5/1G3/4K b - 1", "4d4c");
+    EXPECT_EQ(IsKingAttacked(2, Gote), 0);
+    EXPECT_TRUE(EveryReplyMated(2, side));
+    EXPECT_FALSE(EveryReplyMated(2, MakeCandidate("kgsbr/p4/5/4P/RBSGK b - 1", "1d1c")));
+}
