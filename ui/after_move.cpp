@@ -8,12 +8,16 @@
 
 std::string_view WinnerMessage(int s) { return s == Sente ? "先手の勝ち" : "後手の勝ち"; }
 
+namespace {
+
 void AnnounceEnd(GameView& view, int winner)
 {
     StopGame(view);
     view.ShowMessage("まで");
     view.ShowMessage(WinnerMessage(winner));
 }
+
+} // namespace
 
 void AfterMove(GameView& view)
 {

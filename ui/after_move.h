@@ -7,7 +7,5 @@
 // passes the turn. Leaves the destinations of ply 1 empty.
 void AfterMove(GameView& view);
 
-// Stops the game and announces the winner: "まで", then "<winner>の勝ち".
-void AnnounceEnd(GameView& view, int winner);
 // The message that names side s as the winner.
 std::string_view WinnerMessage(int s);
