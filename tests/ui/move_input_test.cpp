@@ -47,6 +47,8 @@ TEST(Picking, ABoardPieceOnReleaseAHandPieceOnPress)
 {
     RecordingView view;
     StartGameAt(view, "k4/5/5/5/4K b P 1", false, false);
+    ReleaseOnPicture(view, CellMiddleX(5, 5), CellMiddleY(5, 5));
+    EXPECT_TRUE(view.calls.empty()) << "a release counts only after a press on the picture";
     PressOnPicture(view, CellMiddleX(5, 5), CellMiddleY(5, 5), MouseButton::Left);
     EXPECT_TRUE(view.calls.empty()) << "an own piece is no destination";
     ReleaseOnPicture(view, CellMiddleX(5, 5), CellMiddleY(5, 5));

@@ -52,11 +52,12 @@ public:
     }
 };
 
-// Starts the window's game flow, then a running game from a position, with the computer on
+// Starts the game flow of a new window, then a running game from a position, with the computer on
 // the sides given; the calls of the set-up are forgotten.
 inline void StartGameAt(
     RecordingView& view, const std::string& sfen, bool computerSente, bool computerGote)
 {
+    Game = GameState {};
     StartUp(view);
     SfenHeader header;
     std::string error;
