@@ -8,7 +8,6 @@
 
 #include "rules/pieces.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -20,7 +19,8 @@ constexpr QSize ClientSize(193, 112);
 constexpr int TimerInterval = 50; // ms
 constexpr int FontPixels = 12;
 const QString FontName = QStringLiteral("ＭＳ Ｐゴシック");
-// A free Japanese proportional Gothic with the same metrics role, from fonts-ipafont-gothic.
+// The designed font is seldom installed; IPAPGothic (fonts-ipafont-gothic) is a free proportional
+// Gothic of the same kind.
 const QString SubstituteFont = QStringLiteral("IPAPGothic");
 
 } // namespace
@@ -31,6 +31,7 @@ TForm1::TForm1(QWidget* parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , Image1(new PictureBox(this))
     , Image2(new PictureBox(this))
+    // Made after the picture, the labels lie above it and take the mouse input over it.
     , Label1(new ControlLabel("Play", QRect(144, 18, 32, 12), this))
     , Label2(new ControlLabel("You", QRect(144, 33, 32, 12), this))
     , Label3(new ControlLabel("Com", QRect(16, 67, 32, 12), this))
@@ -51,9 +52,6 @@ TForm1::TForm1(QWidget* parent)
     Image2->setGeometry(48, 112, 185, 41);
     Image2->SetPicture(LoadGlyphSheet());
     Image2->hide();
-    // The labels were made after the picture and lie above it.
-    for (QWidget* label : { Label1, Label2, Label3, Label4 })
-        label->raise();
 
     connect(Image1, &PictureBox::MouseDown, this, &TForm1::Image1MouseDown);
     connect(Image1, &PictureBox::MouseUp, this, &TForm1::Image1MouseUp);
