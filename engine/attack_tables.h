@@ -13,6 +13,7 @@
 // The MoveTable entry of (type, d), derived as the rules derive the promoted rows.
 constexpr int PieceMoveKind(int type, int d)
 {
+    using MoveRows::BaseMoves;
     if (type <= King)
         return BaseMoves[type][d - 1];
     if (type == Tokin || type == ProSilver)
@@ -45,7 +46,8 @@ constexpr AttackTables BuildAttackTables()
     for (int sq = 0; sq < SquareCount; ++sq) {
         const int x = XOf(sq), y = YOf(sq);
         for (int d = 1; d <= DirectionCount; ++d) {
-            const int dx = DirectionSteps[0][d - 1], dy = DirectionSteps[1][d - 1];
+            const int dx = MoveRows::DirectionSteps[0][d - 1],
+                      dy = MoveRows::DirectionSteps[1][d - 1];
             t.ascending[d - 1] = dx * BoardSize + dy > 0;
             for (int tx = x + dx, ty = y + dy; OnBoard(tx, ty); tx += dx, ty += dy) {
                 t.ray[sq][d - 1] |= Bit(SquareAt(tx, ty));
@@ -59,8 +61,9 @@ constexpr AttackTables BuildAttackTables()
         }
         t.near[sq] = t.step[0][King][sq] | Bit(sq);
         for (int d = 0; d < DirectionCount; ++d)
-            (DirectionSteps[0][d] != 0 && DirectionSteps[1][d] != 0 ? t.diagonalLines
-                                                                    : t.orthogonalLines)[sq]
+            (MoveRows::DirectionSteps[0][d] != 0 && MoveRows::DirectionSteps[1][d] != 0
+                    ? t.diagonalLines
+                    : t.orthogonalLines)[sq]
                 |= t.ray[sq][d];
         t.column[x] |= Bit(sq);
         if (y == FarRow(Sente))

@@ -11,21 +11,27 @@ int32_t PieceValueTable[PieceTypeCount + 1];
 
 namespace {
 
+// clang-format off
 constexpr int32_t Values[PieceTypeCount + 1] = {
     0,
-    10, // Pawn
-    45, // Silver
-    75, // Bishop
-    85, // Rook
-    50, // Gold
+      10, // Pawn
+      45, // Silver
+      75, // Bishop
+      85, // Rook
+      50, // Gold
     1000, // King
-    55, // Tokin
-    50, // ProSilver
-    95, // Horse
-    100, // Dragon
+      55, // Tokin
+      50, // ProSilver
+      95, // Horse
+     100, // Dragon
 };
 
-void CopyRow(int to, int from) { std::memcpy(MoveTable[to], MoveTable[from], sizeof MoveTable[to]); }
+// clang-format on
+
+void CopyRow(int to, int from)
+{
+    std::memcpy(MoveTable[to], MoveTable[from], sizeof MoveTable[to]);
+}
 
 // A promoted slider keeps the king's steps and gains its unpromoted ranging lines.
 void AddSlides(int to, int from)
@@ -39,6 +45,7 @@ void AddSlides(int to, int from)
 
 void BuildRuleTables()
 {
+    using MoveRows::BaseMoves, MoveRows::DirectionSteps;
     for (int d = 1; d <= DirectionCount; ++d) {
         DirectionX[d] = DirectionSteps[0][d - 1];
         DirectionY[d] = DirectionSteps[1][d - 1];

@@ -13,26 +13,35 @@ enum MoveKind : uint8_t {
 
 inline constexpr int DirectionCount = 8;
 
+// The rows the MoveTable is built from, kept where both the rules and the engine's square-set
+// tables can read them at compile time.
+namespace MoveRows {
+
+// clang-format off
+inline constexpr uint8_t N = MoveNone, S = MoveStep, L = MoveSlide;
+
 // Directions:   1 = forward-left, 2 = forward, 3 = forward-right, 4 = left,
 //               5 = right, 6 = back-left, 7 = back, 8 = back-right (as Sente sees them).
 inline constexpr int8_t DirectionSteps[2][DirectionCount] = {
-    //  1   2   3   4   5   6   7   8
-    { -1, 0, +1, -1, +1, -1, 0, +1 }, // dx
-    { -1, -1, -1, 0, 0, +1, +1, +1 }, // dy
+    //   1   2   3   4   5   6   7   8
+    {   -1,  0, +1, -1, +1, -1,  0, +1 }, // dx
+    {   -1, -1, -1,  0,  0, +1, +1, +1 }, // dy
 };
 
-// The rows written entry by entry (0 none, 1 step, 2 slide); the promoted pieces are derived
-// from them.
+// The rows written entry by entry; the promoted pieces are derived from them.
 inline constexpr uint8_t BaseMoves[King + 1][DirectionCount] = {
-    //          1  2  3  4  5  6  7  8
+    //             1  2  3  4  5  6  7  8
     {},
-    /* Pawn   */ { 0, 1, 0, 0, 0, 0, 0, 0 },
-    /* Silver */ { 1, 1, 1, 0, 0, 1, 0, 1 },
-    /* Bishop */ { 2, 0, 2, 0, 0, 2, 0, 2 },
-    /* Rook   */ { 0, 2, 0, 2, 2, 0, 2, 0 },
-    /* Gold   */ { 1, 1, 1, 1, 1, 0, 1, 0 },
-    /* King   */ { 1, 1, 1, 1, 1, 1, 1, 1 },
+    /* Pawn   */ { N, S, N, N, N, N, N, N },
+    /* Silver */ { S, S, S, N, N, S, N, S },
+    /* Bishop */ { L, N, L, N, N, L, N, L },
+    /* Rook   */ { N, L, N, L, L, N, L, N },
+    /* Gold   */ { S, S, S, S, S, N, S, N },
+    /* King   */ { S, S, S, S, S, S, S, S },
 };
+// clang-format on
+
+} // namespace MoveRows
 
 // Indexed by type 1..10 and direction 1..8; index 0 is unused so the tables read like the rules.
 extern uint8_t MoveTable[PieceTypeCount + 1][DirectionCount + 1];
