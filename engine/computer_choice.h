@@ -20,5 +20,5 @@ int32_t ScoreCandidate(int p, int s);
 ComputerDecision ChooseForcedMate(int s);
 
 // The computer's whole decision for side s to move on ply 1: the window and the engine program
-// both call this. Ply 1's position is left as it was; its TargetMap is overwritten.
+// both call this. Ply 1 is left as it was.
 ComputerDecision DecideComputerMove(int s);

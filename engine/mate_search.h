@@ -5,8 +5,8 @@
 #include <cstdint>
 
 // Mate by checks: the attacker may only give check; depth counts plies, so FindMate with depth
-// 2 or 3 finds a mate in one, 4 or 5 a mate in two. Every level works on ply p and tries its
-// moves in ply p + 1.
+// 2 or 3 finds a mate in one, 4 or 5 a mate in two. The searches read the position of ply p and
+// change no ply: they make their moves on search boards.
 
 // Whether side s, to move at ply p, forces mate within the depth, checking with every move.
 bool FindMate(int p, int s, int depth);

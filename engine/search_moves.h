@@ -15,8 +15,9 @@ template <typename Visit> bool AnyBoardTrial(int type, int s, int from, int to, 
     return code != 1 && visit(promoted);
 }
 
-// Visits every pseudo-legal move of side s (board moves to targetsOf(from, type, reach) and drops
-// to dropsOf(type, targets)) until the visitor returns true.
+// Visits the pseudo-legal moves of side s until the visitor returns true: board moves to the
+// squares boardFilter(from, type, reachable) keeps, then drops to the squares
+// dropFilter(type, allowed) keeps.
 template <typename BoardFilter, typename DropFilter, typename Visit>
 bool AnyMove(
     const SearchBoard& b, int s, BoardFilter&& boardFilter, DropFilter&& dropFilter, Visit&& visit)
