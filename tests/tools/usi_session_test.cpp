@@ -102,3 +102,16 @@ TEST(UsiSession, PlaysItselfFromEveryLevelWithoutError)
         }
     }
 }
+
+TEST(UsiSession, RefusesAPerftThatWouldCountPastItsNodeLimit)
+{
+    std::ostringstream out;
+    UsiSession session(out, 2512);
+    session.Handle("go perft 3");
+    EXPECT_NE(out.str().find("\nNodes searched: 2512\n"), std::string::npos) << out.str();
+    out.str("");
+    session.Handle("go perft 4");
+    EXPECT_EQ(out.str(),
+        "info string error: perft 4 counts more than 2512 nodes in this position; try a smaller "
+        "depth\n");
+}
