@@ -69,7 +69,27 @@ bool UsiSession::Handle(std::string_view line)
     return true;
 }
 
-void UsiSession::Error(const std::string& what) { out_ << "info string error: " << what << '\n'; }
+namespace {
+
+// Errors quote the input, which may hold any bytes; a GUI reads the answer as one short line
+// of text, so quoted control characters, broken UTF-8 and runaway lengths must not reach it.
+constexpr size_t MaxErrorLength = 200;
+
+std::string PrintableLine(const std::string& text)
+{
+    std::string line = text.size() > MaxErrorLength ? text.substr(0, MaxErrorLength) + "..." : text;
+    for (char& c : line)
+        if (c < 0x20 || c > 0x7e)
+            c = '?';
+    return line;
+}
+
+} // namespace
+
+void UsiSession::Error(const std::string& what)
+{
+    out_ << "info string error: " << PrintableLine(what) << '\n';
+}
 
 void UsiSession::Position(std::string_view args)
 {
