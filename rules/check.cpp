@@ -4,7 +4,8 @@
 #include "rule_tables.h"
 
 // An enemy piece of type t attacks the king exactly when a piece of type t of the king's side,
-// standing on the king's square, could move to the enemy's square; so we look outward from the king.
+// standing on the king's square, could move to the enemy's square; so we look outward from the
+// king.
 int IsKingAttacked(int p, int s)
 {
     const int kx = KingX[p][s + 1], ky = KingY[p][s + 1];

@@ -36,7 +36,8 @@ template <typename Visit> void ForEachMove(int p, int s, Visit&& visit)
                 for (int ty = 1; ty <= BoardSize; ++ty) {
                     const int code = TargetMap[p][tx][ty];
                     auto move = [&](int promote) {
-                        visit(Move { int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), int8_t(promote) });
+                        visit(
+                            Move { int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), int8_t(promote) });
                     };
                     if (code == TargetMove || code == TargetPromoteOptional)
                         move(0);

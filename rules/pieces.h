@@ -31,4 +31,7 @@ inline constexpr bool IsPromotable(int type) { return type < Gold; }
 inline constexpr int HandRow(int side) { return side > 0 ? 6 : 7; }
 inline constexpr int FarRow(int side) { return side > 0 ? 1 : BoardSize; }
 inline constexpr int SideOf(int code) { return code > 0 ? Sente : Gote; }
-inline constexpr bool OnBoard(int x, int y) { return x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize; }
+inline constexpr bool OnBoard(int x, int y)
+{
+    return x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize;
+}

@@ -28,7 +28,10 @@ void CopyPlyFast(int p)
 
 namespace {
 
-bool IsRanging(int type) { return type == Bishop || type == Rook || type == Horse || type == Dragon; }
+bool IsRanging(int type)
+{
+    return type == Bishop || type == Rook || type == Horse || type == Dragon;
+}
 
 } // namespace
 

@@ -11,19 +11,20 @@ int32_t PieceValueTable[PieceTypeCount + 1];
 
 namespace {
 
+// clang-format off
 constexpr uint8_t N = MoveNone, S = MoveStep, L = MoveSlide;
 
 // Directions:   1 = forward-left, 2 = forward, 3 = forward-right, 4 = left,
 //               5 = right, 6 = back-left, 7 = back, 8 = back-right (as Sente sees them).
 constexpr int8_t DirectionSteps[2][DirectionCount] = {
-    //  1   2   3   4   5   6   7   8
-    { -1, 0, +1, -1, +1, -1, 0, +1 }, // dx
-    { -1, -1, -1, 0, 0, +1, +1, +1 }, // dy
+    //   1   2   3   4   5   6   7   8
+    {   -1,  0, +1, -1, +1, -1,  0, +1 }, // dx
+    {   -1, -1, -1,  0,  0, +1, +1, +1 }, // dy
 };
 
 // The rows written entry by entry; the promoted pieces are derived from them below.
 constexpr uint8_t BaseMoves[King + 1][DirectionCount] = {
-    //          1  2  3  4  5  6  7  8
+    //             1  2  3  4  5  6  7  8
     {},
     /* Pawn   */ { N, S, N, N, N, N, N, N },
     /* Silver */ { S, S, S, N, N, S, N, S },
@@ -35,19 +36,24 @@ constexpr uint8_t BaseMoves[King + 1][DirectionCount] = {
 
 constexpr int32_t Values[PieceTypeCount + 1] = {
     0,
-    10, // Pawn
-    45, // Silver
-    75, // Bishop
-    85, // Rook
-    50, // Gold
+      10, // Pawn
+      45, // Silver
+      75, // Bishop
+      85, // Rook
+      50, // Gold
     1000, // King
-    55, // Tokin
-    50, // ProSilver
-    95, // Horse
-    100, // Dragon
+      55, // Tokin
+      50, // ProSilver
+      95, // Horse
+     100, // Dragon
 };
 
-void CopyRow(int to, int from) { std::memcpy(MoveTable[to], MoveTable[from], sizeof MoveTable[to]); }
+// clang-format on
+
+void CopyRow(int to, int from)
+{
+    std::memcpy(MoveTable[to], MoveTable[from], sizeof MoveTable[to]);
+}
 
 // A promoted slider keeps the king's steps and gains its unpromoted ranging lines.
 void AddSlides(int to, int from)

@@ -77,7 +77,8 @@ bool ReadBoard(std::string_view board, Grid& grid, std::string& error)
                            + " cannot be promoted",
                        false;
             if (x <= BoardSize)
-                grid[x][y] = int8_t(SideOfLetter(letter) * (promoted ? type + PromotionOffset : type));
+                grid[x][y]
+                    = int8_t(SideOfLetter(letter) * (promoted ? type + PromotionOffset : type));
             ++x;
         }
         if (x > BoardSize + 1)
@@ -121,7 +122,8 @@ bool ReadHands(std::string_view hands, Grid& grid, std::string& error)
 // The pieces a game can have: two of each kind, promoted pieces counting as their kind.
 bool CheckPieceCounts(const Grid& grid, std::string& error)
 {
-    static const char* const KindNames[] = { "", "pawns", "silvers", "bishops", "rooks", "golds", "kings" };
+    static const char* const KindNames[]
+        = { "", "pawns", "silvers", "bishops", "rooks", "golds", "kings" };
     int counts[King + 1] = {};
     int kings[SideSlots] = {};
     for (int x = 1; x <= BoardSize; ++x)
@@ -129,7 +131,8 @@ bool CheckPieceCounts(const Grid& grid, std::string& error)
             const int q = grid[x][y];
             if (q == 0)
                 continue;
-            const int type = std::abs(q) > PromotionOffset ? std::abs(q) - PromotionOffset : std::abs(q);
+            const int type
+                = std::abs(q) > PromotionOffset ? std::abs(q) - PromotionOffset : std::abs(q);
             ++counts[type];
             if (type == King)
                 ++kings[SideOf(q) + 1];
@@ -139,12 +142,14 @@ bool CheckPieceCounts(const Grid& grid, std::string& error)
     for (int t = 1; t <= HandTypeCount; ++t)
         counts[t] += grid[t][HandRow(Sente)] + grid[t][HandRow(Gote)];
     if (kings[Sente + 1] != 1)
-        return error = "Sente needs exactly one king, has " + std::to_string(kings[Sente + 1]), false;
+        return error = "Sente needs exactly one king, has " + std::to_string(kings[Sente + 1]),
+               false;
     if (kings[Gote + 1] != 1)
         return error = "Gote needs exactly one king, has " + std::to_string(kings[Gote + 1]), false;
     for (int t = 1; t < King; ++t)
         if (counts[t] > MaxOfAKind)
-            return error = std::to_string(counts[t]) + " " + KindNames[t] + ", the game has 2", false;
+            return error = std::to_string(counts[t]) + " " + KindNames[t] + ", the game has 2",
+                   false;
     return true;
 }
 
@@ -153,7 +158,8 @@ bool ReadMoveNumber(std::string_view text, int& number, std::string& error)
     number = 0;
     for (char c : text) {
         if (c < '0' || c > '9' || number > 99999999)
-            return error = "move number '" + std::string(text) + "' is not a positive integer", false;
+            return error = "move number '" + std::string(text) + "' is not a positive integer",
+                   false;
         number = number * 10 + (c - '0');
     }
     if (number < 1)

@@ -39,7 +39,8 @@ std::optional<Move> ReadUsiMove(std::string_view text, int s, std::string& error
     const bool promotes = text.size() == 5 && text[4] == '+';
     if (text.size() != 4 && !promotes)
         return error = "move " + quoted + " is not a USI move", std::nullopt;
-    if (!ReadSquare(text.substr(0, 2), m.fromX, m.fromY) || !ReadSquare(text.substr(2, 2), m.toX, m.toY))
+    if (!ReadSquare(text.substr(0, 2), m.fromX, m.fromY)
+        || !ReadSquare(text.substr(2, 2), m.toX, m.toY))
         return error = "move " + quoted + " has a bad square", std::nullopt;
     m.promote = promotes ? 1 : 0;
     return m;

@@ -39,7 +39,8 @@ TEST_P(MakeMoves, CaptureDemoteDropAndPromoteLikeTheRules)
     EXPECT_EQ(MaterialScore[2] - 1000, c.materialChange) << c.sfen << " " << c.move;
     MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
     EXPECT_EQ(WriteSfen(1, { -side, 1 }), c.after) << c.sfen << " " << c.move;
-    EXPECT_EQ(0, std::memcmp(Position[1], Position[2], sizeof Position[1])) << "fast and full moves differ";
+    EXPECT_EQ(0, std::memcmp(Position[1], Position[2], sizeof Position[1]))
+        << "fast and full moves differ";
 }
 
 // clang-format off

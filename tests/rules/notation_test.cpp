@@ -64,7 +64,8 @@ TEST_P(SfenErrors, AreRefusedWithAReasonAndChangeNothing)
     SfenHeader header { Gote, 5 };
     std::string error;
     EXPECT_FALSE(ReadSfen(GetParam().sfen, header, error)) << GetParam().sfen;
-    EXPECT_NE(error.find(GetParam().error), std::string::npos) << GetParam().sfen << " -> " << error;
+    EXPECT_NE(error.find(GetParam().error), std::string::npos)
+        << GetParam().sfen << " -> " << error;
     EXPECT_EQ(error.find('\n'), std::string::npos);
     EXPECT_TRUE(before == Ply1Snapshot()) << GetParam().sfen;
     EXPECT_EQ(header.side, Gote);
@@ -124,7 +125,8 @@ TEST_P(UsiMoveErrors, AreRefusedWithAReasonAndChangeNothing)
     const Ply1Snapshot before;
     std::string error;
     EXPECT_FALSE(PlayUsiMove(GetParam().move, side, error)) << GetParam().move;
-    EXPECT_NE(error.find(GetParam().error), std::string::npos) << GetParam().move << " -> " << error;
+    EXPECT_NE(error.find(GetParam().error), std::string::npos)
+        << GetParam().move << " -> " << error;
     EXPECT_TRUE(before == Ply1Snapshot()) << GetParam().move;
 }
 

@@ -18,7 +18,8 @@ class PerftCounts : public testing::TestWithParam<PerftCase> { };
 TEST_P(PerftCounts, MatchAnIndependentRulesLibrary)
 {
     const int side = LoadSfen(GetParam().sfen);
-    EXPECT_EQ(Perft(1, side, GetParam().depth), GetParam().nodes) << GetParam().sfen << " depth " << GetParam().depth;
+    EXPECT_EQ(Perft(1, side, GetParam().depth), GetParam().nodes)
+        << GetParam().sfen << " depth " << GetParam().depth;
 }
 
 // clang-format off

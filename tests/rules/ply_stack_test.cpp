@@ -54,7 +54,8 @@ TEST(CheckerFlags, InTheStartPositionOnlyTheRangingPiecesAreFlagged)
     UpdateCheckerFlags(1);
     for (int s : { Sente, Gote })
         for (int t = 1; t <= PieceTypeCount; ++t)
-            EXPECT_EQ(CheckerFlags[1][s + 1][t], t == Bishop || t == Rook) << "side " << s << " type " << t;
+            EXPECT_EQ(CheckerFlags[1][s + 1][t], t == Bishop || t == Rook)
+                << "side " << s << " type " << t;
     SetUpPosition(3);
     UpdateCheckerFlags(1);
     for (int t = 1; t <= PieceTypeCount; ++t)
