@@ -12,6 +12,8 @@ packages=(
     clang libclang-rt-14-dev
     # the window
     qt6-base-dev libgl-dev fonts-ipafont-gothic
+    # the window's smoke test closes it through Xlib
+    libx11-dev
     # the window under a virtual display, driven and photographed
     xvfb xdotool x11-utils x11-apps netpbm
     # timing the engine program

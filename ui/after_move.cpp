@@ -1,0 +1,34 @@
+#include "after_move.h"
+
+#include "game_control.h"
+#include "game_state.h"
+
+#include "engine/mate_search.h"
+#include "rules/check.h"
+
+std::string_view WinnerMessage(int s) { return s == Sente ? "先手の勝ち" : "後手の勝ち"; }
+
+namespace {
+
+void AnnounceEnd(GameView& view, int winner)
+{
+    StopGame(view);
+    view.ShowMessage("まで");
+    view.ShowMessage(WinnerMessage(winner));
+}
+
+} // namespace
+
+void AfterMove(GameView& view)
+{
+    const int s = Game.SideToMove;
+    ClearTargets();
+    if (IsKingAttacked(1, s) == 1)
+        AnnounceEnd(view, -s);
+    else if (IsKingAttacked(1, -s) == 1 && !FindEscape(1, -s, 1))
+        AnnounceEnd(view, s);
+    else
+        Game.SideToMove = static_cast<int8_t>(-s);
+    // The escape search generates targets on ply 1; the next turn must start with none.
+    ClearTargets();
+}

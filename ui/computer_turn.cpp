@@ -1,0 +1,50 @@
+#include "computer_turn.h"
+
+#include "after_move.h"
+#include "game_control.h"
+#include "game_state.h"
+
+#include "engine/computer_choice.h"
+#include "rules/make_move.h"
+
+namespace {
+
+void PlayChosenMove(GameView& view, const Move& move)
+{
+    MakeMove(1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
+    view.DrawPosition(1);
+    view.MarkCell(move.fromX, move.fromY);
+    view.MarkCell(move.toX, move.toY);
+    AfterMove(view);
+}
+
+void Resign(GameView& view, int s)
+{
+    StopGame(view);
+    // Only a person who has beaten the computer from the largest handicap gets the compliment.
+    if (Game.Level == 3 && Game.ComputerPlays[Sente + 1] == 0)
+        view.ShowMessage("いやお強い！");
+    view.ShowMessage("まいりました");
+    view.ShowMessage(WinnerMessage(-s));
+}
+
+} // namespace
+
+void TimerTick(GameView& view)
+{
+    if (!Game.GameRunning || !Game.ComputerToMove() || Game.ComputerBusy)
+        return;
+    Game.ComputerBusy = 1;
+    ComputerTurn(view);
+    Game.ComputerBusy = 0;
+}
+
+void ComputerTurn(GameView& view)
+{
+    const int s = Game.SideToMove;
+    const ComputerDecision decision = DecideComputerMove(s);
+    if (decision.resigns)
+        Resign(view, s);
+    else
+        PlayChosenMove(view, decision.move);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "game_view.h"
+
+// One tick of the window's 50 ms timer: runs the computer's turn when it is to move in a
+// running game, never twice at once (message boxes inside the turn let ticks through).
+void TimerTick(GameView& view);
+
+// Plays the computer's chosen move on ply 1 with red frames on its source and destination,
+// then referees it; or resigns.
+void ComputerTurn(GameView& view);

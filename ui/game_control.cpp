@@ -1,0 +1,95 @@
+#include "game_control.h"
+
+#include "cell_pixels.h"
+#include "game_state.h"
+
+#include "rules/rule_tables.h"
+#include "rules/setup.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr std::string_view LevelCaptions[MaxLevel + 1] = { "", "lv1", "lv2", "lv3" };
+
+GameLabel PlayerLabel(int s) { return s == Sente ? GameLabel::SentePlayer : GameLabel::GotePlayer; }
+
+void SetUpBoard(GameView& view)
+{
+    SetUpPosition(Game.Level);
+    // The set-up leaves the checker flags of the last game; the referee needs them current.
+    UpdateCheckerFlags(1);
+    view.DrawPosition(1);
+}
+
+} // namespace
+
+void ClearTargets() { std::memcpy(TargetMap[1], TargetMap[0], sizeof TargetMap[1]); }
+
+void ResetGameState()
+{
+    Game.ComputerPlays[Gote + 1] = 1;
+    Game.ComputerPlays[Sente + 1] = 0;
+    std::memset(TargetMap[0], 0, sizeof TargetMap[0]);
+    std::memset(CheckLineMap[0], 0, sizeof CheckLineMap[0]);
+    std::memset(CheckerFlags[0], 0, sizeof CheckerFlags[0]);
+    ClearTargets();
+    Game.SideToMove = Sente;
+    Game.ComputerBusy = 0;
+}
+
+void StartUp(GameView& view)
+{
+    BuildRuleTables();
+    BuildCellPixelTable();
+    ResetGameState();
+    Game.Level = 1;
+    SetUpBoard(view);
+    Game.GameRunning = 0;
+}
+
+void PlayOrStop(GameView& view)
+{
+    view.DrawPosition(1);
+    if (Game.GameRunning) {
+        Game.GameRunning = 0;
+        view.SetCaption(GameLabel::PlayStop, "Play");
+        return;
+    }
+    SetUpBoard(view);
+    ClearTargets();
+    Game.SideToMove = Sente;
+    Game.ComputerBusy = 0;
+    Game.GameRunning = 1;
+    view.SetCaption(GameLabel::PlayStop, "Stop");
+}
+
+void TogglePlayer(GameView& view, int s)
+{
+    if (Game.GameRunning)
+        return;
+    if (Game.ComputerPlays[s + 1] == 0) {
+        Game.ComputerPlays[s + 1] = 1;
+        view.SetCaption(PlayerLabel(s), "Com");
+        Game.ComputerPlays[-s + 1] = 0;
+        view.SetCaption(PlayerLabel(-s), "You");
+    } else {
+        Game.ComputerPlays[s + 1] = 0;
+        view.SetCaption(PlayerLabel(s), "You");
+    }
+}
+
+void CycleLevel(GameView& view)
+{
+    if (Game.GameRunning)
+        return;
+    Game.Level = static_cast<int8_t>(Game.Level % MaxLevel + 1);
+    view.SetCaption(GameLabel::Level, LevelCaptions[Game.Level]);
+    SetUpBoard(view);
+}
+
+void StopGame(GameView& view)
+{
+    Game.GameRunning = 0;
+    view.SetCaption(GameLabel::PlayStop, "Play");
+}

@@ -1,0 +1,3 @@
+#include "game_state.h"
+
+GameState Game;

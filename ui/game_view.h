@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+// The four control labels of the window, numbered as on the form.
+enum class GameLabel {
+    PlayStop = 1, // Label1
+    SentePlayer = 2, // Label2, the bottom side
+    GotePlayer = 3, // Label3, the top side
+    Level = 4, // Label4
+};
+
+// What the game flow needs from the window. The window draws into its picture and opens modal
+// message boxes; a test records the calls instead, so the flow runs without a display.
+class GameView {
+public:
+    virtual ~GameView() = default;
+
+    // Redraws the whole picture from the position of ply p, wiping every red frame.
+    virtual void DrawPosition(int p) = 0;
+    // Frames cell (x, y), a board square or a hand slot, in red.
+    virtual void MarkCell(int x, int y) = 0;
+    // Shows one line in a modal message box and returns when it is closed.
+    virtual void ShowMessage(std::string_view text) = 0;
+    virtual void SetCaption(GameLabel label, std::string_view caption) = 0;
+};

@@ -1,0 +1,15 @@
+#include "Unit1.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    // A fractional factor would draw the picture's pixels unevenly; a whole one keeps them square.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QApplication application(argc, argv);
+    TForm1 form;
+    Form1 = &form;
+    form.ShowCentred();
+    return application.exec();
+}

@@ -1,0 +1,80 @@
+#include "move_input.h"
+
+#include "after_move.h"
+#include "cell_pixels.h"
+#include "game_state.h"
+
+#include "rules/make_move.h"
+#include "rules/targets.h"
+
+namespace {
+
+bool PersonToMove() { return Game.GameRunning && !Game.ComputerToMove(); }
+
+void Pick(GameView& view, int x, int y)
+{
+    GenerateTargets(1, x, y);
+    Game.SelectedCell = { static_cast<int8_t>(x), static_cast<int8_t>(y) };
+    view.DrawPosition(1);
+    view.MarkCell(x, y);
+}
+
+void MoveTo(GameView& view, int x, int y, int promote)
+{
+    MakeMove(1, Game.SelectedCell.x, Game.SelectedCell.y, x, y, promote);
+    view.DrawPosition(1);
+    AfterMove(view);
+}
+
+} // namespace
+
+bool HitCell(int px, int py, int lastRow, int& x, int& y)
+{
+    for (x = 1; x <= BoardSize; ++x)
+        for (y = 1; y <= lastRow; ++y) {
+            const int left = CellPixelX[x][y], top = CellPixelY[x][y];
+            if (left < px && px < left + CellSize && top < py && py < top + CellSize)
+                return true;
+        }
+    return false;
+}
+
+void PressOnPicture(GameView& view, int px, int py, MouseButton button)
+{
+    if (!PersonToMove())
+        return;
+    Game.PressArmed = 1;
+    int x, y;
+    if (!HitCell(px, py, GridRows, x, y))
+        return;
+    if (y > BoardSize) {
+        if (y == HandRow(Game.SideToMove) && Position[1][x][y] > 0)
+            Pick(view, x, y);
+        return;
+    }
+    switch (TargetMap[1][x][y]) {
+    case TargetPromoteForced:
+        MoveTo(view, x, y, 1);
+        break;
+    case TargetPromoteOptional:
+        MoveTo(view, x, y, button == MouseButton::Left ? 0 : 1);
+        break;
+    case TargetMove:
+        MoveTo(view, x, y, 0);
+        break;
+    default:
+        break; // not a destination: a board piece is picked on the release
+    }
+}
+
+void ReleaseOnPicture(GameView& view, int px, int py)
+{
+    if (!PersonToMove() || Game.PressArmed != 1)
+        return;
+    int x, y;
+    if (!HitCell(px, py, BoardSize, x, y))
+        return;
+    if (Position[1][x][y] * Game.SideToMove > 0)
+        Pick(view, x, y);
+    Game.PressArmed = 0;
+}
