@@ -61,7 +61,12 @@ struct Before {
     bool running = Game.GameRunning != 0;
     bool computerToMove = Game.ComputerToMove();
     long messageBoxes = Count.messageBoxes;
-    Before() { std::memcpy(board, Position[1], sizeof board); }
+    int8_t targets[BoardSize + 1][BoardSize + 1];
+    Before()
+    {
+        std::memcpy(board, Position[1], sizeof board);
+        std::memcpy(targets, TargetMap[1], sizeof targets);
+    }
 };
 
 bool SameBoard(const Board& a, const Board& b) { return std::memcmp(a, b, sizeof(Board)) == 0; }
@@ -139,10 +144,25 @@ void CheckGame(TForm1& form)
 
 enum class Cause { Press, Release, Timer };
 
+// Outside a person's turn nothing may be picked: the destinations of ply 1 stay as they were,
+// or are emptied by a new game.
+void CheckNoPick(const Before& before)
+{
+    if (before.running && !before.computerToMove)
+        return;
+    const bool same = std::memcmp(before.targets, TargetMap[1], sizeof before.targets) == 0;
+    const bool empty = std::memcmp(TargetMap[0], TargetMap[1], sizeof before.targets) == 0;
+    if (!same && !empty)
+        Fail(std::string("a piece was picked ")
+            + (before.running ? "on the computer's turn" : "while no game ran"));
+}
+
 // How the position may have changed through an event of this cause. A message box opened by
 // the event runs the timer inside it, so the computer may take its turn there too.
 void CheckChange(const Before& before, Cause cause)
 {
+    if (cause != Cause::Timer)
+        CheckNoPick(before);
     if (SameBoard(before.board, Position[1]))
         return;
     const bool boxOpened = Count.messageBoxes != before.messageBoxes;
@@ -362,7 +382,7 @@ int main(int argc, char** argv)
     for (EventNumber = 1; EventNumber <= events; ++EventNumber) {
         StormEvent(form, mouse);
         const bool computerWaits = Game.GameRunning && Game.ComputerToMove();
-        Wait(form, computerWaits && RandomBelow(3) == 0 ? 60 : RandomBelow(50) == 0 ? 20 : 0);
+        Wait(form, computerWaits && RandomBelow(10) == 0 ? 60 : RandomBelow(50) == 0 ? 20 : 0);
     }
     std::printf("%ld events, no fault: %ld while a game ran, %ld idle; %ld against the computer, "
                 "%ld two-player\n",
