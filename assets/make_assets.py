@@ -104,16 +104,19 @@ def ink_box(img):
 
 
 def fit_cell(img):
-    """Shift left one pixel if ink sits in the last column and the first is free.
+    """Keep ink off the cell's first row and last column, where the grid lies.
 
-    On the board the grid line is redrawn over a tile's last column, so ink
-    there would vanish. Returns (image, shifted?).
+    A tile starts one pixel right of a vertical grid line and on a horizontal
+    one, and the grid is drawn last, so ink in row 0 or column 15 would vanish.
+    Shifts down and left by one pixel where the opposite edge is free.
+    Returns (image, shifted?).
     """
-    last_used = any(row[CELL - 1] for row in img)
-    first_free = not any(row[0] for row in img)
-    if last_used and first_free:
-        return [row[1:] + [0] for row in img], True
-    return img, False
+    shifted = False
+    if any(img[0]) and not any(img[CELL - 1]):
+        img, shifted = [[0] * CELL] + img[:-1], True
+    if any(row[CELL - 1] for row in img) and not any(row[0] for row in img):
+        img, shifted = [row[1:] + [0] for row in img], True
+    return img, shifted
 
 
 def blit(canvas, img, left, top):
@@ -124,7 +127,7 @@ def blit(canvas, img, left, top):
 
 def build_sheet(glyphs):
     ink = [[0] * SHEET_W for _ in range(SHEET_H)]
-    print("type char  row      ink box in cell      shifted left")
+    print("type char  row      ink box in cell      shifted")
     for t, cp in PIECES.items():
         # Each row is fitted on its own: turning moves the free column to
         # the other side, so the turned copy may need the shift undone.
