@@ -48,8 +48,8 @@ const char* const LevelSfens[]
 
 [[noreturn]] void Fail(const Game& game, const std::string& what)
 {
-    std::printf("FAULT: %s\n  in position sfen %s moves%s\n", what.c_str(), LevelSfens[game.level],
-        game.moves.c_str());
+    std::printf("FAULT: %s\n  in position sfen %s moves%s\n  (RandomSeed %u when the game began)\n",
+        what.c_str(), LevelSfens[game.level], game.moves.c_str(), unsigned(game.randomSeed));
     std::exit(1);
 }
 
