@@ -6,6 +6,7 @@
 #include "rules/usi_move.h"
 #include "tools/usi_session.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
