@@ -29,8 +29,9 @@ std::string_view FirstWord(std::string_view text, std::string_view& rest)
 
 } // namespace
 
-UsiSession::UsiSession(std::ostream& out)
+UsiSession::UsiSession(std::ostream& out, uint64_t perftNodeLimit)
     : out_(out)
+    , perftNodeLimit_(perftNodeLimit)
 {
     BuildRuleTables();
     SetStartPosition();
@@ -55,7 +56,8 @@ bool UsiSession::Handle(std::string_view line)
         out_ << "id name Velmora\nid author the Velmora developers\nusiok\n";
     else if (command == "isready")
         out_ << "readyok\n";
-    else if (command == "usinewgame" || command == "stop" || command == "ponderhit" || command == "gameover")
+    else if (command == "usinewgame" || command == "stop" || command == "ponderhit"
+        || command == "gameover")
         ; // nothing to do: the engine keeps no state between searches
     else if (command == "position")
         Position(args);
@@ -67,7 +69,27 @@ bool UsiSession::Handle(std::string_view line)
     return true;
 }
 
-void UsiSession::Error(const std::string& what) { out_ << "info string error: " << what << '\n'; }
+namespace {
+
+// Errors quote the input, which may hold any bytes; a GUI reads the answer as one short line
+// of text, so quoted control characters, broken UTF-8 and runaway lengths must not reach it.
+constexpr size_t MaxErrorLength = 200;
+
+std::string PrintableLine(const std::string& text)
+{
+    std::string line = text.size() > MaxErrorLength ? text.substr(0, MaxErrorLength) + "..." : text;
+    for (char& c : line)
+        if (c < 0x20 || c > 0x7e)
+            c = '?';
+    return line;
+}
+
+} // namespace
+
+void UsiSession::Error(const std::string& what)
+{
+    out_ << "info string error: " << PrintableLine(what) << '\n';
+}
 
 void UsiSession::Position(std::string_view args)
 {
@@ -86,7 +108,8 @@ void UsiSession::Position(std::string_view args)
     std::string_view moveList;
     const std::string_view keyword = FirstWord(rest, moveList);
     if (!keyword.empty() && keyword != "moves")
-        return Error("expected 'moves' after the position, got '" + std::string(keyword.substr(0, 64)) + "'");
+        return Error("expected 'moves' after the position, got '"
+            + std::string(keyword.substr(0, 64)) + "'");
 
     const SfenHeader previous = header_;
     std::string error;
@@ -135,8 +158,12 @@ void UsiSession::Perft(std::string_view depthText)
         depth = c >= '0' && c <= '9' ? depth * 10 + (c - '0') : -1000;
     if (word.empty() || word.size() > 2 || depth < 1 || depth > MaxPerftDepth)
         return Error("perft depth must be 1 to " + std::to_string(MaxPerftDepth));
+    const auto entries = PerftDivideWithin(header_.side, depth, perftNodeLimit_);
+    if (!entries)
+        return Error("perft " + std::to_string(depth) + " counts more than "
+            + std::to_string(perftNodeLimit_) + " nodes in this position; try a smaller depth");
     uint64_t total = 0;
-    for (const PerftEntry& entry : PerftDivide(header_.side, depth)) {
+    for (const PerftEntry& entry : *entries) {
         out_ << WriteUsiMove(entry.move) << ": " << entry.nodes << '\n';
         total += entry.nodes;
     }

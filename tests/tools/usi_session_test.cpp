@@ -44,6 +44,26 @@ TEST(UsiSession, IdentifiesItselfAndAnswersIsReady)
     EXPECT_EQ(usi.Send("frobnicate now"), "info string error: unknown command 'frobnicate'\n");
 }
 
+TEST(UsiSession, AnErrorQuotesTheInputAsOneShortPrintableLine)
+{
+    Usi usi;
+    const struct {
+        std::string line, answer;
+    } cases[] = {
+        { "position startpos moves 1d1c\x1a",
+            "info string error: move 1: move '1d1c?' is not a USI move\n" },
+        { "position sfen kg\xc3\x28"
+          "br/p4/5/4P/RBSGK b - 1",
+            "info string error: sfen: unknown piece '?' in row 1\n" },
+        { "\x1b[2Jisready", "info string error: unknown command '?[2Jisready'\n" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(usi.Send(c.line), c.answer) << c.line;
+    const std::string longSide
+        = usi.Send("position sfen kgsbr/p4/5/4P/RBSGK " + std::string(300, 'x') + " - 1");
+    EXPECT_EQ(longSide.size(), std::string("info string error: ").size() + 200 + 4) << longSide;
+}
+
 TEST(UsiSession, GoesFromTheStartBeforeAnyPositionAndLeavesThePositionAlone)
 {
     Usi usi;
@@ -67,8 +87,9 @@ TEST(UsiSession, ABadPositionOrMoveLeavesThePreviousPosition)
     Usi usi;
     usi.Send("position startpos moves 1d1c");
     const std::string before = usi.Position();
-    for (const char* bad : { "position startpos moves 1d1c 1c1b", "position sfen kgsbr/p4/5/4P/RBSGK x - 1",
-             "position sfen", "position", "position startpos junk 1d1c" }) {
+    for (const char* bad :
+        { "position startpos moves 1d1c 1c1b", "position sfen kgsbr/p4/5/4P/RBSGK x - 1",
+            "position sfen", "position", "position startpos junk 1d1c" }) {
         EXPECT_EQ(usi.Send(bad).rfind("info string error: ", 0), 0u) << bad;
         EXPECT_EQ(usi.Position(), before) << bad;
     }
@@ -83,16 +104,19 @@ TEST(UsiSession, PerftDividesByRootMove)
     EXPECT_EQ(answer.substr(0, 8), "5e5b: 2\n") << "the rook takes the pawn with check";
     EXPECT_NE(answer.find("\n\nNodes searched: 181\n"), std::string::npos) << answer;
     for (const char* depth : { "0", "8", "-1", "x", "" })
-        EXPECT_EQ(usi.Send(std::string("go perft ") + depth).rfind("info string error: ", 0), 0u) << depth;
+        EXPECT_EQ(usi.Send(std::string("go perft ") + depth).rfind("info string error: ", 0), 0u)
+            << depth;
 }
 
 TEST(UsiSession, PlaysItselfFromEveryLevelWithoutError)
 {
-    for (const char* start : { "kgsbr/p4/5/4P/RBSGK b - 1", "kgsbr/p4/5/4P/R1SGK b - 1", "kgsbr/p4/5/4P/2SGK b - 1" }) {
+    for (const char* start :
+        { "kgsbr/p4/5/4P/RBSGK b - 1", "kgsbr/p4/5/4P/R1SGK b - 1", "kgsbr/p4/5/4P/2SGK b - 1" }) {
         Usi usi;
         std::string moves;
         for (int ply = 0; ply < 12; ++ply) {
-            const std::string answer = usi.Send("position sfen " + std::string(start) + " moves" + moves);
+            const std::string answer
+                = usi.Send("position sfen " + std::string(start) + " moves" + moves);
             ASSERT_EQ(answer, "") << moves;
             const std::string move = BestMove(usi.Send("go"));
             ASSERT_FALSE(move.empty());
@@ -101,4 +125,17 @@ TEST(UsiSession, PlaysItselfFromEveryLevelWithoutError)
             moves += " " + move;
         }
     }
+}
+
+TEST(UsiSession, RefusesAPerftThatWouldCountPastItsNodeLimit)
+{
+    std::ostringstream out;
+    UsiSession session(out, 2512);
+    session.Handle("go perft 3");
+    EXPECT_NE(out.str().find("\nNodes searched: 2512\n"), std::string::npos) << out.str();
+    out.str("");
+    session.Handle("go perft 4");
+    EXPECT_EQ(out.str(),
+        "info string error: perft 4 counts more than 2512 nodes in this position; try a smaller "
+        "depth\n");
 }

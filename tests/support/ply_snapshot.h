@@ -1,0 +1,26 @@
+#pragma once
+
+#include "rules/ply_stack.h"
+
+#include <cstring>
+
+// A copy of what a search must leave alone in a ply: the position, both king squares and the
+// checker flags.
+struct PlySnapshot {
+    int8_t position[BoardSize + 1][GridRows + 1];
+    int8_t kingX[SideSlots], kingY[SideSlots];
+    uint8_t flags[SideSlots][PieceTypeCount + 1];
+
+    explicit PlySnapshot(int p)
+    {
+        std::memcpy(position, Position[p], sizeof position);
+        std::memcpy(kingX, KingX[p], sizeof kingX);
+        std::memcpy(kingY, KingY[p], sizeof kingY);
+        std::memcpy(flags, CheckerFlags[p], sizeof flags);
+    }
+
+    bool operator==(const PlySnapshot& other) const
+    {
+        return std::memcmp(this, &other, sizeof *this) == 0;
+    }
+};

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Fuzzes velmora-usi's command handling with libFuzzer for the given number of minutes (default 10).
+# Builds into build-fuzz with clang, AddressSanitizer and UndefinedBehaviorSanitizer; new inputs
+# collect in build-fuzz/corpus, and a crash, sanitizer report or hang is written to
+# build-fuzz/findings/ and ends the run with a failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+
+minutes=${1:-10}
+dir=build-fuzz
+cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVELMORA_FUZZ=ON -DVELMORA_WERROR=ON
+cmake --build "$dir" --target usi_fuzz
+mkdir -p "$dir/corpus" "$dir/findings"
+
+# A search with full hands takes up to half a minute under the sanitizers, so only an input
+# running past two minutes counts as a hang.
+"$dir/tests/fuzz/usi_fuzz" "$dir/corpus" tests/fuzz/corpus \
+    -dict=tests/fuzz/usi.dict -max_len=4096 -timeout=120 \
+    -max_total_time=$((minutes * 60)) -print_final_stats=1 \
+    -artifact_prefix="$dir/findings/"
