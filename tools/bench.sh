@@ -20,7 +20,7 @@ grep -v '^#' bench/positions.sfen | grep . | cut -d' ' -f2- | while read -r sfen
     printf 'position sfen %s\ngo\n' "$sfen"
 done >"$session"
 echo quit >>"$session"
-answers=$(/usr/bin/time -v build/tools/velmora-usi <"$session" 2>"$report" | grep -c '^bestmove')
+answers=$(/usr/bin/time -v build/usi/velmora-usi <"$session" 2>"$report" | grep -c '^bestmove')
 echo
 echo "velmora-usi answering go for all $(grep -c '^go' "$session") suite positions ($answers answers):"
 grep -E 'Elapsed \(wall clock\)|User time|System time|Maximum resident' "$report"

@@ -4,7 +4,7 @@
 #include "engine/evaluation.h"
 #include "rules/legality.h"
 #include "rules/usi_move.h"
-#include "tools/usi_session.h"
+#include "usi/usi_session.h"
 
 #include <algorithm>
 #include <cstdio>

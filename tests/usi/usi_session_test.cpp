@@ -1,4 +1,4 @@
-#include "tools/usi_session.h"
+#include "usi/usi_session.h"
 
 #include "rules/ply_stack.h"
 #include "rules/sfen.h"
