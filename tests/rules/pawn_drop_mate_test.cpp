@@ -1,4 +1,5 @@
 #include "rules/pawn_drop_mate.h"
+#include "rules/usi_move.h"
 #include "tests/support/sfen_fixture.h"
 
 #include <gtest/gtest.h>
@@ -24,4 +25,17 @@ TEST(PawnDropMate, OnlyAPawnDropLeavingNoLegalReplyCounts)
         EXPECT_EQ(IsPawnDropMate(1, side, UsiMove(c.move, side)), c.mates)
             << c.sfen << " " << c.move;
     }
+}
+
+TEST(PawnDropMate, IsRefusedOnlyUnderStandardRules)
+{
+    const char* sfen = "4k/2S2/3G1/5/K4 b P 1";
+    const int side = LoadSfen(sfen);
+    std::string error;
+    EXPECT_FALSE(PlayUsiMove("P*1b", side, error, false));
+    EXPECT_EQ(error, "move 'P*1b' is illegal: a pawn drop may not give mate");
+    EXPECT_EQ(WriteSfen(1, { side, 1 }), sfen) << "ply 1 unchanged";
+    EXPECT_TRUE(PlayUsiMove("P*1c", side, error, false)) << "a pawn drop without mate" << error;
+    LoadSfen(sfen);
+    EXPECT_TRUE(PlayUsiMove("P*1b", side, error)) << error;
 }
