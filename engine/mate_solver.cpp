@@ -1,0 +1,331 @@
+#include "mate_solver.h"
+
+#include "board_hash.h"
+#include "legal_moves.h"
+#include "proof_table.h"
+#include "root_moves.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+// Enough for well over a million positions; a proof that needs more is beyond the time given.
+constexpr size_t TableMegabytes = 32;
+// A position takes microseconds, so asking every few positions keeps an answer to stop prompt.
+constexpr uint64_t StopPollInterval = 16;
+// The longest line looked for in the proof; far longer than any proof the search finishes.
+constexpr int MaxLinePlies = 501;
+// Near the end of a line every check is tried, not only the proven ones, so that a proof that
+// took a longer way still yields the shortest finish.
+constexpr int PlainFinishPlies = 4;
+
+struct Child {
+    SearchMove move;
+    SearchBoard board;
+    uint64_t key;
+    uint32_t
+        replies; // for a check: the defender's legal replies, the first guess of its proof number
+};
+
+// The numbers of a node as its parent sees them, with the repetition its disproof rests on.
+struct Numbers {
+    uint32_t pn, dn;
+    uint16_t loopPly;
+};
+
+uint32_t SaturatedSum(uint64_t a, uint64_t b)
+{
+    if (a >= InfiniteProof || b >= InfiniteProof)
+        return InfiniteProof;
+    return uint32_t(std::min<uint64_t>(a + b, InfiniteProof - 1));
+}
+
+uint64_t ExtendPath(uint64_t pathKey, uint64_t key)
+{
+    return (pathKey ^ key) * 0x9E3779B97F4A7C15ULL + 1;
+}
+
+// Depth-first proof-number search for mate by checks: the attacker's moves are its legal checks,
+// the defender's every legal reply. A mate is a check with no legal reply; a position the defender
+// reaches again is not a mate on that path (the attacker's checks would go round forever).
+class MateSolver {
+public:
+    MateSolver(int attacker, bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
+        : attacker_(attacker)
+        , pawnDropMateLegal_(pawnDropMateLegal)
+        , shouldStop_(shouldStop)
+        , table_(TableMegabytes)
+    {
+    }
+
+    MateSolution Solve(const SearchBoard& root)
+    {
+        MateSolution solution;
+        const uint64_t key = HashOf(root, attacker_);
+        const uint64_t pathKey = ExtendPath(0, key);
+        while (!stopped_) {
+            const ProofEntry* e = table_.Find(key);
+            if (e != nullptr && (e->Proven() || e->Disproven()))
+                break;
+            Search(root, attacker_, key, pathKey, InfiniteProof, InfiniteProof);
+        }
+        const ProofEntry* e = table_.Find(key);
+        if (!stopped_ && e != nullptr && e->Proven())
+            solution.line = MainLine(root);
+        solution.nodes = nodes_;
+        if (stopped_)
+            solution.outcome = MateOutcome::Stopped;
+        else
+            solution.outcome
+                = e != nullptr && e->Proven() ? MateOutcome::Mate : MateOutcome::NoMate;
+        if (stopped_)
+            solution.line.clear();
+        return solution;
+    }
+
+private:
+    bool AttackerToMove(int s) const { return s == attacker_; }
+
+    bool CountNode()
+    {
+        if (++nodes_ % StopPollInterval == 0 && !stopped_)
+            stopped_ = shouldStop_();
+        return !stopped_;
+    }
+
+    // Visits the moves of the side to move, each with the position after it, until the visitor
+    // returns true: checks for the attacker, every legal reply for the defender.
+    template <typename Visit> void ForEachChild(const SearchBoard& b, int s, Visit&& visit) const
+    {
+        const int enemyKing = b.king[SideIndex(-s)];
+        const bool attacking = AttackerToMove(s);
+        AnyLegalMove(b, s, pawnDropMateLegal_, [&](const SearchMove& m) {
+            if (attacking && !GivesCheck(b, s, m, enemyKing))
+                return false;
+            SearchBoard next = b;
+            Play(next, s, m);
+            return visit(m, next);
+        });
+    }
+
+    void Expand(const SearchBoard& b, int s, std::vector<Child>& children) const
+    {
+        ForEachChild(b, s, [&](const SearchMove& m, const SearchBoard& next) {
+            const uint32_t replies
+                = AttackerToMove(s) ? uint32_t(CountLegalMoves(next, -s, pawnDropMateLegal_)) : 1;
+            children.push_back({ m, next, HashOf(next, -s), replies });
+            return false;
+        });
+    }
+
+    int PathIndex(uint64_t key) const
+    {
+        for (size_t i = 0; i < path_.size(); ++i)
+            if (path_[i] == key)
+                return int(i);
+        return -1;
+    }
+
+    Numbers NumbersOf(const Child& c, uint64_t childPath) const
+    {
+        const int repeated = PathIndex(c.key);
+        if (repeated >= 0)
+            return { InfiniteProof, 0, uint16_t(repeated) };
+        const ProofEntry* e = table_.Find(c.key);
+        const bool heldHere = e != nullptr && (e->loopPly == NoLoop || e->pathKey == childPath);
+        if (heldHere)
+            return { e->pn, e->dn, e->loopPly };
+        if (c.replies == 0)
+            return { 0, InfiniteProof, NoLoop };
+        return { c.replies, 1, NoLoop };
+    }
+
+    void Record(
+        uint64_t key, uint64_t pathKey, uint32_t pn, uint32_t dn, uint16_t loopPly, uint64_t work)
+    {
+        ProofEntry& e = table_.Store(key);
+        e.key = key;
+        e.used = true;
+        e.pn = pn;
+        e.dn = dn;
+        e.loopPly = dn == 0 ? loopPly : NoLoop;
+        e.pathKey = pathKey;
+        e.work = uint32_t(std::min<uint64_t>(uint64_t(e.work) + work, UINT32_MAX));
+    }
+
+    // One node of the search, expanded until its numbers pass the thresholds. phi and delta are
+    // the node's proof and disproof numbers seen from the side to move: for the attacker's node
+    // the proof number and disproof number, for the defender's the other way round.
+    void Search(const SearchBoard& b, int s, uint64_t key, uint64_t pathKey, uint32_t thPhi,
+        uint32_t thDelta)
+    {
+        if (!CountNode())
+            return;
+        const uint64_t startNodes = nodes_;
+        const bool orNode = AttackerToMove(s);
+        const int ply = int(path_.size());
+        std::vector<Child> children;
+        Expand(b, s, children);
+        if (children.empty()) {
+            // No check is no mate; no reply to a check is mate.
+            Record(key, pathKey, orNode ? InfiniteProof : 0, orNode ? 0 : InfiniteProof, NoLoop, 1);
+            return;
+        }
+        path_.push_back(key);
+        while (true) {
+            uint32_t phi = InfiniteProof, second = InfiniteProof, delta = 0;
+            size_t best = 0;
+            uint16_t loopPly = orNode ? NoLoop : 0;
+            uint32_t bestPhiOfChild = 0;
+            for (size_t i = 0; i < children.size(); ++i) {
+                const Numbers n = NumbersOf(children[i], ExtendPath(pathKey, children[i].key));
+                const uint32_t childDelta = orNode ? n.pn : n.dn; // what the node minimises
+                const uint32_t childPhi = orNode ? n.dn : n.pn; // what the node sums
+                if (childDelta < phi) {
+                    second = phi;
+                    phi = childDelta;
+                    best = i;
+                    bestPhiOfChild = childPhi;
+                } else if (childDelta < second) {
+                    second = childDelta;
+                }
+                delta = SaturatedSum(delta, childPhi);
+                // A disproof: for the attacker every check fails, so it rests on all their
+                // repetitions; for the defender one reply escapes, the least conditional one.
+                if (n.dn == 0)
+                    loopPly = orNode ? std::min(loopPly, n.loopPly) : std::max(loopPly, n.loopPly);
+            }
+            const uint32_t pn = orNode ? phi : delta, dn = orNode ? delta : phi;
+            if (phi >= thPhi || delta >= thDelta || stopped_) {
+                if (dn == 0 && loopPly != NoLoop && loopPly >= ply)
+                    loopPly = NoLoop; // the repetition is of this node or below: it holds anywhere
+                Record(key, pathKey, pn, dn, loopPly, nodes_ - startNodes + 1);
+                break;
+            }
+            const Child& c = children[best];
+            const uint64_t childThPhi
+                = std::min<uint64_t>(uint64_t(thDelta) - delta + bestPhiOfChild, InfiniteProof);
+            const uint64_t widened = uint64_t(second) + second / 4 + 1;
+            const uint64_t childThDelta = std::min<uint64_t>(thPhi, widened);
+            Search(c.board, -s, c.key, ExtendPath(pathKey, c.key), uint32_t(childThPhi),
+                uint32_t(childThDelta));
+        }
+        path_.pop_back();
+    }
+
+    // The line: the shortest mate the proof holds, against the defender's longest resistance.
+    std::vector<Move> MainLine(const SearchBoard& root)
+    {
+        int plies = 1;
+        while (plies <= MaxLinePlies && !MatesWithin(root, attacker_, plies))
+            plies += 2;
+        std::vector<Move> line;
+        SearchBoard b = root;
+        for (int s = attacker_; plies > 0 && !stopped_; s = -s) {
+            const auto next
+                = AttackerToMove(s) ? ShortestCheck(b, s, plies) : LongestReply(b, s, plies);
+            if (!next)
+                break;
+            line.push_back(RulesMove(next->first, s));
+            Play(b, s, next->first);
+            plies = next->second;
+        }
+        return line;
+    }
+
+    using Step = std::optional<std::pair<SearchMove, int>>; // a move and the plies left after it
+
+    Step ShortestCheck(const SearchBoard& b, int s, int plies)
+    {
+        Step found;
+        ForEachChild(b, s, [&](const SearchMove& m, const SearchBoard& next) {
+            if (MatesWithin(next, -s, plies - 1))
+                found = { m, plies - 1 };
+            return found.has_value();
+        });
+        return found;
+    }
+
+    Step LongestReply(const SearchBoard& b, int s, int plies)
+    {
+        Step found;
+        ForEachChild(b, s, [&](const SearchMove& m, const SearchBoard& next) {
+            int left = 1;
+            while (left < plies - 1 && !MatesWithin(next, -s, left))
+                left += 2;
+            if (!found || left > found->second)
+                found = { m, left };
+            return false;
+        });
+        return found;
+    }
+
+    // Whether the attacker mates within the plies from the position, using the proven positions
+    // of the table and, near the end, any check.
+    bool MatesWithin(const SearchBoard& b, int s, int plies)
+    {
+        if (!CountNode())
+            return false;
+        const uint64_t key = HashOf(b, s);
+        Bounds& bounds = bounds_[key];
+        if (plies >= bounds.matesWithin)
+            return true;
+        if (plies <= bounds.escapesBeyond)
+            return false;
+        bool mates = false;
+        if (AttackerToMove(s)) {
+            ForEachChild(b, s, [&](const SearchMove&, const SearchBoard& next) {
+                if (plies < 1)
+                    return true;
+                if (!HasLegalMove(next, -s, pawnDropMateLegal_))
+                    return mates = true;
+                const ProofEntry* e = table_.Find(HashOf(next, -s));
+                const bool promising
+                    = plies - 1 <= PlainFinishPlies || (e != nullptr && e->Proven());
+                mates = plies >= 3 && promising && MatesWithin(next, -s, plies - 1);
+                return mates;
+            });
+        } else {
+            bool escapes = false;
+            ForEachChild(b, s, [&](const SearchMove&, const SearchBoard& next) {
+                escapes = plies < 2 || !MatesWithin(next, -s, plies - 1);
+                return escapes;
+            });
+            mates = !escapes;
+        }
+        if (stopped_)
+            return false;
+        Bounds& after = bounds_[key]; // the map may have grown meanwhile
+        if (mates)
+            after.matesWithin = std::min(after.matesWithin, plies);
+        else
+            after.escapesBeyond = std::max(after.escapesBeyond, plies);
+        return mates;
+    }
+
+    struct Bounds {
+        int matesWithin = MaxLinePlies + 1; // the fewest plies known to be enough
+        int escapesBeyond = -1; // the most plies known not to be
+    };
+
+    const int attacker_;
+    const bool pawnDropMateLegal_;
+    const std::function<bool()>& shouldStop_;
+    ProofTable table_;
+    std::vector<uint64_t> path_;
+    std::unordered_map<uint64_t, Bounds> bounds_;
+    uint64_t nodes_ = 0;
+    bool stopped_ = false;
+};
+
+} // namespace
+
+MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
+{
+    const SearchBoard root = LoadBoard(1, 0);
+    MateSolver solver(s, pawnDropMateLegal, shouldStop);
+    return solver.Solve(root);
+}
