@@ -94,3 +94,47 @@ bool AnyLegalMove(const SearchBoard& b, int s, bool pawnDropMateLegal, Visit&& v
 
 // How many legal moves side s has, counted by square sets rather than one by one.
 uint64_t CountLegalMoves(const SearchBoard& b, int s, bool pawnDropMateLegal);
+
+// Visits the legal moves of side s that check the enemy king, which must not be in check yet,
+// until the visitor returns true. Only moves that land on a checking square or move a piece off
+// a line between an own slider and the king are looked at.
+template <typename Visit>
+bool AnyLegalCheck(const SearchBoard& b, int s, bool pawnDropMateLegal, Visit&& visit)
+{
+    const KingSafety safety = ReadKingSafety(b, s);
+    const int enemyKing = b.king[SideIndex(-s)];
+    const CheckSquares checks = DirectCheckSquares(b, s, enemyKing);
+    const Bitboard uncoverers = LoneBlockers(b, s, s, enemyKing);
+    for (Bitboard pieces = b.side[SideIndex(s)]; pieces != 0;) {
+        const int from = PopLowest(pieces);
+        const int type = b.code[from] * s;
+        const bool uncovers = (uncoverers & Bit(from)) != 0;
+        Bitboard to = SafeTargets(b, s, from, safety);
+        if (!uncovers)
+            to &= checks.of[type] | (IsPromotable(type) ? checks.of[type + PromotionOffset] : 0);
+        while (to != 0) {
+            const int square = PopLowest(to);
+            const bool stop = AnyBoardTrial(type, s, from, square, [&](const SearchMove& m) {
+                const int placed = m.promote == 1 ? type + PromotionOffset : type;
+                const bool gives = uncovers ? GivesCheck(b, s, m, enemyKing)
+                                            : (checks.of[placed] & Bit(square)) != 0;
+                return gives && visit(m);
+            });
+            if (stop)
+                return true;
+        }
+    }
+    const Bitboard drops = SafeDropSquares(b, safety);
+    for (int type = Pawn; type <= HandTypeCount; ++type) {
+        if (b.hand[SideIndex(s)][type] == 0)
+            continue;
+        for (Bitboard to = DropTargets(b, s, type) & drops & checks.of[type]; to != 0;) {
+            const int square = PopLowest(to);
+            if (type == Pawn && !pawnDropMateLegal && IsPawnDropMate(b, s, square))
+                continue;
+            if (visit(SearchMove { 0, int8_t(square), int8_t(type), 0 }))
+                return true;
+        }
+    }
+    return false;
+}

@@ -16,16 +16,21 @@ namespace {
 constexpr size_t TableMegabytes = 32;
 // A position takes microseconds, so asking every few positions keeps an answer to stop prompt.
 constexpr uint64_t StopPollInterval = 16;
-// The longest line looked for in the proof; far longer than any proof the search finishes.
+// The longest line looked for in a proof; far longer than any proof the search finishes.
 constexpr int MaxLinePlies = 501;
-// Near the end of a line every check is tried, not only the proven ones, so that a proof that
-// took a longer way still yields the shortest finish.
+// Near the end of a line every check is tried, not only the proven ones.
 constexpr int PlainFinishPlies = 4;
+// The positions spent on looking for a shorter mate once one is proved, at least and as a multiple
+// of the first proof's: a long mate is not worth a long wait for a shorter one.
+constexpr uint64_t MinShorteningNodes = 300'000;
+constexpr uint64_t ShorteningNodesPerProofNode = 8;
+
+enum class Verdict { Mate, NoMate, Stopped, OutOfNodes };
 
 struct Child {
     SearchMove move;
     SearchBoard board;
-    uint64_t key;
+    uint64_t key; // of the position alone
     uint32_t
         replies; // for a check: the defender's legal replies, the first guess of its proof number
 };
@@ -51,47 +56,83 @@ uint64_t ExtendPath(uint64_t pathKey, uint64_t key)
 // Depth-first proof-number search for mate by checks: the attacker's moves are its legal checks,
 // the defender's every legal reply. A mate is a check with no legal reply; a position the defender
 // reaches again is not a mate on that path (the attacker's checks would go round forever).
+// With a ply limit it proves or disproves a mate within that many plies: the same position then
+// counts as a different one for each number of plies left.
 class MateSolver {
 public:
-    MateSolver(int attacker, bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
+    MateSolver(int attacker, bool pawnDropMateLegal, int plyLimit, uint64_t nodeBudget,
+        const std::function<bool()>& shouldStop)
         : attacker_(attacker)
         , pawnDropMateLegal_(pawnDropMateLegal)
+        , plyLimit_(plyLimit)
+        , nodeBudget_(nodeBudget)
         , shouldStop_(shouldStop)
         , table_(TableMegabytes)
     {
     }
 
-    MateSolution Solve(const SearchBoard& root)
+    uint64_t Nodes() const { return nodes_; }
+
+    Verdict Prove(const SearchBoard& root)
     {
-        MateSolution solution;
         const uint64_t key = HashOf(root, attacker_);
-        const uint64_t pathKey = ExtendPath(0, key);
+        const uint64_t tableKey = TableKey(key, plyLimit_);
+        const ProofEntry* e = nullptr;
         while (!stopped_) {
-            const ProofEntry* e = table_.Find(key);
+            e = table_.Find(tableKey);
             if (e != nullptr && (e->Proven() || e->Disproven()))
                 break;
-            Search(root, attacker_, key, pathKey, InfiniteProof, InfiniteProof);
+            Search(root, attacker_, key, ExtendPath(0, key), InfiniteProof, InfiniteProof);
         }
-        const ProofEntry* e = table_.Find(key);
-        if (!stopped_ && e != nullptr && e->Proven())
-            solution.line = MainLine(root);
-        solution.nodes = nodes_;
         if (stopped_)
-            solution.outcome = MateOutcome::Stopped;
-        else
-            solution.outcome
-                = e != nullptr && e->Proven() ? MateOutcome::Mate : MateOutcome::NoMate;
-        if (stopped_)
-            solution.line.clear();
-        return solution;
+            return outOfNodes_ ? Verdict::OutOfNodes : Verdict::Stopped;
+        return e->Proven() ? Verdict::Mate : Verdict::NoMate;
     }
 
+    // The line of a proved mate: the shortest mate the proof holds, against the defender's
+    // longest resistance. Empty when stopped meanwhile.
+    std::vector<Move> MainLine(const SearchBoard& root)
+    {
+        int plies = 1;
+        while (plies <= MaxLinePlies && !MatesWithin(root, attacker_, plies))
+            plies += 2;
+        std::vector<Move> line;
+        SearchBoard b = root;
+        for (int s = attacker_; plies > 0 && !stopped_; s = -s) {
+            const Step next
+                = AttackerToMove(s) ? ShortestCheck(b, s, plies) : LongestReply(b, s, plies);
+            if (!next)
+                break;
+            line.push_back(RulesMove(next->first, s));
+            Play(b, s, next->first);
+            plies = next->second;
+        }
+        if (stopped_)
+            line.clear();
+        return line;
+    }
+
+    bool AskedToStop() const { return stopped_ && !outOfNodes_; }
+
 private:
+    static constexpr int Unlimited = 0;
+
     bool AttackerToMove(int s) const { return s == attacker_; }
+
+    uint64_t TableKey(uint64_t key, int pliesLeft) const
+    {
+        if (plyLimit_ == Unlimited)
+            return key;
+        uint64_t state = uint64_t(pliesLeft);
+        return key ^ SplitMix64(state);
+    }
 
     bool CountNode()
     {
-        if (++nodes_ % StopPollInterval == 0 && !stopped_)
+        ++nodes_;
+        if (nodes_ >= nodeBudget_)
+            stopped_ = outOfNodes_ = true;
+        if (nodes_ % StopPollInterval == 0 && !stopped_)
             stopped_ = shouldStop_();
         return !stopped_;
     }
@@ -100,15 +141,15 @@ private:
     // returns true: checks for the attacker, every legal reply for the defender.
     template <typename Visit> void ForEachChild(const SearchBoard& b, int s, Visit&& visit) const
     {
-        const int enemyKing = b.king[SideIndex(-s)];
-        const bool attacking = AttackerToMove(s);
-        AnyLegalMove(b, s, pawnDropMateLegal_, [&](const SearchMove& m) {
-            if (attacking && !GivesCheck(b, s, m, enemyKing))
-                return false;
+        auto made = [&](const SearchMove& m) {
             SearchBoard next = b;
             Play(next, s, m);
             return visit(m, next);
-        });
+        };
+        if (AttackerToMove(s))
+            AnyLegalCheck(b, s, pawnDropMateLegal_, made);
+        else
+            AnyLegalMove(b, s, pawnDropMateLegal_, made);
     }
 
     void Expand(const SearchBoard& b, int s, std::vector<Child>& children) const
@@ -129,12 +170,17 @@ private:
         return -1;
     }
 
-    Numbers NumbersOf(const Child& c, uint64_t childPath) const
+    // The numbers of a child with the plies left after the move to it: the attacker needs one
+    // for a check, a check that is no mate yet two more.
+    Numbers NumbersOf(const Child& c, bool childAttacks, int pliesLeft, uint64_t childPath) const
     {
         const int repeated = PathIndex(c.key);
         if (repeated >= 0)
             return { InfiniteProof, 0, uint16_t(repeated) };
-        const ProofEntry* e = table_.Find(c.key);
+        const int needed = childAttacks ? 1 : c.replies == 0 ? 0 : 2;
+        if (plyLimit_ != Unlimited && pliesLeft < needed)
+            return { InfiniteProof, 0, NoLoop };
+        const ProofEntry* e = table_.Find(TableKey(c.key, pliesLeft));
         const bool heldHere = e != nullptr && (e->loopPly == NoLoop || e->pathKey == childPath);
         if (heldHere)
             return { e->pn, e->dn, e->loopPly };
@@ -143,11 +189,11 @@ private:
         return { c.replies, 1, NoLoop };
     }
 
-    void Record(
-        uint64_t key, uint64_t pathKey, uint32_t pn, uint32_t dn, uint16_t loopPly, uint64_t work)
+    void Record(uint64_t tableKey, uint64_t pathKey, uint32_t pn, uint32_t dn, uint16_t loopPly,
+        uint64_t work)
     {
-        ProofEntry& e = table_.Store(key);
-        e.key = key;
+        ProofEntry& e = table_.Store(tableKey);
+        e.key = tableKey;
         e.used = true;
         e.pn = pn;
         e.dn = dn;
@@ -167,11 +213,14 @@ private:
         const uint64_t startNodes = nodes_;
         const bool orNode = AttackerToMove(s);
         const int ply = int(path_.size());
+        const int pliesLeft = plyLimit_ - ply; // meaningful only with a limit
+        const uint64_t tableKey = TableKey(key, pliesLeft);
         std::vector<Child> children;
         Expand(b, s, children);
         if (children.empty()) {
             // No check is no mate; no reply to a check is mate.
-            Record(key, pathKey, orNode ? InfiniteProof : 0, orNode ? 0 : InfiniteProof, NoLoop, 1);
+            Record(tableKey, pathKey, orNode ? InfiniteProof : 0, orNode ? 0 : InfiniteProof,
+                NoLoop, 1);
             return;
         }
         path_.push_back(key);
@@ -179,16 +228,17 @@ private:
             uint32_t phi = InfiniteProof, second = InfiniteProof, delta = 0;
             size_t best = 0;
             uint16_t loopPly = orNode ? NoLoop : 0;
-            uint32_t bestPhiOfChild = 0;
+            uint32_t bestChildPhi = 0;
             for (size_t i = 0; i < children.size(); ++i) {
-                const Numbers n = NumbersOf(children[i], ExtendPath(pathKey, children[i].key));
+                const Numbers n = NumbersOf(
+                    children[i], !orNode, pliesLeft - 1, ExtendPath(pathKey, children[i].key));
                 const uint32_t childDelta = orNode ? n.pn : n.dn; // what the node minimises
                 const uint32_t childPhi = orNode ? n.dn : n.pn; // what the node sums
                 if (childDelta < phi) {
                     second = phi;
                     phi = childDelta;
                     best = i;
-                    bestPhiOfChild = childPhi;
+                    bestChildPhi = childPhi;
                 } else if (childDelta < second) {
                     second = childDelta;
                 }
@@ -202,38 +252,18 @@ private:
             if (phi >= thPhi || delta >= thDelta || stopped_) {
                 if (dn == 0 && loopPly != NoLoop && loopPly >= ply)
                     loopPly = NoLoop; // the repetition is of this node or below: it holds anywhere
-                Record(key, pathKey, pn, dn, loopPly, nodes_ - startNodes + 1);
+                Record(tableKey, pathKey, pn, dn, loopPly, nodes_ - startNodes + 1);
                 break;
             }
             const Child& c = children[best];
             const uint64_t childThPhi
-                = std::min<uint64_t>(uint64_t(thDelta) - delta + bestPhiOfChild, InfiniteProof);
+                = std::min<uint64_t>(uint64_t(thDelta) - delta + bestChildPhi, InfiniteProof);
             const uint64_t widened = uint64_t(second) + second / 4 + 1;
             const uint64_t childThDelta = std::min<uint64_t>(thPhi, widened);
             Search(c.board, -s, c.key, ExtendPath(pathKey, c.key), uint32_t(childThPhi),
                 uint32_t(childThDelta));
         }
         path_.pop_back();
-    }
-
-    // The line: the shortest mate the proof holds, against the defender's longest resistance.
-    std::vector<Move> MainLine(const SearchBoard& root)
-    {
-        int plies = 1;
-        while (plies <= MaxLinePlies && !MatesWithin(root, attacker_, plies))
-            plies += 2;
-        std::vector<Move> line;
-        SearchBoard b = root;
-        for (int s = attacker_; plies > 0 && !stopped_; s = -s) {
-            const auto next
-                = AttackerToMove(s) ? ShortestCheck(b, s, plies) : LongestReply(b, s, plies);
-            if (!next)
-                break;
-            line.push_back(RulesMove(next->first, s));
-            Play(b, s, next->first);
-            plies = next->second;
-        }
-        return line;
     }
 
     using Step = std::optional<std::pair<SearchMove, int>>; // a move and the plies left after it
@@ -270,11 +300,13 @@ private:
         if (!CountNode())
             return false;
         const uint64_t key = HashOf(b, s);
-        Bounds& bounds = bounds_[key];
-        if (plies >= bounds.matesWithin)
-            return true;
-        if (plies <= bounds.escapesBeyond)
-            return false;
+        {
+            const Bounds& known = bounds_[key];
+            if (plies >= known.matesWithin)
+                return true;
+            if (plies <= known.escapesBeyond)
+                return false;
+        }
         bool mates = false;
         if (AttackerToMove(s)) {
             ForEachChild(b, s, [&](const SearchMove&, const SearchBoard& next) {
@@ -282,7 +314,7 @@ private:
                     return true;
                 if (!HasLegalMove(next, -s, pawnDropMateLegal_))
                     return mates = true;
-                const ProofEntry* e = table_.Find(HashOf(next, -s));
+                const ProofEntry* e = table_.Find(TableKey(HashOf(next, -s), plies - 1));
                 const bool promising
                     = plies - 1 <= PlainFinishPlies || (e != nullptr && e->Proven());
                 mates = plies >= 3 && promising && MatesWithin(next, -s, plies - 1);
@@ -298,11 +330,11 @@ private:
         }
         if (stopped_)
             return false;
-        Bounds& after = bounds_[key]; // the map may have grown meanwhile
+        Bounds& known = bounds_[key]; // looked up again: the map may have grown meanwhile
         if (mates)
-            after.matesWithin = std::min(after.matesWithin, plies);
+            known.matesWithin = std::min(known.matesWithin, plies);
         else
-            after.escapesBeyond = std::max(after.escapesBeyond, plies);
+            known.escapesBeyond = std::max(known.escapesBeyond, plies);
         return mates;
     }
 
@@ -313,19 +345,53 @@ private:
 
     const int attacker_;
     const bool pawnDropMateLegal_;
+    const int plyLimit_;
+    const uint64_t nodeBudget_;
     const std::function<bool()>& shouldStop_;
     ProofTable table_;
     std::vector<uint64_t> path_;
     std::unordered_map<uint64_t, Bounds> bounds_;
     uint64_t nodes_ = 0;
-    bool stopped_ = false;
+    bool stopped_ = false, outOfNodes_ = false;
 };
+
+constexpr uint64_t NoBudget = UINT64_MAX;
 
 } // namespace
 
 MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
 {
     const SearchBoard root = LoadBoard(1, 0);
-    MateSolver solver(s, pawnDropMateLegal, shouldStop);
-    return solver.Solve(root);
+    MateSolution solution;
+    uint64_t proofNodes = 0;
+    {
+        MateSolver solver(s, pawnDropMateLegal, 0, NoBudget, shouldStop);
+        const Verdict verdict = solver.Prove(root);
+        if (verdict == Verdict::Mate)
+            solution.line = solver.MainLine(root);
+        proofNodes = solution.nodes = solver.Nodes();
+        if (verdict != Verdict::Mate || solution.line.empty()) {
+            solution.outcome
+                = verdict == Verdict::NoMate ? MateOutcome::NoMate : MateOutcome::Stopped;
+            return solution;
+        }
+    }
+    solution.outcome = MateOutcome::Mate;
+    // The proof may have taken a long way round: ask for a mate two plies shorter until there is
+    // none, or the positions allowed for it run out. A mate once proved is kept even if asked to
+    // stop meanwhile.
+    uint64_t budget = std::max(MinShorteningNodes, proofNodes * ShorteningNodesPerProofNode);
+    while (solution.line.size() > 1) {
+        MateSolver shorter(s, pawnDropMateLegal, int(solution.line.size()) - 2, budget, shouldStop);
+        const Verdict verdict = shorter.Prove(root);
+        std::vector<Move> line;
+        if (verdict == Verdict::Mate)
+            line = shorter.MainLine(root);
+        solution.nodes += shorter.Nodes();
+        budget -= std::min(budget, shorter.Nodes());
+        if (line.empty())
+            break;
+        solution.line = line;
+    }
+    return solution;
 }

@@ -10,8 +10,8 @@ enum class MateOutcome { Mate, NoMate, Stopped };
 
 struct MateSolution {
     MateOutcome outcome = MateOutcome::Stopped;
-    std::vector<Move>
-        line; // Mate: the attacker's checks and the defender's longest resistance, ending in mate
+    // Mate: the attacker's checks and the defender's longest resistance, ending in mate
+    std::vector<Move> line;
     uint64_t nodes = 0; // positions searched
 };
 
@@ -19,5 +19,6 @@ struct MateSolution {
 // and changes no ply, so the caller may not change ply 1 while it runs. pawnDropMateLegal is false
 // under standard minishogi rules (a pawn drop that gives mate is then illegal for either side) and
 // true in Velmora's own game. shouldStop is polled regularly (at least every millisecond or so);
-// once it answers true the solver returns Stopped.
+// once it answers true the solver returns Stopped, unless a mate is proved already: then it returns
+// that mate with the shortest line found so far.
 MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()>& shouldStop);

@@ -155,7 +155,7 @@ void PrintTo(const Problem& p, std::ostream* os)
 class MatingProblems : public testing::TestWithParam<Problem> { };
 
 // Problems short enough for the plain search to confirm that no shorter mate exists.
-constexpr int PlainCheckPlies = 7;
+constexpr int PlainCheckPlies = 9;
 
 } // namespace
 
@@ -192,11 +192,14 @@ INSTANTIATE_TEST_SUITE_P(Minishogi, MatingProblems, testing::Values(
     Problem { "mate7_gote", "1G1K1/r4/4p/k2g1/5 w RSbsp 46", true, 7 },
     Problem { "mate7_rook_swings", "1R2+S/5/3K1/5/3k1 b GPrbgsp 55", true, 7 },
     Problem { "mate9", "4+S/5/1R1K1/5/4k b GPrbgsp 57", true, 9 },
-    Problem { "mate11_full_hand", "5/Kb3/5/5/k4 b 2RB2S2P2g 67", true, 11 },
-    Problem { "mate13_gote", "2sG1/gk3/4K/5/1+r1+b1 w RPbsp 18", true, 13 },
-    Problem { "mate15", "3b1/1k3/3K1/5/3G1 w RGSPrbsp 18", true, 15 },
-    Problem { "mate17", "k1+S2/2b2/p4/1g1K1/5 b RGSP 25", true, 17 },
-    Problem { "mate21_gote", "k3p/g2s1/4G/b4/4K w RPrs 12", true, 21 },
+    Problem { "mate9_gote", "k1B2/1p1s1/5/4G/gbK2 w 2RPs 26", true, 9 },
+    Problem { "mate11", "3b1/1k1s1/3B1/4K/3G1 b RGPrsp 15", true, 11 },
+    Problem { "mate13_gote", "1G1r1/1K3/4p/k2g1/5 w RSbsp 50", true, 13 },
+    Problem { "mate13", "k1+S2/2b2/p4/1g1K1/5 b RGSP 25", true, 13 },
+    Problem { "mate15", "3G1/g1k2/5/4R/2K1R b S2Pbs 65", true, 15 },
+    Problem { "mate17", "3G1/gk3/s4/2K1S/2R2 b R2Pb 47", true, 17 },
+    Problem { "mate19_gote", "3b1/1k1s1/3G1/5/2K2 w RGS2Prb 44", true, 19 },
+    Problem { "mate21_gote", "1G1K1/5/2g2/5/k1S2 w RSrb2p 32", true, 21 },
     Problem { "nomate_no_check", "1G1K1/3r1/4p/k2g1/5 b RSbsp 47", true, 0 },
     Problem { "nomate_checks_run_out", "3K1/5/3k1/p4/5 b RBSPrb2gs 37", true, 0 },
     Problem { "nomate_gote", "1k1K1/5/p4/5/3G1 w RBGSPrbs 22", true, 0 },
@@ -212,10 +215,10 @@ INSTANTIATE_TEST_SUITE_P(Minishogi, MatingProblems, testing::Values(
     [](const testing::TestParamInfo<Problem>& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Whatever the computer's forced-mate pass plays, the solver finds too, no longer than the pass's
-// class says, in Velmora's own rules.
 namespace {
 
+// Whatever the computer's forced-mate pass plays, the solver finds too, in Velmora's own rules,
+// no longer than the pass's class says.
 void ExpectEveryForcedMateFound(const std::string& sfen)
 {
     const int side = LoadSfen(sfen);
@@ -227,14 +230,33 @@ void ExpectEveryForcedMateFound(const std::string& sfen)
     const MateSolution solution = SolveMate(side, true, NeverStop);
     ASSERT_EQ(solution.outcome, MateOutcome::Mate) << sfen;
     EXPECT_LE(int(solution.line.size()), plies) << sfen << ": " << Written(solution.line);
-    EXPECT_EQ(LineFault(sfen, solution.line, true), "") << sfen << ": " << Written(solution.line);
+}
+
+// Every answer holds up: a mate's line by the rules, no mate against a plain search.
+constexpr int PlainNoMatePlies = 5;
+
+void ExpectSoundAnswer(const std::string& sfen, bool pawnDropMateLegal)
+{
+    const int side = LoadSfen(sfen);
+    const MateSolution solution = SolveMate(side, pawnDropMateLegal, NeverStop);
+    ASSERT_NE(solution.outcome, MateOutcome::Stopped) << sfen;
+    if (solution.outcome == MateOutcome::Mate) {
+        EXPECT_EQ(LineFault(sfen, solution.line, pawnDropMateLegal), "")
+            << sfen << ": " << Written(solution.line);
+        return;
+    }
+    LoadSfen(sfen);
+    EXPECT_FALSE(PlainMatesWithin(side, PlainNoMatePlies, pawnDropMateLegal))
+        << sfen << (pawnDropMateLegal ? "" : " (standard rules)");
 }
 
 } // namespace
 
 TEST(SolveMate, FindsEveryForcedMateOfTheSuite)
 {
-    for (const SuitePosition& p : ReadPositionSuite(VELMORA_POSITION_SUITE))
+    const std::vector<SuitePosition> suite = ReadPositionSuite(VELMORA_POSITION_SUITE);
+    ASSERT_FALSE(suite.empty()) << VELMORA_POSITION_SUITE;
+    for (const SuitePosition& p : suite)
         ExpectEveryForcedMateFound(p.sfen);
 }
 
@@ -242,6 +264,16 @@ TEST(SolveMate, FindsEveryForcedMateAlongRandomGames)
 {
     for (const std::string& sfen : RandomPlayPositions(3, 300, 80))
         ExpectEveryForcedMateFound(sfen);
+}
+
+TEST(SolveMate, AnswersSoundlyAlongRandomGamesUnderBothRules)
+{
+    // Positions late in each game, where the hands are full and checks abound.
+    const std::vector<std::string> positions = RandomPlayPositions(17, 240, 60);
+    for (size_t i = 20; i < positions.size(); i += 3) {
+        ExpectSoundAnswer(positions[i], true);
+        ExpectSoundAnswer(positions[i], false);
+    }
 }
 
 TEST(SolveMate, StopsWhenAsked)
