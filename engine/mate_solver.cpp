@@ -27,18 +27,19 @@ constexpr uint64_t ShorteningNodesPerProofNode = 8;
 
 enum class Verdict { Mate, NoMate, Stopped, OutOfNodes };
 
-struct Child {
-    SearchMove move;
-    SearchBoard board;
-    uint64_t key; // of the position alone
-    uint32_t
-        replies; // for a check: the defender's legal replies, the first guess of its proof number
-};
-
 // The numbers of a node as its parent sees them, with the repetition its disproof rests on.
 struct Numbers {
     uint32_t pn, dn;
     uint16_t loopPly;
+};
+
+struct Child {
+    SearchMove move;
+    SearchBoard board;
+    uint64_t key; // of the position alone
+    // For a check: the defender's legal replies, the first guess of its proof number.
+    uint32_t replies;
+    Numbers numbers; // as last looked up
 };
 
 uint32_t SaturatedSum(uint64_t a, uint64_t b)
@@ -152,22 +153,38 @@ private:
             AnyLegalMove(b, s, pawnDropMateLegal_, made);
     }
 
-    void Expand(const SearchBoard& b, int s, std::vector<Child>& children) const
+    void Expand(const SearchBoard& b, int s, int pliesLeft, std::vector<Child>& children) const
     {
         ForEachChild(b, s, [&](const SearchMove& m, const SearchBoard& next) {
+            const uint64_t key = HashOf(next, -s);
+            table_.Prefetch(TableKey(key, pliesLeft - 1));
             const uint32_t replies
                 = AttackerToMove(s) ? uint32_t(CountLegalMoves(next, -s, pawnDropMateLegal_)) : 1;
-            children.push_back({ m, next, HashOf(next, -s), replies });
+            children.push_back({ m, next, key, replies, {} });
             return false;
         });
     }
 
     int PathIndex(uint64_t key) const
     {
+        if (onPath_[key % PathFilterSize] == 0)
+            return -1;
         for (size_t i = 0; i < path_.size(); ++i)
             if (path_[i] == key)
                 return int(i);
         return -1;
+    }
+
+    void EnterPath(uint64_t key)
+    {
+        path_.push_back(key);
+        ++onPath_[key % PathFilterSize];
+    }
+
+    void LeavePath()
+    {
+        --onPath_[path_.back() % PathFilterSize];
+        path_.pop_back();
     }
 
     // The numbers of a child with the plies left after the move to it: the attacker needs one
@@ -216,22 +233,28 @@ private:
         const int pliesLeft = plyLimit_ - ply; // meaningful only with a limit
         const uint64_t tableKey = TableKey(key, pliesLeft);
         std::vector<Child> children;
-        Expand(b, s, children);
+        Expand(b, s, pliesLeft, children);
         if (children.empty()) {
             // No check is no mate; no reply to a check is mate.
             Record(tableKey, pathKey, orNode ? InfiniteProof : 0, orNode ? 0 : InfiniteProof,
                 NoLoop, 1);
             return;
         }
-        path_.push_back(key);
+        EnterPath(key);
+        // Each child is looked up once and again only after it has been searched: a sibling that
+        // a transposition has changed meanwhile is seen when its own turn comes.
+        auto lookUp = [&](Child& c) {
+            c.numbers = NumbersOf(c, !orNode, pliesLeft - 1, ExtendPath(pathKey, c.key));
+        };
+        for (Child& c : children)
+            lookUp(c);
         while (true) {
             uint32_t phi = InfiniteProof, second = InfiniteProof, delta = 0;
             size_t best = 0;
             uint16_t loopPly = orNode ? NoLoop : 0;
             uint32_t bestChildPhi = 0;
             for (size_t i = 0; i < children.size(); ++i) {
-                const Numbers n = NumbersOf(
-                    children[i], !orNode, pliesLeft - 1, ExtendPath(pathKey, children[i].key));
+                const Numbers& n = children[i].numbers;
                 const uint32_t childDelta = orNode ? n.pn : n.dn; // what the node minimises
                 const uint32_t childPhi = orNode ? n.dn : n.pn; // what the node sums
                 if (childDelta < phi) {
@@ -255,15 +278,16 @@ private:
                 Record(tableKey, pathKey, pn, dn, loopPly, nodes_ - startNodes + 1);
                 break;
             }
-            const Child& c = children[best];
+            Child& c = children[best];
             const uint64_t childThPhi
                 = std::min<uint64_t>(uint64_t(thDelta) - delta + bestChildPhi, InfiniteProof);
             const uint64_t widened = uint64_t(second) + second / 4 + 1;
             const uint64_t childThDelta = std::min<uint64_t>(thPhi, widened);
             Search(c.board, -s, c.key, ExtendPath(pathKey, c.key), uint32_t(childThPhi),
                 uint32_t(childThDelta));
+            lookUp(c);
         }
-        path_.pop_back();
+        LeavePath();
     }
 
     using Step = std::optional<std::pair<SearchMove, int>>; // a move and the plies left after it
@@ -350,6 +374,9 @@ private:
     const std::function<bool()>& shouldStop_;
     ProofTable table_;
     std::vector<uint64_t> path_;
+    // How many positions of the path fall in each slot: most positions are ruled out at a glance.
+    static constexpr size_t PathFilterSize = 4096;
+    std::vector<uint16_t> onPath_ = std::vector<uint16_t>(PathFilterSize);
     std::unordered_map<uint64_t, Bounds> bounds_;
     uint64_t nodes_ = 0;
     bool stopped_ = false, outOfNodes_ = false;
