@@ -200,6 +200,10 @@ INSTANTIATE_TEST_SUITE_P(Minishogi, MatingProblems, testing::Values(
     Problem { "mate17", "3G1/gk3/s4/2K1S/2R2 b R2Pb 47", true, 17 },
     Problem { "mate19_gote", "3b1/1k1s1/3G1/5/2K2 w RGS2Prb 44", true, 19 },
     Problem { "mate21_gote", "1G1K1/5/2g2/5/k1S2 w RSrb2p 32", true, 21 },
+    // The defender's interpositions S*3b and R*4b check the attacker, who must answer with a
+    // check that also ends its own.
+    Problem { "counter_check", "3R+S/5/3K1/5/2kP1 b GPrbgs 53", true, 9 },
+    Problem { "counter_check_interposed", "k3+S/5/5/5/1K3 b B2GS2Pr 49", true, 11 },
     Problem { "nomate_no_check", "1G1K1/3r1/4p/k2g1/5 b RSbsp 47", true, 0 },
     Problem { "nomate_checks_run_out", "3K1/5/3k1/p4/5 b RBSPrb2gs 37", true, 0 },
     Problem { "nomate_gote", "1k1K1/5/p4/5/3G1 w RBGSPrbs 22", true, 0 },
