@@ -37,8 +37,9 @@ struct Child {
     SearchMove move;
     SearchBoard board;
     uint64_t key; // of the position alone
-    // For a check: the defender's legal replies, the first guess of its proof number.
-    uint32_t replies;
+    // The moves of the side to move after it: for a check the defender's legal replies, the
+    // first guess of its proof number; for a reply the attacker's checks, of its disproof number.
+    uint32_t moves;
     Numbers numbers; // as last looked up
 };
 
@@ -158,11 +159,19 @@ private:
         ForEachChild(b, s, [&](const SearchMove& m, const SearchBoard& next) {
             const uint64_t key = HashOf(next, -s);
             table_.Prefetch(TableKey(key, pliesLeft - 1));
-            const uint32_t replies
-                = AttackerToMove(s) ? uint32_t(CountLegalMoves(next, -s, pawnDropMateLegal_)) : 1;
-            children.push_back({ m, next, key, replies, {} });
+            const uint32_t moves = AttackerToMove(s)
+                ? uint32_t(CountLegalMoves(next, -s, pawnDropMateLegal_))
+                : CountChecks(next, -s);
+            children.push_back({ m, next, key, moves, {} });
             return false;
         });
+    }
+
+    uint32_t CountChecks(const SearchBoard& b, int s) const
+    {
+        uint32_t checks = 0;
+        AnyLegalCheck(b, s, pawnDropMateLegal_, [&](const SearchMove&) { return ++checks, false; });
+        return checks;
     }
 
     int PathIndex(uint64_t key) const
@@ -194,16 +203,17 @@ private:
         const int repeated = PathIndex(c.key);
         if (repeated >= 0)
             return { InfiniteProof, 0, uint16_t(repeated) };
-        const int needed = childAttacks ? 1 : c.replies == 0 ? 0 : 2;
+        const int needed = childAttacks ? 1 : c.moves == 0 ? 0 : 2;
         if (plyLimit_ != Unlimited && pliesLeft < needed)
             return { InfiniteProof, 0, NoLoop };
         const ProofEntry* e = table_.Find(TableKey(c.key, pliesLeft));
         const bool heldHere = e != nullptr && (e->loopPly == NoLoop || e->pathKey == childPath);
         if (heldHere)
             return { e->pn, e->dn, e->loopPly };
-        if (c.replies == 0)
-            return { 0, InfiniteProof, NoLoop };
-        return { c.replies, 1, NoLoop };
+        if (c.moves == 0)
+            return childAttacks ? Numbers { InfiniteProof, 0, NoLoop }
+                                : Numbers { 0, InfiniteProof, NoLoop };
+        return childAttacks ? Numbers { 1, c.moves, NoLoop } : Numbers { c.moves, 1, NoLoop };
     }
 
     void Record(uint64_t tableKey, uint64_t pathKey, uint32_t pn, uint32_t dn, uint16_t loopPly,
