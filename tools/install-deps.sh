@@ -18,6 +18,8 @@ packages=(
     xvfb xdotool x11-utils x11-apps netpbm
     # timing the engine program
     time
+    # perft timed against another engine's (tools/perft_vs_fairy.sh)
+    hyperfine fairy-stockfish
 )
 
 missing=()
