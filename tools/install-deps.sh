@@ -20,6 +20,8 @@ packages=(
     time
     # perft timed against another engine's (tools/perft_vs_fairy.sh)
     hyperfine fairy-stockfish
+    # the engine program in a real front end, against other engines
+    xboard uci2wb gnuminishogi
 )
 
 missing=()
