@@ -24,12 +24,14 @@
 
 namespace {
 
-// A decision takes milliseconds even with full hands under the sanitizers; a few dozen per input
-// keep an input quick.
-constexpr int MaxSearchesPerInput = 24;
-// The count polls every 4096 nodes and the mate search every 16: a command that has polled this
-// often is told to stop, which bounds both and keeps every finding replayable.
-constexpr int MaxPollsPerCommand = 32;
+// A decision with full hands takes about 0.2 s under the sanitizers and the fuzzer's coverage
+// counters: a few per input let a search follow another, a setting or a refused position, and
+// keep the input rate in the hundreds per second.
+constexpr int MaxSearchesPerInput = 3;
+// The count polls every 4096 nodes and the mate search every 16; once an input has polled this
+// often, every count or search is told to stop at its next poll. That bounds both, and every
+// finding replays.
+constexpr int MaxPollsPerInput = 8;
 
 [[noreturn]] void Fail(std::string_view line, const std::string& what)
 {
@@ -84,7 +86,7 @@ public:
 
     std::optional<std::string> Poll()
     {
-        if (++polls_ > MaxPollsPerCommand)
+        if (++polls_ > MaxPollsPerInput)
             return "stop";
         std::optional<std::string> line = Next();
         took_ = took_ || line.has_value();
@@ -92,7 +94,7 @@ public:
     }
 
     // Before each line handed to the session.
-    void StartCommand() { polls_ = 0, took_ = false; }
+    void StartCommand() { took_ = false; }
     // Whether the session took input lines while it ran the last command.
     bool Took() const { return took_; }
     bool PawnDropMateLegal() const { return pawnDropMateLegal_; }
