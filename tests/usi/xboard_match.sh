@@ -14,12 +14,12 @@ source "$here/../ui/xvfb_display.sh"
 # files a to e are USI files 5 to 1.
 echo 'rbsgk/4p/5/P4/KGSBR[-] w 0 1' >"$work/start.fen"
 # gnuminishogi speaks protocol 1 only, plays the wrong side without colors=0 and needs a time
-# control with a number of moves; 20 s for 40 moves keeps a game under half a minute.
+# control with a number of moves; searching 4 plies deep it moves at once and keeps its clock.
 xboard -variant shogi -boardWidth 5 -boardHeight 5 -holdingsSize 5 \
     -pieceToCharTable 'P.BR.S...G.+.++.+Kp.br.s...g.+.++.+k' -lpf "$work/start.fen" \
     -fcp "uci2wb debug -var 5x5+5_shogi -s $engine" -fd "$work" \
     -scp gnuminishogi -sd "$work" -secondProtocolVersion 1 -secondAlphaRank true \
-    -secondFeatures "sigint=0 colors=0" -mps 40 -tc 0:20 \
+    -secondFeatures "sigint=0 colors=0" -mps 40 -tc 1 -depth 4 \
     -mg "$games" -matchPause 500 -autoCallFlag true -popupExitMessage false \
     -saveSettingsOnExit false -settingsFile "$work/xboard.settings" \
     -debug -nameOfDebugFile "$work/xboard.debug" -sgf "$work/games.pgn" \
