@@ -1,11 +1,13 @@
 #include "usi/usi_session.h"
 
 #include "engine/evaluation.h"
+#include "rules/check.h"
 #include "rules/ply_stack.h"
 #include "rules/sfen.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <ostream>
 #include <sstream>
@@ -227,6 +229,50 @@ TEST(UsiSession, EndsAnOpenEndedMateSearchForTheNextCommand)
     const size_t timeout = answer.find(" time T nps N\ncheckmate timeout\ninfo depth 4 ");
     EXPECT_NE(timeout, std::string::npos) << answer;
     EXPECT_NE(answer.find("\nbestmove ", timeout), std::string::npos) << answer;
+}
+
+TEST(UsiSession, GoMateAnswersWithALineThatTheRulesConfirm)
+{
+    const struct {
+        const char* variant;
+        const char* sfen;
+        const char* answer; // the checkmate word that follows, or "line" for a mating line
+    } cases[] = {
+        { "velmora", "4k/2S2/3G1/5/K4 b P 1", "line" }, // P*1b
+        { "minishogi", "4k/2S2/3G1/5/K4 b P 1", "nomate" }, // P*1b is forbidden
+        { "minishogi", "k1r2/p2sb/3gP/1SB2/R1GK1 b - 11", "line" }, // a mate in three
+        { "minishogi", "2k2/5/5/5/K4 b RGSP 1", "line" },
+        { "minishogi", "rbsgk/4p/5/P4/KGSBR b - 1", "nomate" },
+    };
+    for (const auto& c : cases) {
+        Usi usi;
+        usi.Send(std::string("setoption name USI_Variant value ") + c.variant);
+        usi.Send(std::string("position sfen ") + c.sfen);
+        const std::string answer = usi.Send("go mate 10000");
+        const size_t at = answer.find("\ncheckmate ");
+        ASSERT_NE(at, std::string::npos) << c.sfen << ": " << answer;
+        const std::string result = answer.substr(at + 11, answer.size() - at - 12);
+        if (std::string(c.answer) != "line") {
+            EXPECT_EQ(result, c.answer) << c.sfen;
+            continue;
+        }
+        // Every move legal, every attacker's move a check, and the defender mated at the end.
+        const int attacker = std::string(c.sfen).find(" b ") != std::string::npos ? Sente : Gote;
+        std::istringstream line(result);
+        std::string moves;
+        int plies = 0;
+        for (std::string move; line >> move; ++plies) {
+            moves += " " + move;
+            ASSERT_EQ(usi.Send(std::string("position sfen ") + c.sfen + " moves" + moves), "")
+                << c.sfen << ": " << result;
+            if (plies % 2 == 0) {
+                EXPECT_EQ(IsKingAttacked(1, -attacker), 1) << c.sfen << ": " << moves;
+            }
+        }
+        EXPECT_EQ(plies % 2, 1) << c.sfen << ": " << result;
+        EXPECT_NE(usi.Send("go perft 1").find("Nodes searched: 0\n"), std::string::npos)
+            << c.sfen << ": " << result;
+    }
 }
 
 TEST(UsiSession, PerftLeavesOutPawnDropMatesOnlyUnderStandardRules)
