@@ -35,7 +35,12 @@ for game in velmora velmora-usi; do
     [ "$(command -v "$game")" = "/usr/games/$game" ] || fail "$game is not found on PATH in /usr/games"
     man -w "$game" >/dev/null || fail "man finds no page for $game"
 done
+# The menu entry and its icons where desktops look for them.
 desktop-file-validate /usr/share/applications/org.velmora.Velmora.desktop || fail "desktop entry"
+for size in 16 32 48 64 128 256; do
+    [ -f "/usr/share/icons/hicolor/${size}x$size/apps/org.velmora.Velmora.png" ] \
+        || fail "no ${size}x$size icon in the hicolor theme"
+done
 
 perft=$(printf 'position startpos\ngo perft 3\nquit\n' | velmora-usi)
 grep -qx 'Nodes searched: 2512' <<<"$perft" || fail "perft 3 from the start did not count 2512: $perft"
