@@ -17,7 +17,8 @@ skip() {
 installed() { dpkg-query -W -f='${db:Status-Status}' velmora 2>/dev/null | grep -qv '^not-installed$'; }
 
 [ "$(id -u)" -eq 0 ] \
-    || skip "installing a package needs root; run it with: sudo ctest --test-dir build -R DebianPackage"
+    || skip "installing a package needs root; after this run, run it alone with:" \
+        "sudo ctest --test-dir build -R DebianPackageInstalls -FA debian_package"
 installed && skip "a velmora package is installed already, and this test would remove it"
 [ -f "$deb" ] || fail "no package $deb"
 
