@@ -18,6 +18,9 @@ packages=(
     xvfb xdotool x11-utils x11-apps netpbm
     # timing the engine program
     time
+    # the Debian package (tools/package.sh: CPack's dependency scan needs file and dpkg-dev) and
+    # its checks: the menu entry, the AppStream metadata, lintian, the manual pages
+    dpkg-dev file desktop-file-utils appstream lintian man-db
 )
 
 missing=()
