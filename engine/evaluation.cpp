@@ -19,7 +19,8 @@ int32_t CountMaterial(int p, int s)
                 sum += PieceValueTable[std::abs(c)] * SideOf(c);
         }
     for (int t = 1; t <= HandTypeCount; ++t)
-        sum += (Position[p][t][HandRow(Sente)] - Position[p][t][HandRow(Gote)]) * PieceValueTable[t];
+        sum += (Position[p][t][HandRow(Sente)] - Position[p][t][HandRow(Gote)])
+            * PieceValueTable[t];
     return sum * s;
 }
 

@@ -36,7 +36,10 @@ void MarkCheckLines(int p, int s)
 
 namespace {
 
-bool IsRanging(int type) { return type == Bishop || type == Horse || type == Rook || type == Dragon; }
+bool IsRanging(int type)
+{
+    return type == Bishop || type == Horse || type == Rook || type == Dragon;
+}
 
 } // namespace
 

@@ -120,10 +120,12 @@ TEST_P(Classify, RatesMatesAndSkipsSearchesThatCannotBeatBest)
 {
     const ClassCase& c = GetParam();
     const int side = MakeCandidate(c.sfen, c.move);
-    EXPECT_EQ(ClassifyMateMove(2, side, c.best), c.expected) << c.sfen << " " << c.move << " best " << c.best;
+    EXPECT_EQ(ClassifyMateMove(2, side, c.best), c.expected)
+        << c.sfen << " " << c.move << " best " << c.best;
 }
 
-constexpr const char* TwoMates = "k3p/2+BS1/2rr1/4P/2SGK b BG 53"; // B*4b mates in two, G*4b at once
+// B*4b mates in two, G*4b at once.
+constexpr const char* TwoMates = "k3p/2+BS1/2rr1/4P/2SGK b BG 53";
 constexpr const char* ThreeMoveMate = "k1r2/p2sb/3gP/1SB2/R1GK1 b - 11";
 
 // clang-format off

@@ -2,9 +2,9 @@
 
 #include "engine/evaluation.h"
 #include "engine/mate_search.h"
-#include "tests/reference/plain_root_candidates.h"
 #include "engine/tree_search.h"
 #include "rules/check.h"
+#include "tests/reference/plain_root_candidates.h"
 
 #include <cstdlib>
 
