@@ -5,7 +5,6 @@
 #include "rules/make_move.h"
 #include "rules/moves.h"
 #include "rules/rule_tables.h"
-#include "tests/reference/plain_trials.h"
 
 #include <cstdlib>
 
@@ -16,25 +15,15 @@ int32_t SearchValue(int p, int s, int d)
     if (d == 1)
         return LeafValue(p, s);
     int32_t best = NoMoveValue;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= GridRows; ++y) {
-            if (!IsSource(p, s, x, y))
-                continue;
-            GenerateTargets(p, x, y);
-            for (int tx = 1; tx <= BoardSize; ++tx)
-                for (int ty = 1; ty <= BoardSize; ++ty)
-                    AnyTrial(TargetMap[p][tx][ty], [&](int promote) {
-                        CopyPlyFast(p);
-                        MakeMoveFast(p + 1, x, y, tx, ty, promote);
-                        const int32_t m = MaterialScore[p + 1];
-                        const int32_t value = std::abs(m) >= KingCaptureThreshold
-                            ? m * s
-                            : -SearchValue(p + 1, -s, d - 1);
-                        if (value > best)
-                            best = value;
-                        return false; // every move is valued
-                    });
-        }
+    ForEachMove(p, s, [&](const Move& move) {
+        CopyPlyFast(p);
+        MakeMoveFast(p + 1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
+        const int32_t m = MaterialScore[p + 1];
+        const int32_t value
+            = std::abs(m) >= KingCaptureThreshold ? m * s : -SearchValue(p + 1, -s, d - 1);
+        if (value > best)
+            best = value;
+    });
     return best;
 }
 

@@ -1,6 +1,7 @@
 #include "rules/ply_stack.h"
 #include "rules/sfen.h"
 #include "rules/usi_move.h"
+#include "tests/support/ply_snapshot.h"
 #include "tests/support/sfen_fixture.h"
 
 #include <gtest/gtest.h>
@@ -8,21 +9,6 @@
 #include <cstring>
 
 namespace {
-
-// The bytes of ply 1 that notation may write, to prove a refused input changed nothing.
-struct Ply1Snapshot {
-    int8_t position[BoardSize + 1][GridRows + 1];
-    int8_t kingX[SideSlots], kingY[SideSlots];
-    uint8_t flags[SideSlots][PieceTypeCount + 1];
-    Ply1Snapshot()
-    {
-        std::memcpy(position, Position[1], sizeof position);
-        std::memcpy(kingX, KingX[1], sizeof kingX);
-        std::memcpy(kingY, KingY[1], sizeof kingY);
-        std::memcpy(flags, CheckerFlags[1], sizeof flags);
-    }
-    bool operator==(const Ply1Snapshot& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
-};
 
 constexpr const char* Base = "k1g1r/p4/5/4P/RBSGK b - 1";
 
@@ -60,14 +46,14 @@ class SfenErrors : public testing::TestWithParam<BadSfen> { };
 TEST_P(SfenErrors, AreRefusedWithAReasonAndChangeNothing)
 {
     LoadSfen(Base);
-    const Ply1Snapshot before;
+    const PlySnapshot before(1);
     SfenHeader header { Gote, 5 };
     std::string error;
     EXPECT_FALSE(ReadSfen(GetParam().sfen, header, error)) << GetParam().sfen;
     EXPECT_NE(error.find(GetParam().error), std::string::npos)
         << GetParam().sfen << " -> " << error;
     EXPECT_EQ(error.find('\n'), std::string::npos);
-    EXPECT_TRUE(before == Ply1Snapshot()) << GetParam().sfen;
+    EXPECT_TRUE(before == PlySnapshot(1)) << GetParam().sfen;
     EXPECT_EQ(header.side, Gote);
     EXPECT_EQ(header.moveNumber, 5);
 }
@@ -122,12 +108,12 @@ class UsiMoveErrors : public testing::TestWithParam<BadMove> { };
 TEST_P(UsiMoveErrors, AreRefusedWithAReasonAndChangeNothing)
 {
     const int side = LoadSfen(GetParam().sfen);
-    const Ply1Snapshot before;
+    const PlySnapshot before(1);
     std::string error;
     EXPECT_FALSE(PlayUsiMove(GetParam().move, side, error)) << GetParam().move;
     EXPECT_NE(error.find(GetParam().error), std::string::npos)
         << GetParam().move << " -> " << error;
-    EXPECT_TRUE(before == Ply1Snapshot()) << GetParam().move;
+    EXPECT_TRUE(before == PlySnapshot(1)) << GetParam().move;
 }
 
 // clang-format off
