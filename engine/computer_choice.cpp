@@ -6,7 +6,6 @@
 #include "tree_search.h"
 
 #include "rules/ply_stack.h"
-#include "rules/rule_tables.h"
 
 #include <algorithm>
 #include <bit>
