@@ -8,6 +8,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # the formatting check
+    clang-format-14
     # fuzzing (libFuzzer and the sanitizer runtimes)
     clang libclang-rt-14-dev
     # the window

@@ -1,6 +1,10 @@
 #include "recording_view.h"
 
+#include "tests/support/case_names.h"
+
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -26,6 +30,16 @@ TEST_P(HitTest, FindsTheCellWhoseInteriorHoldsThePoint)
     }
 }
 
+namespace {
+void PrintTo(const HitCase& c, std::ostream* os) { *os << "(" << c.px << "," << c.py << ")"; }
+std::string HitName(const testing::TestParamInfo<HitCase>& info)
+{
+    const HitCase& c = info.param;
+    const std::string at = "X" + std::to_string(c.px) + "Y" + std::to_string(c.py);
+    return at + (c.hit ? "InCell" + std::to_string(c.x) + std::to_string(c.y) : "InNoCell");
+}
+} // namespace
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Points, HitTest, testing::Values(
     HitCase { 49, 9, true, 1, 1 },      // first interior pixel of the board
@@ -40,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(Points, HitTest, testing::Values(
     HitCase { 160, 80, false, 0, 0 },         // the empty slot of Sente's hand
     HitCase { 9, 41, true, 3, 7 },      // Gote's bishop slot
     HitCase { 16, 16, false, 0, 0 },          // the empty slot of Gote's hand
-    HitCase { 4, 4, false, 0, 0 }));          // the margin
+    HitCase { 4, 4, false, 0, 0 }),           // the margin
+    HitName);
 // clang-format on
 
 TEST(Picking, ABoardPieceOnReleaseAHandPieceOnPress)
@@ -122,12 +137,23 @@ TEST_P(Promotion, FollowsTheButton)
     EXPECT_EQ(Game.SideToMove, Gote);
 }
 
+void PrintTo(const PromotionCase& c, std::ostream* os) { *os << c.sfen << " to " << c.after; }
+std::string PromotionName(const testing::TestParamInfo<PromotionCase>& info)
+{
+    const MouseButton b = info.param.button;
+    const std::string button = b == MouseButton::Left ? "Left"
+        : b == MouseButton::Right                     ? "Right"
+                                                      : "Middle";
+    return button + (std::strchr(info.param.after, '+') ? "Promotes" : "Declines");
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Buttons, Promotion, testing::Values(
     PromotionCase { "4k/2S2/5/5/K4 b - 1", 3, 2, 3, 1, MouseButton::Left, "2S1k/5/5/5/K4 w - 1" },
     PromotionCase { "4k/2S2/5/5/K4 b - 1", 3, 2, 3, 1, MouseButton::Right, "2+S1k/5/5/5/K4 w - 1" },
     PromotionCase { "4k/2S2/5/5/K4 b - 1", 3, 2, 3, 1, MouseButton::Middle, "2+S1k/5/5/5/K4 w - 1" },
-    PromotionCase { "4k/2P2/5/5/K4 b - 1", 3, 2, 3, 1, MouseButton::Left, "2+P1k/5/5/5/K4 w - 1" }));
+    PromotionCase { "4k/2P2/5/5/K4 b - 1", 3, 2, 3, 1, MouseButton::Left, "2+P1k/5/5/5/K4 w - 1" }),
+    PromotionName);
 // clang-format on
 
 TEST(Drops, TakeAPressOnTheSlotAndAPressOnTheSquare)
