@@ -147,13 +147,14 @@ TEST(Picking, TheReleaseAfterAMovePicksNothingEvenAfterTheComputersReply)
 {
     RecordingView view;
     StartGameAt(view, "kgsbr/p4/5/4P/RBSGK b - 1", false, true);
-    ClickCell(view, 5, 4);
-    PressOnPicture(view, CellMiddleX(5, 3), CellMiddleY(5, 3), MouseButton::Left);
+    ClickCell(view, 5, 5);
+    PressOnPicture(view, CellMiddleX(4, 4), CellMiddleY(4, 4), MouseButton::Left); // 1e2d
     EXPECT_EQ(Game.PressArmed, 0);
     TimerTick(view);
     ASSERT_EQ(Game.SideToMove, Sente) << "the computer has answered";
+    ASSERT_EQ(Position[1][4][4], King) << "and the king it could pick is still there";
     const std::vector<std::string> shown = view.calls;
     ASSERT_TRUE(shown.back().starts_with("mark ")) << "the reply is framed";
-    ReleaseOnPicture(view, CellMiddleX(5, 3), CellMiddleY(5, 3));
+    ReleaseOnPicture(view, CellMiddleX(4, 4), CellMiddleY(4, 4));
     EXPECT_EQ(view.calls, shown);
 }
