@@ -44,7 +44,8 @@ void MakeRecordedMove(const Move& move)
     RecordedMove kept;
     kept.move = move;
     const bool drop = move.fromY > BoardSize;
-    kept.type = static_cast<int8_t>(drop ? move.fromX : std::abs(Position[1][move.fromX][move.fromY]));
+    kept.type
+        = static_cast<int8_t>(drop ? move.fromX : std::abs(Position[1][move.fromX][move.fromY]));
     if (!drop) {
         // The destinations of the source say whether promotion was the mover's choice. Nothing
         // reads the map of ply 1 after a move: the referee empties it.

@@ -39,10 +39,17 @@ std::vector<std::string> UsiMoves()
 // checker (同), an optional promotion declined and one taken, a forced promotion for each side,
 // drops of both sides; then "Stop".
 constexpr const char* MixedStart = "2k2/5/1S1p1/R3P/K4 b G 1";
+// clang-format off
 const std::vector<std::string> MixedMoves = {
-    "4c4b", "3a2b", "4b3a", "2b3a", "1d1c", "2c2d", "1c1b", "2d2e+", "1b1a+", "S*3c", "G*4d",
-    "3c3d", "5d5a+", "3a3b",
+    "4c4b", "3a2b",
+    "4b3a", "2b3a",
+    "1d1c", "2c2d",
+    "1c1b", "2d2e+",
+    "1b1a+", "S*3c",
+    "G*4d", "3c3d",
+    "5d5a+", "3a3b",
 };
+// clang-format on
 
 } // namespace
 
@@ -115,8 +122,9 @@ TEST(GameRecord, NamesPromotedPiecesAsKifReadersDo)
     // A promoted silver and a dragon move; the diagram shows them and a horse in one character.
     StartRecordedGameAt(view, "k4/2+S2/3+r1/1+B3/4K b - 1", false, false);
     PlayAll(view, { "3b3a", "2c2d" });
-    EXPECT_NE(WriteKif(Record).find("|v玉 ・ ・ ・ ・|一\n| ・ ・ 全 ・ ・|二\n| ・ ・ ・v龍 ・|三\n"
-                                    "| ・ 馬 ・ ・ ・|四\n"),
+    EXPECT_NE(
+        WriteKif(Record).find("|v玉 ・ ・ ・ ・|一\n| ・ ・ 全 ・ ・|二\n| ・ ・ ・v龍 ・|三\n"
+                              "| ・ 馬 ・ ・ ・|四\n"),
         std::string::npos)
         << WriteKif(Record);
     EXPECT_EQ(KifMove(Record.moves[0], 0, 0), "３一成銀(32)");
