@@ -16,6 +16,8 @@ packages=(
     libx11-dev
     # the window under a virtual display, driven and photographed
     xvfb xdotool x11-utils x11-apps netpbm
+    # reading the clipboard the window copies to
+    xclip
     # timing the engine program
     time
 )
