@@ -22,6 +22,9 @@ packages=(
     time
 )
 
+# The KIF test reads games back with an npm package; any node will do, Debian's if none is there.
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
