@@ -84,7 +84,7 @@ void PersonMoves(GameView& view, Person person, std::mt19937& random)
         }
     }
     const std::vector<Move> moves = SafeMoves(s);
-    if (moves.empty()) { // no move leaves the king safe: play on as the window allows
+    if (moves.empty()) { // no move keeps the king safe: the person stops the game
         PlayOrStop(view);
         return;
     }
