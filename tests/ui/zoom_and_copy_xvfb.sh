@@ -36,6 +36,10 @@ without_labels() {
 has_red() { ppmhist -noheader | grep -Eq '^ *255 +0 +0[[:space:]]'; }
 client_size() { xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
 key() { xdotool windowfocus --sync "$window" key "$1"; sleep 0.5; }
+# Waits up to ten seconds for a condition, as a busy machine may be slow to redraw.
+await() { for _ in $(seq 50); do "$@" && return 0; sleep 0.2; done; return 1; }
+reply_framed() { picture 1 >"$work/held.pnm" && has_red <"$work/held.pnm"; }
+window_is() { [ "$(client_size)" = "$1" ]; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
 
 click 160 24 # "Play": a person plays Sente, the computer Gote
@@ -44,16 +48,15 @@ click 160 24 # "Play": a person plays Sente, the computer Gote
 # would pick again.
 click 128 88
 xdotool mousemove --window "$window" 112 72 mousedown 1
-sleep 1
-picture 1 >"$work/held.pnm"
-has_red <"$work/held.pnm" || fail "the computer's reply is not framed while the button is held"
+await reply_framed || fail "the computer's reply is not framed while the button is held"
 xdotool mouseup 1
 sleep 0.3
 picture 1 | cmp -s - "$work/held.pnm" || fail "the release after the move changed the picture"
 echo "the computer answered between press and release; its red frames stayed after the release"
 
 key ctrl+c
-kif=$(xclip -o -selection clipboard) || fail "the clipboard holds no text after Ctrl+C"
+await xclip -o -selection clipboard >/dev/null 2>&1 || fail "the clipboard holds no text after Ctrl+C"
+kif=$(xclip -o -selection clipboard)
 grep -qx '手合割：5五将棋' <<<"$kif" || fail "no minishogi header in the copied KIF: $kif"
 grep -qx '   1 ２四玉(15)' <<<"$kif" || fail "the person's move is not in the copied KIF: $kif"
 grep -q '^   2 ' <<<"$kif" || fail "the computer's reply is not in the copied KIF: $kif"
@@ -62,7 +65,7 @@ echo "Ctrl+C copied the game as KIF: $(grep -c '^ *[0-9]' <<<"$kif") moves"
 picture 1 >"$work/zoom1.pnm"
 for zoom in 2 3; do
     key ctrl+plus
-    [ "$(client_size)" = "$((193 * zoom))x$((112 * zoom))" ] || fail "zoom $zoom: the window is $(client_size)"
+    await window_is "$((193 * zoom))x$((112 * zoom))" || fail "zoom $zoom: the window is $(client_size)"
     pamenlarge "$zoom" "$work/zoom1.pnm" >"$work/expected$zoom.pnm"
     picture "$zoom" | without_labels "$zoom" | cmp -s - <(without_labels "$zoom" <"$work/expected$zoom.pnm") \
         || fail "zoom $zoom: the picture is not the zoom-1 picture scaled pixel for pixel"
@@ -77,7 +80,7 @@ picture 3 | cmp -s - "$work/zoom3.pnm" || fail "a click on a grid line at zoom 3
 click 315 195
 picture 3 >"$work/picked3.pnm"
 key ctrl+0
-[ "$(client_size)" = 193x112 ] || fail "Ctrl+0: the window is $(client_size)"
+await window_is 193x112 || fail "Ctrl+0: the window is $(client_size)"
 picture 1 >"$work/picked1.pnm"
 cmp -s "$work/picked1.pnm" "$work/zoom1.pnm" && fail "the click at zoom 3 picked nothing"
 pnmcut -left 96 -top 56 -width 1 -height 1 "$work/picked1.pnm" | has_red \
