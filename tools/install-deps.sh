@@ -18,12 +18,17 @@ packages=(
     libx11-dev
     # the window under a virtual display, driven and photographed
     xvfb xdotool x11-utils x11-apps netpbm
+    # reading the clipboard the window copies to
+    xclip
     # timing the engine program
     time
     # the Debian package (tools/package.sh: CPack's dependency scan needs file and dpkg-dev) and
     # its checks: the menu entry, the AppStream metadata, lintian, the manual pages
     dpkg-dev file desktop-file-utils appstream lintian man-db
 )
+
+# The KIF test reads games back with an npm package; any node will do, Debian's if none is there.
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do

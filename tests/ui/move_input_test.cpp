@@ -1,6 +1,7 @@
 #include "recording_view.h"
 
 #include "tests/support/case_names.h"
+#include "ui/computer_turn.h"
 
 #include <gtest/gtest.h>
 
@@ -163,4 +164,22 @@ TEST(Drops, TakeAPressOnTheSlotAndAPressOnTheSquare)
     PressOnPicture(view, CellMiddleX(Gold, 6), CellMiddleY(Gold, 6), MouseButton::Left);
     PressOnPicture(view, CellMiddleX(3, 3), CellMiddleY(3, 3), MouseButton::Left);
     EXPECT_EQ(Ply1Sfen(), "k4/5/2G2/5/4K w - 1");
+}
+
+// The computer may answer between the press that makes a move and its release; the release
+// must then pick nothing, or its redraw would wipe the red frames of the reply.
+TEST(Picking, TheReleaseAfterAMovePicksNothingEvenAfterTheComputersReply)
+{
+    RecordingView view;
+    StartGameAt(view, "kgsbr/p4/5/4P/RBSGK b - 1", false, true);
+    ClickCell(view, 5, 5);
+    PressOnPicture(view, CellMiddleX(4, 4), CellMiddleY(4, 4), MouseButton::Left); // 1e2d
+    EXPECT_EQ(Game.PressArmed, 0);
+    TimerTick(view);
+    ASSERT_EQ(Game.SideToMove, Sente) << "the computer has answered";
+    ASSERT_EQ(Position[1][4][4], King) << "and the king it could pick is still there";
+    const std::vector<std::string> shown = view.calls;
+    ASSERT_TRUE(shown.back().starts_with("mark ")) << "the reply is framed";
+    ReleaseOnPicture(view, CellMiddleX(4, 4), CellMiddleY(4, 4));
+    EXPECT_EQ(view.calls, shown);
 }
