@@ -4,6 +4,7 @@
 Writes, next to this script:
   glyphs.bmp  176x32, 1 bit per pixel: the piece characters, upright and turned
   icon.ico    32x32, 16 colours: the window icon
+  icon-N.png  the menu icons made from it (make_icons.py)
 
 Run:  python3 assets/make_assets.py   (needs the Debian package `unifont`)
 Plain Python 3 only; the image files are written by hand with struct so the
@@ -13,6 +14,8 @@ build machine needs nothing beyond the font package.
 import struct
 import sys
 from pathlib import Path
+
+import make_icons
 
 HERE = Path(__file__).resolve().parent
 
@@ -259,6 +262,8 @@ def main():
     write_bmp_1bpp(HERE / "glyphs.bmp", sheet)
     write_ico_4bpp(HERE / "icon.ico", build_icon(glyphs[PIECES[6]]), ICON_COLOURS)
     print(f"wrote {HERE / 'glyphs.bmp'} and {HERE / 'icon.ico'}")
+    # The menu icons are made from the window icon, so they follow it.
+    make_icons.main()
 
 
 if __name__ == "__main__":

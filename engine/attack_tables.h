@@ -108,9 +108,6 @@ inline Bitboard OrthogonalAttacks(int square, Bitboard occupied)
         | RayAttacks(square, 4, occupied) | RayAttacks(square, 6, occupied);
 }
 
-constexpr bool SlidesDiagonally(int type) { return type == Bishop || type == Horse; }
-constexpr bool SlidesOrthogonally(int type) { return type == Rook || type == Dragon; }
-
 // Every square the piece of this code reaches from the square: the non-zero codes of its
 // TargetMap, own pieces included.
 inline Bitboard PieceAttacks(int code, int square, Bitboard occupied)

@@ -38,11 +38,9 @@ Bitboard SliderReach(const SearchBoard& b, int s, Bitboard occupied)
     return reach;
 }
 
-bool KingSurelyStepsAway(const SearchBoard& b, int s, const SearchMove& m, int placed, int k,
-    Bitboard flights, Bitboard threatened)
+bool KingSurelyStepsAway(
+    const SearchBoard& b, int s, const SearchMove& m, int placed, int k, Bitboard flights)
 {
-    if (b.code[m.to] != 0)
-        flights |= Bit(m.to) & Attacks.step[0][King][k] & ~threatened;
     if (flights == 0)
         return false;
     const Bitboard vacated = m.dropType != 0 ? 0 : Bit(m.from);

@@ -7,8 +7,6 @@
 
 inline constexpr Bitboard AllSquares = (Bitboard(1) << SquareCount) - 1;
 
-constexpr bool IsRanging(int type) { return SlidesDiagonally(type) || SlidesOrthogonally(type); }
-
 // By piece type, the squares from which a piece of side s would attack square k directly.
 struct CheckSquares {
     Bitboard of[PieceTypeCount + 1];
@@ -24,14 +22,13 @@ Bitboard LoneBlockers(const SearchBoard& b, int sliders, int blockers, int k);
 Bitboard SliderReach(const SearchBoard& b, int s, Bitboard occupied);
 
 // Whether the enemy king on square k surely keeps a safe square to step to after side s's move
-// m, which leaves a piece of type placed on m.to: then m does not mate at once. threatened holds
-// the squares side s reached before the move with the king lifted off the board, and flights the
-// king's steps that were free and unthreatened then. After the move the king may also take the
-// moved piece if it was a defender's square that was taken; the moved piece's new reach and any
-// line its old square opens cover the rest. A false answer proves nothing and leaves the test to
-// the exact search.
-bool KingSurelyStepsAway(const SearchBoard& b, int s, const SearchMove& m, int placed, int k,
-    Bitboard flights, Bitboard threatened);
+// m, which leaves a piece of type placed on m.to: then m does not mate at once. flights holds the
+// king's steps that were free before the move and that no piece of side s reached, with the king
+// lifted off the board; after the move, the moved piece's new reach and any line its old square
+// opens may cover some of them. A false answer proves nothing and leaves the test to the exact
+// search.
+bool KingSurelyStepsAway(
+    const SearchBoard& b, int s, const SearchMove& m, int placed, int k, Bitboard flights);
 
 // The squares from which a piece of side s of the type would reach every one of the flights with
 // the board occupied as given: a drop mates at once only from there, since a dropped piece

@@ -6,37 +6,12 @@
 #include "tree_search.h"
 
 #include "rules/ply_stack.h"
-#include "rules/rule_tables.h"
 
 #include <algorithm>
 #include <bit>
 #include <span>
 
 namespace {
-
-// The forced-mate pass plays a mate at once, in two or in three.
-constexpr int32_t ForcedMateThreshold = 6000;
-// Below this the computer resigns; exactly this is still played.
-constexpr int32_t ResignThreshold = -5000;
-// Scores of candidates that lose to a mate by checks, or win by one after every reply.
-constexpr int32_t OpponentMatesInOne = -9000;
-constexpr int32_t OpponentMatesInTwo = -8000;
-constexpr int32_t EveryReplyLoses = 5000;
-
-constexpr int RandomSpread = 5;
-constexpr int32_t TreeDepth = 3;
-
-// The material balance from Sente's point of view, counted from scratch as CountMaterial does.
-int32_t MaterialOf(const SearchBoard& b)
-{
-    int32_t sum = 0;
-    for (const int code : b.code)
-        if (code != 0)
-            sum += PieceValueTable[code > 0 ? code : -code] * (code > 0 ? Sente : Gote);
-    for (int t = Pawn; t <= HandTypeCount; ++t)
-        sum += PieceValueTable[t] * (b.hand[0][t] - b.hand[1][t]);
-    return sum;
-}
 
 // How many pieces of side s reach each square of the set, as its ControlMap counts them.
 void CountControl(const SearchBoard& b, int s, Bitboard squares, int (&count)[SquareCount])
@@ -73,17 +48,18 @@ int32_t ControlTerms(const SearchBoard& b, int s)
     return score;
 }
 
-// What the steps of the scoring before the tree search say about a candidate.
+// What the scoring says about a candidate before its tree search.
 struct Prelude {
     enum Kind {
-        Fixed, // the score is settled by steps 1 to 4
+        Fixed, // the score is settled: own king left attacked, or a mate by checks either way
         Searched, // the score is value minus the tree search's value
     } kind;
     int32_t value;
 };
 
-// Steps 1 to 4 of ScoreCandidate, then the draw and the control terms for a candidate that gets
-// past them, which is when ScoreCandidate draws.
+// The fixed scores of ScoreCandidate, tried in its order: the own king left attacked, a mate in
+// one or in two for the opponent, every reply mated. A candidate that gets past them draws from
+// the generator and gets its control terms, as ScoreCandidate does before its search.
 Prelude ScoreBeforeSearch(const SearchBoard& board, int s)
 {
     if (KingAttacked(board, s))
@@ -97,15 +73,12 @@ Prelude ScoreBeforeSearch(const SearchBoard& board, int s)
     return { Prelude::Searched, RandomBelow(RandomSpread) + ControlTerms(board, s) };
 }
 
-// The position after root move m of side s. Its material is what CountMaterial would count:
-// the move changes it as MakeMoveFast does, except when it takes a king, which play never allows
-// but which the rules' move maker would leave out of the count instead of moving to a hand.
+// The position after root move m of side s. No root move takes a king: in a position that play
+// reaches, the side not to move is never in check.
 SearchBoard After(const SearchBoard& root, int s, const SearchMove& m)
 {
     SearchBoard next = root;
     Play(next, s, m);
-    if (m.dropType == 0 && root.code[m.to] == -King * s)
-        next.material = MaterialOf(next);
     return next;
 }
 

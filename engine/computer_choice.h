@@ -4,6 +4,19 @@
 
 #include <cstdint>
 
+// The forced-mate pass plays a mate at once, in two or in three.
+inline constexpr int32_t ForcedMateThreshold = 6000;
+// Below this the computer resigns; exactly this is still played.
+inline constexpr int32_t ResignThreshold = -5000;
+// Scores of candidates that lose to a mate by checks, or win by one after every reply.
+inline constexpr int32_t OpponentMatesInOne = -9000;
+inline constexpr int32_t OpponentMatesInTwo = -8000;
+inline constexpr int32_t EveryReplyLoses = 5000;
+// A searched candidate's score gets a draw below this from the generator.
+inline constexpr int RandomSpread = 5;
+// The plies of the tree search after a candidate: the reply, the answer and the leaf.
+inline constexpr int32_t TreeDepth = 3;
+
 // What the computer does on its turn: play a move, or resign.
 struct ComputerDecision {
     bool resigns = false;
@@ -19,8 +32,9 @@ int32_t ScoreCandidate(int p, int s);
 // The class is below 6000 when no forced mate by checks was found.
 ComputerDecision ChooseForcedMate(int s, bool pawnDropMateLegal = true);
 
-// The computer's whole decision for side s to move on ply 1: the window and the engine program
-// both call this. Ply 1 is left as it was. Without pawnDropMateLegal (standard minishogi) a pawn
-// drop that gives mate is no candidate; the searches below the candidates still count such drops
-// as the window's game does, so the only change is that the computer never plays one.
+// The computer's whole decision for side s to move on ply 1, a position that play reaches (the
+// side not to move is not in check): the window and the engine program both call this. Ply 1 is
+// left as it was. Without pawnDropMateLegal (standard minishogi) a pawn drop that gives mate is no
+// candidate; the searches below the candidates still count such drops as the window's game does,
+// so the only change is that the computer never plays one.
 ComputerDecision DecideComputerMove(int s, bool pawnDropMateLegal = true);

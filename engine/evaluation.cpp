@@ -2,10 +2,8 @@
 
 #include "rules/ply_stack.h"
 #include "rules/rule_tables.h"
-#include "rules/targets.h"
 
 #include <cstdlib>
-#include <cstring>
 
 uint32_t RandomSeed = 0;
 
@@ -19,25 +17,9 @@ int32_t CountMaterial(int p, int s)
                 sum += PieceValueTable[std::abs(c)] * SideOf(c);
         }
     for (int t = 1; t <= HandTypeCount; ++t)
-        sum += (Position[p][t][HandRow(Sente)] - Position[p][t][HandRow(Gote)]) * PieceValueTable[t];
+        sum += (Position[p][t][HandRow(Sente)] - Position[p][t][HandRow(Gote)])
+            * PieceValueTable[t];
     return sum * s;
-}
-
-void BuildControlMap(int p)
-{
-    std::memcpy(ControlMap[p], ControlMap[0], sizeof ControlMap[p]);
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y) {
-            const int c = Position[p][x][y];
-            if (c == 0)
-                continue;
-            GenerateTargets(p, x, y);
-            uint8_t(&counts)[BoardSize + 1][BoardSize + 1] = ControlMap[p][SideOf(c) + 1];
-            for (int tx = 1; tx <= BoardSize; ++tx)
-                for (int ty = 1; ty <= BoardSize; ++ty)
-                    if (TargetMap[p][tx][ty] != TargetNone)
-                        ++counts[tx][ty];
-        }
 }
 
 int32_t RandomBelow(int32_t n)

@@ -6,10 +6,6 @@
 // value of their unpromoted type.
 int32_t CountMaterial(int p, int s);
 
-// Counts, for every board square of ply p, how many pieces of each side reach it, defended
-// own pieces included. Overwrites the ply's TargetMap.
-void BuildControlMap(int p);
-
 // The generator's state: 0 at program start and never reseeded, so the computer's choices
 // repeat for the same inputs.
 extern uint32_t RandomSeed;

@@ -15,9 +15,9 @@ SearchBoard After(const SearchBoard& b, int s, const SearchMove& m)
 }
 
 // One level of FindMate: side s looks for a check after which the defender has no escape within
-// depth - 1. Usually the enemy king is not attacked yet: then a move checks exactly when the
-// piece lands on a checking square or uncovers a slider, and only those moves are made. Otherwise
-// every candidate is made and tested.
+// depth - 1. The enemy king is not attacked yet, so a move checks exactly when the piece lands on
+// a checking square or uncovers a slider, and only those moves are made; none of them can take a
+// king.
 class MateByChecks {
 public:
     MateByChecks(const SearchBoard& b, int s, int depth)
@@ -26,24 +26,22 @@ public:
         , depth_(depth)
         , k_(b.king[SideIndex(-s)])
         , near_(Attacks.near[k_])
-        , verify_(KingAttacked(b, -s))
-        , checks_(verify_ ? EveryCheckSquare() : DirectCheckSquares(b, s, k_))
-        , uncoverers_(verify_ ? b.side[SideIndex(s)] : LoneBlockers(b, s, s, k_))
-        , mateAtOnce_(depth <= 3 && !verify_)
-        , threatened_(mateAtOnce_ ? Reach(b, s, Occupied(b) & ~Bit(k_)) : 0)
-        , flights_(Attacks.step[0][King][k_] & ~b.side[SideIndex(-s)] & ~threatened_)
+        , checks_(DirectCheckSquares(b, s, k_))
+        , uncoverers_(LoneBlockers(b, s, s, k_))
+        , mateAtOnce_(depth <= 3)
+        , flights_(mateAtOnce_ ? KingFlights() : 0)
     {
     }
 
     bool Found() const { return AnyBoardCheckMates() || AnyDropCheckMates(); }
 
 private:
-    static CheckSquares EveryCheckSquare()
+    // The enemy king's free steps that no piece of the attacker reaches with the king lifted off
+    // the board, before the move: a mate at once must take them all.
+    Bitboard KingFlights() const
     {
-        CheckSquares every;
-        for (Bitboard& squares : every.of)
-            squares = AllSquares;
-        return every;
+        const Bitboard threatened = Reach(b_, s_, Occupied(b_) & ~Bit(k_));
+        return Attacks.step[0][King][k_] & ~b_.side[SideIndex(-s_)] & ~threatened;
     }
 
     // Pieces that check only from next to the king are tried only there; the king never moves.
@@ -62,8 +60,7 @@ private:
                 const int square = PopLowest(to);
                 const bool found = AnyBoardTrial(type, s_, from, square, [&](const SearchMove& m) {
                     const int placed = m.promote == 1 ? type + PromotionOffset : type;
-                    if (uncovers ? !verify_ && !GivesCheck(b_, s_, m, k_)
-                                 : !(checks_.of[placed] & Bit(square)))
+                    if (uncovers ? !GivesCheck(b_, s_, m, k_) : !(checks_.of[placed] & Bit(square)))
                         return false;
                     return Mates(m, placed);
                 });
@@ -93,11 +90,10 @@ private:
     bool Mates(const SearchMove& m, int placed) const
     {
         // A mate at once needs a king without a flight square; most checks leave it one.
-        if (mateAtOnce_ && KingSurelyStepsAway(b_, s_, m, placed, k_, flights_, threatened_))
+        if (mateAtOnce_ && KingSurelyStepsAway(b_, s_, m, placed, k_, flights_))
             return false;
         const SearchBoard next = After(b_, s_, m);
-        if ((MayExposeOwnKing(m) && KingAttacked(next, s_))
-            || (verify_ && !KingAttacked(next, -s_)))
+        if (MayExposeOwnKing(m) && KingAttacked(next, s_))
             return false;
         return !FindEscape(next, -s_, depth_ - 1);
     }
@@ -118,11 +114,10 @@ private:
     const SearchBoard& b_;
     const int s_, depth_, k_;
     const Bitboard near_;
-    const bool verify_;
     const CheckSquares checks_;
     const Bitboard uncoverers_;
     const bool mateAtOnce_;
-    const Bitboard threatened_, flights_;
+    const Bitboard flights_;
     mutable bool ownKnown_ = false, ownChecked_ = false;
     mutable Bitboard exposing_ = 0;
 };
@@ -131,8 +126,9 @@ private:
 
 bool FindMate(const SearchBoard& b, int s, int d)
 {
-    // Below depth 2 every check is tried and then rejected.
-    return d > 1 && MateByChecks(b, s, d).Found();
+    // Below depth 2 every check is tried and then rejected. A king that can already be taken
+    // needs no mate; asking for one is answered before any move could take it.
+    return d > 1 && (KingAttacked(b, -s) || MateByChecks(b, s, d).Found());
 }
 
 bool FindEscape(const SearchBoard& b, int s, int d)
@@ -188,8 +184,10 @@ bool EveryReplyMated(const SearchBoard& b, int s)
     };
     auto every = [](int, int, Bitboard to) { return to; };
     auto everyDrop = [](int, Bitboard to) { return to; };
+    // A move that leaves the own king attacked is answered by taking the king, and no mate
+    // follows; asking is answered before any reply could take it.
     if (KingAttacked(b, s))
-        return !AnyMove(b, r, every, everyDrop, survives);
+        return false;
     // One surviving reply settles it, so the replies that most likely survive, and whose mate
     // search is short, go first: checks, after which every attacking move must also end the
     // check, then captures, which take attackers off the board, then the rest.

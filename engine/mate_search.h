@@ -9,6 +9,7 @@
 // change no ply: they make their moves on search boards.
 
 // Whether side s, to move at ply p, forces mate within the depth, checking with every move.
+// True at depth 2 or more also when s could take the enemy king at once.
 bool FindMate(int p, int s, int depth);
 
 // Whether side s, in check and to move at ply p, has a reply after which the attacker has no
@@ -26,7 +27,8 @@ inline constexpr int32_t OwnKingLeftAttacked = -11000;
 int32_t ClassifyMateMove(int p, int s, int32_t best);
 
 // Whether every legal reply of the opponent to side s's move into ply p is answered by a
-// forced mate in two; true also when there is no legal reply.
+// forced mate in two; true also when there is no legal reply, false when the move left s's own
+// king attacked.
 bool EveryReplyMated(int p, int s);
 
 // The same searches on a search board, for callers that already hold one.

@@ -47,19 +47,14 @@ void Play(SearchBoard& b, int s, const SearchMove& m)
     if (victim > 0) {
         b.side[enemy] &= ~Bit(m.to);
         b.type[victim] &= ~Bit(m.to);
-        if (victim == King) {
+        b.material += CaptureGain(victim) * s;
+        if (victim == King)
             b.king[enemy] = -1;
-            b.material += 2 * PieceValueTable[King] * s;
-        } else if (victim > PromotionOffset) {
-            b.material += (PieceValueTable[victim - PromotionOffset] + PieceValueTable[victim]) * s;
-            ++b.hand[own][victim - PromotionOffset];
-        } else {
-            b.material += 2 * PieceValueTable[victim] * s;
-            ++b.hand[own][victim];
-        }
+        else
+            ++b.hand[own][victim > PromotionOffset ? victim - PromotionOffset : victim];
     }
     if (placed != t)
-        b.material += (PieceValueTable[placed] - PieceValueTable[t]) * s;
+        b.material += PromotionGain(t) * s;
     b.code[m.from] = 0;
     b.code[m.to] = int8_t(placed * s);
     b.side[own] ^= Bit(m.from) | Bit(m.to);

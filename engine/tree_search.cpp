@@ -11,20 +11,6 @@
 
 namespace {
 
-// What capturing a piece of the type adds for the captor: it leaves the board and enters the
-// captor's hand demoted.
-int32_t CaptureGain(int type)
-{
-    if (type > PromotionOffset)
-        return PieceValueTable[type] + PieceValueTable[type - PromotionOffset];
-    return 2 * PieceValueTable[type];
-}
-
-int32_t PromotionGain(int type)
-{
-    return PieceValueTable[type + PromotionOffset] - PieceValueTable[type];
-}
-
 // The material after side s's move, seen from s, as MakeMoveFast would leave it.
 int32_t MaterialAfter(const SearchBoard& b, int s, const SearchMove& m)
 {

@@ -50,17 +50,14 @@ void MakeMoveFast(int p, int fromX, int fromY, int toX, int toY, int promote)
     pos[toX][toY] = static_cast<int8_t>(m);
     pos[fromX][fromY] = 0;
     if (promote == 1) {
-        MaterialScore[p] += (PieceValueTable[t + PromotionOffset] - PieceValueTable[t]) * s;
+        MaterialScore[p] += PromotionGain(t) * s;
         pos[toX][toY] += static_cast<int8_t>(PromotionOffset * s);
     }
     if (k <= 0)
         return;
-    if (k > PromotionOffset) {
-        MaterialScore[p] += (PieceValueTable[k - PromotionOffset] + PieceValueTable[k]) * s;
+    MaterialScore[p] += CaptureGain(k) * s;
+    if (k > PromotionOffset)
         k -= PromotionOffset;
-    } else {
-        MaterialScore[p] += 2 * PieceValueTable[k] * s;
-    }
     // A captured king only moves the score; hands have no slot for it.
     if (k != King)
         ++pos[k][HandRow(s)];

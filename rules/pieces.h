@@ -28,6 +28,13 @@ inline constexpr int BoardSize = 5;
 inline constexpr int GridRows = 7; // rows 6 and 7 of a position are the hands
 
 inline constexpr bool IsPromotable(int type) { return type < Gold; }
+// Bishops, rooks and their promotions slide along their lines; every other piece steps.
+inline constexpr bool SlidesDiagonally(int type) { return type == Bishop || type == Horse; }
+inline constexpr bool SlidesOrthogonally(int type) { return type == Rook || type == Dragon; }
+inline constexpr bool IsRanging(int type)
+{
+    return SlidesDiagonally(type) || SlidesOrthogonally(type);
+}
 inline constexpr int HandRow(int side) { return side > 0 ? 6 : 7; }
 inline constexpr int FarRow(int side) { return side > 0 ? 1 : BoardSize; }
 inline constexpr int SideOf(int code) { return code > 0 ? Sente : Gote; }

@@ -26,15 +26,6 @@ void CopyPlyFast(int p)
     MaterialScore[p + 1] = MaterialScore[p];
 }
 
-namespace {
-
-bool IsRanging(int type)
-{
-    return type == Bishop || type == Rook || type == Horse || type == Dragon;
-}
-
-} // namespace
-
 void UpdateCheckerFlags(int p)
 {
     std::memcpy(CheckerFlags[p], CheckerFlags[0], sizeof CheckerFlags[p]);

@@ -50,5 +50,20 @@ extern int8_t DirectionX[DirectionCount + 1];
 extern int8_t DirectionY[DirectionCount + 1];
 extern int32_t PieceValueTable[PieceTypeCount + 1];
 
+// What taking a piece of the type adds to the captor's material: the piece leaves the board and
+// enters the captor's hand demoted. A king has no hand slot; taking it swings the balance by 2000.
+inline int32_t CaptureGain(int type)
+{
+    if (type > PromotionOffset)
+        return PieceValueTable[type] + PieceValueTable[type - PromotionOffset];
+    return 2 * PieceValueTable[type];
+}
+
+// What promoting a piece of the type adds to its side's material.
+inline int32_t PromotionGain(int type)
+{
+    return PieceValueTable[type + PromotionOffset] - PieceValueTable[type];
+}
+
 // Fills the rule tables and clears the control-map template. Called once before anything else.
 void BuildRuleTables();

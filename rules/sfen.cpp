@@ -3,6 +3,7 @@
 #include "check.h"
 #include "pieces.h"
 #include "ply_stack.h"
+#include "usi_move.h"
 
 #include <array>
 #include <cstdlib>
@@ -25,8 +26,6 @@ int TypeOfLetter(char c)
 }
 
 int SideOfLetter(char c) { return c >= 'a' && c <= 'z' ? Gote : Sente; }
-
-std::string SquareName(int x, int y) { return { char('0' + 6 - x), char('a' + y - 1) }; }
 
 std::vector<std::string_view> SplitFields(std::string_view text)
 {

@@ -19,9 +19,9 @@ bool ReadSquare(std::string_view text, int8_t& x, int8_t& y)
     return true;
 }
 
-std::string SquareName(int x, int y) { return { char('0' + 6 - x), char('a' + y - 1) }; }
-
 } // namespace
+
+std::string SquareName(int x, int y) { return { char('0' + 6 - x), char('a' + y - 1) }; }
 
 std::optional<Move> ReadUsiMove(std::string_view text, int s, std::string& error)
 {

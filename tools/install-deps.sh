@@ -8,6 +8,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # the formatting check
+    clang-format-14
     # fuzzing (libFuzzer and the sanitizer runtimes)
     clang libclang-rt-14-dev
     # the window
@@ -16,13 +18,21 @@ packages=(
     libx11-dev
     # the window under a virtual display, driven and photographed
     xvfb xdotool x11-utils x11-apps netpbm
+    # reading the clipboard the window copies to
+    xclip
     # timing the engine program
     time
     # perft timed against another engine's (tools/perft_vs_fairy.sh)
     hyperfine fairy-stockfish
     # the engine program in a real front end, against other engines
     xboard uci2wb gnuminishogi
+    # the Debian package (tools/package.sh: CPack's dependency scan needs file and dpkg-dev) and
+    # its checks: the menu entry, the AppStream metadata, lintian, the manual pages
+    dpkg-dev file desktop-file-utils appstream lintian man-db
 )
+
+# The KIF test reads games back with an npm package; any node will do, Debian's if none is there.
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,10 +4,12 @@
 #include "game_view.h"
 #include "picture_box.h"
 
+#include <QAction>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 // The game window: the picture of the game, four labels that steer it and the timer that
 // gives the computer its turn. The handlers forward to the game flow; the window only draws,
@@ -21,6 +23,12 @@ public:
     // Shows the window centred on its screen.
     void ShowCentred();
 
+    // A whole-number zoom from 1, the designed window, to the largest that fits the screen:
+    // picture, labels, font and window all scale by the same factor.
+    void SetZoom(int zoom);
+    int Zoom() const { return zoom_; }
+    int MaxZoom() const;
+
     PictureBox* Image1; // the picture of the game
     PictureBox* Image2; // invisible: carries the glyph sheet
     ControlLabel* Label1; // "Play" / "Stop"
@@ -31,6 +39,18 @@ public:
 
     // Opens one modal message box; a test puts an answering function in its place.
     std::function<void(const QString&)> MessageBox;
+    // Asks where to save the game; empty when the person cancels. A test answers in its place.
+    std::function<QString()> AskSaveName;
+
+    // What the shortcuts and the context menu offer, in the menu's order.
+    QAction* CopyKifAction;
+    QAction* CopySfenAction;
+    QAction* SaveAction;
+    QAction* TakeBackAction;
+    QAction* ZoomInAction;
+    QAction* ZoomOutAction;
+    QAction* ActualSizeAction;
+    QAction* AboutAction;
 
     void DrawPosition(int p) override;
     void MarkCell(int x, int y) override;
@@ -39,6 +59,7 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void FormCreate();
@@ -52,6 +73,26 @@ private:
     void Timer1Timer();
 
     void OpenMessageBox(const QString& text);
+    QString OpenSaveDialog();
+    QAction* AddAction(
+        const QString& text, const QList<QKeySequence>& keys, void (TForm1::*handler)());
+    void Centre();
+
+    void CopyKif();
+    void CopySfen();
+    void SaveGame();
+    void TakeBackMove();
+    void ZoomIn();
+    void ZoomOut();
+    void ActualSize();
+
+    // The designed geometry of each component, which a zoom multiplies.
+    struct DesignedGeometry {
+        QWidget* widget;
+        QRect geometry;
+    };
+    std::vector<DesignedGeometry> designed_;
+    int zoom_ = 1;
 };
 
 extern TForm1* Form1;

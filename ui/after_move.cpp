@@ -1,6 +1,7 @@
 #include "after_move.h"
 
 #include "game_control.h"
+#include "game_record.h"
 #include "game_state.h"
 
 #include "engine/mate_search.h"
@@ -10,9 +11,10 @@ std::string_view WinnerMessage(int s) { return s == Sente ? "先手の勝ち" : 
 
 namespace {
 
-void AnnounceEnd(GameView& view, int winner)
+void AnnounceEnd(GameView& view, GameEnd end, int winner)
 {
     StopGame(view);
+    EndRecord(end, winner);
     view.ShowMessage("まで");
     view.ShowMessage(WinnerMessage(winner));
 }
@@ -24,9 +26,9 @@ void AfterMove(GameView& view)
     const int s = Game.SideToMove;
     ClearTargets();
     if (IsKingAttacked(1, s) == 1)
-        AnnounceEnd(view, -s);
+        AnnounceEnd(view, GameEnd::OwnKingLeftAttacked, -s);
     else if (IsKingAttacked(1, -s) == 1 && !FindEscape(1, -s, 1))
-        AnnounceEnd(view, s);
+        AnnounceEnd(view, GameEnd::Mate, s);
     else
         Game.SideToMove = static_cast<int8_t>(-s);
     // The escape search generates targets on ply 1; the next turn must start with none.

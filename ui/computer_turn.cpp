@@ -2,16 +2,16 @@
 
 #include "after_move.h"
 #include "game_control.h"
+#include "game_record.h"
 #include "game_state.h"
 
 #include "engine/computer_choice.h"
-#include "rules/make_move.h"
 
 namespace {
 
 void PlayChosenMove(GameView& view, const Move& move)
 {
-    MakeMove(1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
+    MakeRecordedMove(move);
     view.DrawPosition(1);
     view.MarkCell(move.fromX, move.fromY);
     view.MarkCell(move.toX, move.toY);
@@ -21,6 +21,7 @@ void PlayChosenMove(GameView& view, const Move& move)
 void Resign(GameView& view, int s)
 {
     StopGame(view);
+    EndRecord(GameEnd::Resignation, -s);
     // Only a person who has beaten the computer from the largest handicap gets the compliment.
     if (Game.Level == 3 && Game.ComputerPlays[Sente + 1] == 0)
         view.ShowMessage("いやお強い！");

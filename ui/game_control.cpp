@@ -1,6 +1,7 @@
 #include "game_control.h"
 
 #include "cell_pixels.h"
+#include "game_record.h"
 #include "game_state.h"
 
 #include "rules/rule_tables.h"
@@ -43,6 +44,7 @@ void StartUp(GameView& view)
     BuildRuleTables();
     BuildCellPixelTable();
     ResetGameState();
+    Record = GameRecord {};
     Game.Level = 1;
     SetUpBoard(view);
     Game.GameRunning = 0;
@@ -54,6 +56,7 @@ void PlayOrStop(GameView& view)
     if (Game.GameRunning) {
         Game.GameRunning = 0;
         view.SetCaption(GameLabel::PlayStop, "Play");
+        EndRecord(GameEnd::Stopped, 0);
         return;
     }
     SetUpBoard(view);
@@ -61,6 +64,7 @@ void PlayOrStop(GameView& view)
     Game.SideToMove = Sente;
     Game.ComputerBusy = 0;
     Game.GameRunning = 1;
+    StartRecord();
     view.SetCaption(GameLabel::PlayStop, "Stop");
 }
 

@@ -8,6 +8,8 @@ int main(int argc, char** argv)
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication application(argc, argv);
+    // Names the installed desktop entry, so that Wayland compositors show the menu's icon.
+    QGuiApplication::setDesktopFileName("org.velmora.Velmora");
     TForm1 form;
     Form1 = &form;
     form.ShowCentred();

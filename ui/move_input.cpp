@@ -2,9 +2,9 @@
 
 #include "after_move.h"
 #include "cell_pixels.h"
+#include "game_record.h"
 #include "game_state.h"
 
-#include "rules/make_move.h"
 #include "rules/targets.h"
 
 namespace {
@@ -21,8 +21,12 @@ void Pick(GameView& view, int x, int y)
 
 void MoveTo(GameView& view, int x, int y, int promote)
 {
-    MakeMove(1, Game.SelectedCell.x, Game.SelectedCell.y, x, y, promote);
+    MakeRecordedMove(Move { Game.SelectedCell.x, Game.SelectedCell.y, static_cast<int8_t>(x),
+        static_cast<int8_t>(y), static_cast<int8_t>(promote) });
     view.DrawPosition(1);
+    // The release of this press must not pick: by then the computer may have answered, and a
+    // pick would wipe the frames of its reply.
+    Game.PressArmed = 0;
     AfterMove(view);
 }
 

@@ -3,8 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
-// A picture control: shows its canvas pixel for pixel (scaled without blur on dense screens)
-// and reports mouse presses and releases in canvas pixels.
+// A picture control: shows its canvas pixel for pixel, or each pixel as a square block when it
+// is larger than the canvas or on a dense screen, and reports mouse presses and releases in
+// canvas pixels.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -26,5 +27,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The picture pixel under the mouse, whatever the control's size.
+    QPoint PixelAt(const QMouseEvent* event) const;
+
     QImage picture_;
 };

@@ -1,13 +1,17 @@
 #include "engine/computer_choice.h"
 #include "engine/evaluation.h"
 #include "engine/mate_search.h"
+#include "engine/root_moves.h"
+#include "engine/tree_search.h"
 #include "rules/legality.h"
 #include "rules/pawn_drop_mate.h"
+#include "tests/support/case_names.h"
 #include "tests/support/sfen_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 
 TEST(ScoreCandidate, RanksLosingCandidatesByTheirThreat)
 {
@@ -41,6 +45,8 @@ struct DecisionCase {
     int32_t score;
 };
 
+void PrintTo(const DecisionCase& c, std::ostream* os) { *os << c.name << " " << c.sfen; }
+
 class Decisions : public testing::TestWithParam<DecisionCase> { };
 
 TEST_P(Decisions, FollowTheOrderOfPreference)
@@ -71,19 +77,36 @@ INSTANTIATE_TEST_SUITE_P(Cases, Decisions, testing::Values(
     // Every king move loses to G*2d or leaves the king attacked.
     DecisionCase { "ResignsWhenEveryMoveLoses", "k4/5/3g1/5/4K b g 1", "1e2e", false, true, -9000 },
     DecisionCase { "ResignsKeepingTheFirstOfEqualLosses", "k1S1+P/5/pS3/1B1K1/gg3 w R 46", "5a4a", false, true, -9000 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName);
 // clang-format on
 
+// Every candidate that gets past the fixed scores draws once, in the order of the walk, whatever
+// order the searches take afterwards: for any seed, the decision is what scoring each candidate
+// in turn with ScoreCandidate gives. A draw handed to another candidate changes the scores of
+// close candidates, and with them the choice or its score, for some of the seeds.
 TEST(DecideComputerMove, DrawsOncePerScoredCandidateInOrder)
 {
-    // None of the fourteen opening moves is mated or threatened, so each draws once.
-    LoadSfen("kgsbr/p4/5/4P/RBSGK b - 1");
-    RandomSeed = 0;
-    DecideComputerMove(Sente);
-    uint32_t expected = 0;
-    for (int i = 0; i < 14; ++i)
-        expected = expected * 134775813u + 1u;
-    EXPECT_EQ(RandomSeed, expected);
+    for (const char* sfen : { "kgsbr/p4/5/4P/RBSGK b - 1", "1k1br/p2sg/5/1S1GP/3K1 b - 15" })
+        for (uint32_t seed = 0; seed < 20; ++seed) {
+            const int side = LoadSfen(sfen);
+            RandomSeed = seed;
+            Move expected;
+            int32_t best = NoMoveValue;
+            ForEachRootMove(LoadBoard(1, CountMaterial(1, Sente)), side, [&](const SearchMove& c) {
+                const Move m = RulesMove(c, side);
+                CopyPly(1);
+                MakeMove(2, m.fromX, m.fromY, m.toX, m.toY, m.promote);
+                const int32_t score = ScoreCandidate(2, side);
+                if (score > best)
+                    expected = m, best = score;
+            });
+            const uint32_t drawn = RandomSeed;
+            RandomSeed = seed;
+            const ComputerDecision d = DecideComputerMove(side);
+            EXPECT_EQ(WriteUsiMove(d.move), WriteUsiMove(expected)) << sfen << " seed " << seed;
+            EXPECT_EQ(d.score, best) << sfen << " seed " << seed;
+            EXPECT_EQ(RandomSeed, drawn) << sfen << " seed " << seed;
+        }
 }
 
 TEST(DecideComputerMove, UnderStandardRulesNeverDropsAPawnToMate)

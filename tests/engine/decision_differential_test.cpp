@@ -10,6 +10,8 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The fast decision against the plain one, position by position: the move, the resignation, the
 // forced-mate class and the score must agree, and so must every draw from the generator. Both
@@ -32,6 +34,55 @@ constexpr int FullGameLength = 80;
 constexpr int SampleGameLength = 10;
 // The CI sample takes every n-th position of the suite.
 constexpr int SampleSuiteStride = 6;
+// Middlegames in which both sides hold pieces in hand, where drops multiply the moves and a
+// search shortcut is most likely to slip: taken from longer random games than the early sample.
+constexpr uint32_t MiddlegameSeed = 20261210;
+constexpr int MiddlegameGameLength = 60;
+constexpr int MiddlegameFromPly = 16;
+constexpr int MinHandPiecesEach = 2;
+constexpr int FullMiddlegames = 200;
+constexpr int SampleMiddlegames = 12;
+
+// How many pieces each side holds, read from the hands field of an SFEN ("2PSr": 3 and 1).
+std::pair<int, int> HandPieces(const std::string& sfen)
+{
+    const size_t start = sfen.find(' ', sfen.find(' ') + 1) + 1;
+    int sente = 0, gote = 0, count = 0;
+    for (size_t i = start; i < sfen.size() && sfen[i] != ' '; ++i) {
+        const char c = sfen[i];
+        if (c >= '0' && c <= '9') {
+            count = count * 10 + (c - '0');
+            continue;
+        }
+        if (c != '-')
+            (c >= 'a' ? gote : sente) += count == 0 ? 1 : count;
+        count = 0;
+    }
+    return { sente, gote };
+}
+
+int MoveNumber(const std::string& sfen) { return std::stoi(sfen.substr(sfen.rfind(' ') + 1)); }
+
+// From each of a run of seeded random games, the first position past the opening in which each
+// side holds at least MinHandPiecesEach pieces.
+std::vector<std::string> HandHeavyMiddlegames(int count)
+{
+    std::vector<std::string> found;
+    const auto positions = RandomPlayPositions(MiddlegameSeed, 150 * count, MiddlegameGameLength);
+    bool gameTaken = false;
+    for (size_t i = 0; i < positions.size() && int(found.size()) < count; ++i) {
+        const int ply = MoveNumber(positions[i]) - 1;
+        if (ply == 0)
+            gameTaken = false;
+        const auto [sente, gote] = HandPieces(positions[i]);
+        if (!gameTaken && ply >= MiddlegameFromPly && sente >= MinHandPiecesEach
+            && gote >= MinHandPiecesEach) {
+            found.push_back(positions[i]);
+            gameTaken = true;
+        }
+    }
+    return found;
+}
 
 std::string Describe(const ComputerDecision& d)
 {
@@ -77,4 +128,13 @@ TEST(DecisionDifferential, MatchesThePlainEngineAlongRandomGames)
             full ? FullGameLength : SampleGameLength);
     for (size_t i = 0; i < positions.size(); ++i)
         ExpectSameDecision(positions[i], uint32_t(i * 104729));
+}
+
+TEST(DecisionDifferential, MatchesThePlainEngineInMiddlegamesWithFullHands)
+{
+    const int wanted = FullRun() ? FullMiddlegames : SampleMiddlegames;
+    const auto positions = HandHeavyMiddlegames(wanted);
+    ASSERT_EQ(int(positions.size()), wanted);
+    for (size_t i = 0; i < positions.size(); ++i)
+        ExpectSameDecision(positions[i], uint32_t(i * 65537));
 }

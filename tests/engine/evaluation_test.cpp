@@ -1,8 +1,13 @@
 #include "engine/evaluation.h"
+#include "engine/search_board.h"
 #include "engine/tree_search.h"
+#include "tests/reference/plain_engine.h"
+#include "tests/support/case_names.h"
 #include "tests/support/sfen_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 TEST(RandomBelow, StartsFromSeedZeroWithAFixedSequence)
 {
@@ -22,10 +27,11 @@ TEST(CountMaterial, CountsHandPiecesAtTheirUnpromotedValue)
     EXPECT_EQ(CountMaterial(1, Sente), 45 - 10);
 }
 
+// The yardstick's counters, and the engine's reach: the squares where a side's counter is not 0.
 TEST(BuildControlMap, CountsAttackersAndDefendersOfEverySquare)
 {
     LoadSfen("k4/5/5/5/3GK b - 1");
-    BuildControlMap(1);
+    plain::BuildControlMap(1);
     const auto& sente = ControlMap[1][Sente + 1];
     EXPECT_EQ(sente[5][5], 1) << "the gold defends its king";
     EXPECT_EQ(sente[4][5], 1) << "the king defends its gold";
@@ -33,6 +39,13 @@ TEST(BuildControlMap, CountsAttackersAndDefendersOfEverySquare)
     EXPECT_EQ(sente[3][5], 1);
     EXPECT_EQ(ControlMap[1][Gote + 1][1][1], 0) << "nothing defends Gote's king";
     EXPECT_EQ(ControlMap[1][Gote + 1][2][2], 1);
+    const SearchBoard board = LoadBoard(1, 0);
+    for (int s : { Sente, Gote })
+        for (int x = 1; x <= BoardSize; ++x)
+            for (int y = 1; y <= BoardSize; ++y)
+                EXPECT_EQ((Reach(board, s, Occupied(board)) & Bit(SquareAt(x, y))) != 0,
+                    ControlMap[1][s + 1][x][y] > 0)
+                    << "side " << s << " at " << x << "," << y;
 }
 
 struct LeafCase {
@@ -40,6 +53,8 @@ struct LeafCase {
     const char* sfen;
     int32_t value; // LeafValue(1, Sente)
 };
+
+void PrintTo(const LeafCase& c, std::ostream* os) { *os << c.name << " " << c.sfen; }
 
 class Leaves : public testing::TestWithParam<LeafCase> { };
 
@@ -59,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Leaves, testing::Values(
     LeafCase { "DragonTakenDemoted", "k4/5/2+r2/2P2/4K b - 1", -90 + 185 },
     LeafCase { "PromotingCapture", "k1g2/2P2/5/5/4K b - 1", -40 + 45 + 100 },
     LeafCase { "UndefendedKing", "5/5/2k2/2R2/4K w - 1", 85 + 2000 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName);
 // clang-format on
 
 TEST(SearchValue, ACapturedKingEndsTheLine)

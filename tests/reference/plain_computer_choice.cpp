@@ -2,27 +2,15 @@
 
 #include "engine/evaluation.h"
 #include "engine/mate_search.h"
-#include "tests/reference/plain_root_candidates.h"
 #include "engine/tree_search.h"
 #include "rules/check.h"
+#include "tests/reference/plain_root_candidates.h"
 
 #include <cstdlib>
 
 namespace plain {
 
 namespace {
-
-    // The forced-mate pass plays a mate at once, in two or in three.
-    constexpr int32_t ForcedMateThreshold = 6000;
-    // Below this the computer resigns; exactly this is still played.
-    constexpr int32_t ResignThreshold = -5000;
-    // Scores of candidates that lose to a mate by checks, or win by one after every reply.
-    constexpr int32_t OpponentMatesInOne = -9000;
-    constexpr int32_t OpponentMatesInTwo = -8000;
-    constexpr int32_t EveryReplyLoses = 5000;
-
-    constexpr int RandomSpread = 5;
-    constexpr int32_t TreeDepth = 3;
 
     // Board-control terms of a candidate's position, seen from the mover s.
     int32_t ControlTerms(int p, int s)

@@ -4,25 +4,9 @@
 #include "rules/rule_tables.h"
 #include "rules/targets.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace plain {
-
-int32_t CountMaterial(int p, int s)
-{
-    int32_t sum = 0;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y) {
-            const int c = Position[p][x][y];
-            if (c != 0)
-                sum += PieceValueTable[std::abs(c)] * SideOf(c);
-        }
-    for (int t = 1; t <= HandTypeCount; ++t)
-        sum += (Position[p][t][HandRow(Sente)] - Position[p][t][HandRow(Gote)])
-            * PieceValueTable[t];
-    return sum * s;
-}
 
 void BuildControlMap(int p)
 {

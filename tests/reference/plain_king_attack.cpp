@@ -1,6 +1,5 @@
 #include "tests/reference/plain_engine.h"
 
-#include "engine/king_attack.h"
 #include "rules/ply_stack.h"
 #include "rules/rule_tables.h"
 
@@ -36,15 +35,6 @@ void MarkCheckLines(int p, int s)
         }
     }
 }
-
-namespace {
-
-    bool IsRanging(int type)
-    {
-        return type == Bishop || type == Horse || type == Rook || type == Dragon;
-    }
-
-} // namespace
 
 void MarkCheckCandidates(int p, int s)
 {

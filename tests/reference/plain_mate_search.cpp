@@ -1,11 +1,10 @@
 #include "tests/reference/plain_engine.h"
 
-#include "engine/king_attack.h"
 #include "engine/mate_search.h"
-#include "engine/trials.h"
 #include "rules/check.h"
 #include "rules/make_move.h"
 #include "rules/moves.h"
+#include "tests/reference/plain_trials.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,6 @@
 
 #include "engine/evaluation.h"
 #include "engine/tree_search.h"
-#include "engine/trials.h"
 #include "rules/make_move.h"
 #include "rules/moves.h"
 #include "rules/rule_tables.h"
@@ -16,40 +15,17 @@ int32_t SearchValue(int p, int s, int d)
     if (d == 1)
         return LeafValue(p, s);
     int32_t best = NoMoveValue;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= GridRows; ++y) {
-            if (!IsSource(p, s, x, y))
-                continue;
-            GenerateTargets(p, x, y);
-            for (int tx = 1; tx <= BoardSize; ++tx)
-                for (int ty = 1; ty <= BoardSize; ++ty)
-                    AnyTrial(TargetMap[p][tx][ty], [&](int promote) {
-                        CopyPlyFast(p);
-                        MakeMoveFast(p + 1, x, y, tx, ty, promote);
-                        const int32_t m = MaterialScore[p + 1];
-                        const int32_t value = std::abs(m) >= KingCaptureThreshold
-                            ? m * s
-                            : -SearchValue(p + 1, -s, d - 1);
-                        if (value > best)
-                            best = value;
-                        return false; // every move is valued
-                    });
-        }
+    ForEachMove(p, s, [&](const Move& move) {
+        CopyPlyFast(p);
+        MakeMoveFast(p + 1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
+        const int32_t m = MaterialScore[p + 1];
+        const int32_t value
+            = std::abs(m) >= KingCaptureThreshold ? m * s : -SearchValue(p + 1, -s, d - 1);
+        if (value > best)
+            best = value;
+    });
     return best;
 }
-
-namespace {
-
-    // What MakeMoveFast would add to the material of the capturer: the piece leaves the board and
-    // enters the capturer's hand demoted.
-    int32_t CaptureGain(int type)
-    {
-        if (type > PromotionOffset)
-            return PieceValueTable[type] + PieceValueTable[type - PromotionOffset];
-        return 2 * PieceValueTable[type];
-    }
-
-} // namespace
 
 int32_t LeafValue(int p, int s)
 {
@@ -70,7 +46,7 @@ int32_t LeafValue(int p, int s)
                         continue;
                     int32_t gain = material;
                     if (code == TargetPromoteOptional || code == TargetPromoteForced)
-                        gain += PieceValueTable[t + PromotionOffset] - PieceValueTable[t];
+                        gain += PromotionGain(t);
                     const int victim = -Position[p][tx][ty] * s;
                     if (victim > 0)
                         gain += CaptureGain(victim);

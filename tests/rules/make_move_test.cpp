@@ -1,28 +1,27 @@
 #include "rules/make_move.h"
 #include "rules/ply_stack.h"
-#include "rules/usi_move.h"
+#include "tests/support/case_names.h"
 #include "tests/support/sfen_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 
 namespace {
 
-Move ParseMove(const char* text, int side)
-{
-    std::string error;
-    const auto move = ReadUsiMove(text, side, error);
-    EXPECT_TRUE(move) << error;
-    return move.value_or(Move {});
-}
-
 struct MoveCase {
+    const char* name;
     const char* sfen;
     const char* move;
     const char* after; // MakeMove: the position that results
     int materialChange; // MakeMoveFast: the change of MaterialScore
 };
+
+void PrintTo(const MoveCase& c, std::ostream* os)
+{
+    *os << c.name << " " << c.sfen << " " << c.move;
+}
 
 class MakeMoves : public testing::TestWithParam<MoveCase> { };
 
@@ -32,7 +31,7 @@ TEST_P(MakeMoves, CaptureDemoteDropAndPromoteLikeTheRules)
 {
     const MoveCase& c = GetParam();
     const int side = LoadSfen(c.sfen);
-    const Move m = ParseMove(c.move, side);
+    const Move m = UsiMove(c.move, side);
     CopyPlyFast(1);
     MaterialScore[2] = 1000;
     MakeMoveFast(2, m.fromX, m.fromY, m.toX, m.toY, m.promote);
@@ -45,16 +44,17 @@ TEST_P(MakeMoves, CaptureDemoteDropAndPromoteLikeTheRules)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, MakeMoves, testing::Values(
-    MoveCase { "k4/5/2r2/2R2/4K b - 1", "3d3c", "k4/5/2R2/5/4K w R 1", 170 },
-    MoveCase { "k4/5/2+r2/2R2/4K b - 1", "3d3c", "k4/5/2R2/5/4K w R 1", 185 },
-    MoveCase { "k1g2/2P2/5/5/4K b - 1", "3b3a+", "k1+P2/5/5/5/4K w G 1", 145 },
-    MoveCase { "k4/5/2P2/5/4K b - 1", "3c3b", "k4/2P2/5/5/4K w - 1", 0 },
-    MoveCase { "k4/5/2+b2/2S2/4K b - 1", "3d3c", "k4/5/2S2/5/4K w B 1", 170 },
-    MoveCase { "k4/2s2/2+P2/5/4K w - 1", "3b3c", "k4/5/2s2/5/4K b p 1", -65 },
-    MoveCase { "k4/5/2G2/2r2/4K w - 1", "3d3c", "k4/5/2r2/5/4K b g 1", -100 },
-    MoveCase { "k4/5/2b2/5/3K1 w - 1", "3c5e+", "k4/5/5/5/+b2K1 b - 1", -20 },
-    MoveCase { "k4/5/5/5/4K w r 1", "R*3c", "k4/5/2r2/5/4K b - 1", 0 },
-    MoveCase { "4k/1S3/5/5/4K b - 1", "4b4a+", "1+S2k/5/5/5/4K w - 1", 5 }));
+    MoveCase { "RookTakesRook", "k4/5/2r2/2R2/4K b - 1", "3d3c", "k4/5/2R2/5/4K w R 1", 170 },
+    MoveCase { "RookTakesDragonDemoted", "k4/5/2+r2/2R2/4K b - 1", "3d3c", "k4/5/2R2/5/4K w R 1", 185 },
+    MoveCase { "PawnTakesGoldPromoting", "k1g2/2P2/5/5/4K b - 1", "3b3a+", "k1+P2/5/5/5/4K w G 1", 145 },
+    MoveCase { "PawnStep", "k4/5/2P2/5/4K b - 1", "3c3b", "k4/2P2/5/5/4K w - 1", 0 },
+    MoveCase { "SilverTakesHorseDemoted", "k4/5/2+b2/2S2/4K b - 1", "3d3c", "k4/5/2S2/5/4K w B 1", 170 },
+    MoveCase { "GoteSilverTakesTokin", "k4/2s2/2+P2/5/4K w - 1", "3b3c", "k4/5/2s2/5/4K b p 1", -65 },
+    MoveCase { "GoteRookTakesGold", "k4/5/2G2/2r2/4K w - 1", "3d3c", "k4/5/2r2/5/4K b g 1", -100 },
+    MoveCase { "GoteBishopPromotes", "k4/5/2b2/5/3K1 w - 1", "3c5e+", "k4/5/5/5/+b2K1 b - 1", -20 },
+    MoveCase { "GoteRookDrop", "k4/5/5/5/4K w r 1", "R*3c", "k4/5/2r2/5/4K b - 1", 0 },
+    MoveCase { "SilverPromotes", "4k/1S3/5/5/4K b - 1", "4b4a+", "1+S2k/5/5/5/4K w - 1", 5 }),
+    CaseName);
 // clang-format on
 
 TEST(MakeMove, KeepsTheKingSquareWhileTheFastMoverLeavesItStale)

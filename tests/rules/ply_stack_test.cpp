@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
+#include <string>
 
 TEST(RuleTables, PromotedSlidersAddRangingLinesToTheKingRow)
 {
@@ -29,6 +31,8 @@ struct LevelCase {
     const char* sfen;
 };
 
+void PrintTo(const LevelCase& c, std::ostream* os) { *os << "level " << c.level << " " << c.sfen; }
+
 class SetUp : public testing::TestWithParam<LevelCase> { };
 
 TEST_P(SetUp, WritesTheLevelsArmyAndKingSquaresOntoPly1)
@@ -45,7 +49,8 @@ TEST_P(SetUp, WritesTheLevelsArmyAndKingSquaresOntoPly1)
 
 INSTANTIATE_TEST_SUITE_P(Levels, SetUp,
     testing::Values(LevelCase { 1, "kgsbr/p4/5/4P/RBSGK b - 1" },
-        LevelCase { 2, "kgsbr/p4/5/4P/R1SGK b - 1" }, LevelCase { 3, "kgsbr/p4/5/4P/2SGK b - 1" }));
+        LevelCase { 2, "kgsbr/p4/5/4P/R1SGK b - 1" }, LevelCase { 3, "kgsbr/p4/5/4P/2SGK b - 1" }),
+    [](const auto& info) { return "Level" + std::to_string(info.param.level); });
 
 TEST(CheckerFlags, InTheStartPositionOnlyTheRangingPiecesAreFlagged)
 {

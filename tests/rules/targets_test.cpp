@@ -1,9 +1,11 @@
 #include "rules/ply_stack.h"
 #include "rules/targets.h"
+#include "tests/support/case_names.h"
 #include "tests/support/sfen_fixture.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -30,6 +32,11 @@ struct TargetCase {
     int x, y; // the source cell: a board square, or (type, 6 or 7) for a drop
     const char* targets;
 };
+
+void PrintTo(const TargetCase& c, std::ostream* os)
+{
+    *os << c.name << " " << c.sfen << " from (" << c.x << "," << c.y << ")";
+}
 
 class Targets : public testing::TestWithParam<TargetCase> { };
 
@@ -61,5 +68,5 @@ INSTANTIATE_TEST_SUITE_P(Cases, Targets, testing::Values(
     TargetCase { "ATokinLeavesItsColumnOpen", "k4/5/5/4+P/4K b P 1", 1, 6, "...../11111/11111/1111./1111." },
     TargetCase { "GotePawnDropSkipsRow5NotSentePawnColumns", "k4/5/2P2/5/4K w p 1", 1, 7, ".1111/11111/11.11/11111/....." },
     TargetCase { "GoldDropReachesEveryEmptySquare", "k4/5/5/5/4K b G 1", 5, 6, ".1111/11111/11111/11111/1111." }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName);
 // clang-format on

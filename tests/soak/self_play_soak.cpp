@@ -1,5 +1,6 @@
 #include "tests/support/ply_invariants.h"
 #include "tests/support/ply_snapshot.h"
+#include "tests/support/search_board_check.h"
 
 #include "engine/computer_choice.h"
 #include "engine/evaluation.h"
@@ -63,24 +64,27 @@ std::vector<Move> LegalMoves(int side)
     return moves;
 }
 
-// Every move the tree search could make from ply p, and the replies below it, made with
-// MakeMoveFast, keep MaterialScore equal to the count from scratch. A line that takes a king
-// ends there: the king has no hand slot, so its capture swings the score by twice its value.
-void CheckFastMaterial(const Game& game, int p, int side, int depth)
+// Every move the searches could make from ply p, and the replies below it, played with Play on
+// search boards as the engine plays them, leave the board that the rules' MakeMove leaves, with
+// the material counted from scratch. A line that takes a king ends there: the rules' move maker
+// has no hand slot for it.
+void CheckSearchBoards(const Game& game, int p, int side, int depth)
 {
+    const SearchBoard board = LoadBoard(p, CountMaterial(p, Sente));
     ForEachMove(p, side, [&](const Move& m) {
         if (Position[p][m.toX][m.toY] == -King * side)
             return;
-        CopyPlyFast(p);
-        MakeMoveFast(p + 1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
-        if (MaterialScore[p + 1] != CountMaterial(p + 1, Sente))
+        SearchBoard next = board;
+        Play(next, side, ToSearchMove(m));
+        CopyPly(p);
+        MakeMove(p + 1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
+        const std::string fault = FindSearchBoardFault(next, p + 1);
+        if (!fault.empty())
             Fail(game,
-                "MaterialScore " + std::to_string(MaterialScore[p + 1]) + " after "
-                    + WriteUsiMove(m) + " at ply " + std::to_string(p + 1) + " but "
-                    + std::to_string(CountMaterial(p + 1, Sente)) + " counted in "
+                fault + " after " + WriteUsiMove(m) + " at ply " + std::to_string(p + 1) + " in "
                     + DescribePly(p + 1));
         if (depth > 1)
-            CheckFastMaterial(game, p + 1, -side, depth - 1);
+            CheckSearchBoards(game, p + 1, -side, depth - 1);
     });
 }
 
@@ -104,12 +108,11 @@ std::optional<Ending> Referee(Game& game, const Move& m)
     return std::nullopt;
 }
 
-// The computer's move for the side to move, checked to leave ply 1 alone and to keep the fast
-// material count right; nothing when it resigns.
+// The computer's move for the side to move, checked to leave ply 1 alone and to play its search
+// boards as the rules play moves; nothing when it resigns.
 std::optional<Move> ComputerMove(const Game& game)
 {
-    MaterialScore[1] = CountMaterial(1, Sente);
-    CheckFastMaterial(game, 1, game.side, 2);
+    CheckSearchBoards(game, 1, game.side, 2);
     const PlySnapshot before(1);
     const ComputerDecision decision = DecideComputerMove(game.side);
     if (!(PlySnapshot(1) == before))

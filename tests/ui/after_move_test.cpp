@@ -1,5 +1,7 @@
 #include "recording_view.h"
 
+#include "tests/support/case_names.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -40,6 +42,18 @@ TEST_P(Referee, EndsTheGameOnlyByMateOrAnExposedKing)
     EXPECT_TRUE(TargetsEmpty()) << "no pick survives the move";
 }
 
+namespace {
+void PrintTo(const EndCase& c, std::ostream* os) { *os << c.sfen << " " << c.move; }
+std::string EndName(const testing::TestParamInfo<EndCase>& info)
+{
+    const EndCase& c = info.param;
+    const char* end = c.messages.empty()    ? "PassesTheTurn"
+        : c.messages.back() == "先手の勝ち" ? "SenteWins"
+                                            : "GoteWins";
+    return MoveName(c.move) + end;
+}
+} // namespace
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Moves, Referee, testing::Values(
     // The gold mates: the king's three squares are all covered.
@@ -54,5 +68,6 @@ INSTANTIATE_TEST_SUITE_P(Moves, Referee, testing::Values(
     // A check that only the gold can answer, by stepping between, just passes the turn.
     EndCase { "kg3/5/2S2/5/2R1K b - 1", "3e5e", {} },
     // Leaving the opponent without a legal move, but not in check, passes the turn.
-    EndCase { "k4/5/1GS2/5/4K b - 1", "3c3b", {} }));
+    EndCase { "k4/5/1GS2/5/4K b - 1", "3c3b", {} }),
+    EndName);
 // clang-format on

@@ -62,12 +62,22 @@ TEST_P(Resignation, StopsTheGameAndSaysSoInOrder)
     EXPECT_EQ(Ply1Sfen(), before) << "the side to move and the position stay";
 }
 
+namespace {
+void PrintTo(const ResignCase& c, std::ostream* os) { *os << c.sfen << " level " << c.level; }
+std::string ResignName(const testing::TestParamInfo<ResignCase>& info)
+{
+    return "Level" + std::to_string(info.param.level)
+        + (info.param.computerSente ? "ComputerSente" : "ComputerGote");
+}
+} // namespace
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, Resignation, testing::Values(
     ResignCase { GoteLost, 3, false, { "いやお強い！", "まいりました", "先手の勝ち" } },
     ResignCase { GoteLost, 2, false, { "まいりました", "先手の勝ち" } },
     ResignCase { GoteLost, 1, false, { "まいりました", "先手の勝ち" } },
-    ResignCase { SenteLost, 3, true, { "まいりました", "後手の勝ち" } }));
+    ResignCase { SenteLost, 3, true, { "まいりました", "後手の勝ち" } }),
+    ResignName);
 // clang-format on
 
 TEST(TimerTick, LeavesThePersonsTurnTheStoppedGameAndABusyComputerAlone)

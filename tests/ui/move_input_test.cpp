@@ -1,6 +1,11 @@
 #include "recording_view.h"
 
+#include "tests/support/case_names.h"
+#include "ui/computer_turn.h"
+
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -26,6 +31,16 @@ TEST_P(HitTest, FindsTheCellWhoseInteriorHoldsThePoint)
     }
 }
 
+namespace {
+void PrintTo(const HitCase& c, std::ostream* os) { *os << "(" << c.px << "," << c.py << ")"; }
+std::string HitName(const testing::TestParamInfo<HitCase>& info)
+{
+    const HitCase& c = info.param;
+    const std::string at = "X" + std::to_string(c.px) + "Y" + std::to_string(c.py);
+    return at + (c.hit ? "InCell" + std::to_string(c.x) + std::to_string(c.y) : "InNoCell");
+}
+} // namespace
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Points, HitTest, testing::Values(
     HitCase { 49, 9, true, 1, 1 },      // first interior pixel of the board
@@ -40,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Points, HitTest, testing::Values(
     HitCase { 160, 80, false, 0, 0 },         // the empty slot of Sente's hand
     HitCase { 9, 41, true, 3, 7 },      // Gote's bishop slot
     HitCase { 16, 16, false, 0, 0 },          // the empty slot of Gote's hand
-    HitCase { 4, 4, false, 0, 0 }));          // the margin
+    HitCase { 4, 4, false, 0, 0 }),           // the margin
+    HitName);
 // clang-format on
 
 TEST(Picking, ABoardPieceOnReleaseAHandPieceOnPress)
@@ -122,12 +138,23 @@ TEST_P(Promotion, FollowsTheButton)
     EXPECT_EQ(Game.SideToMove, Gote);
 }
 
+void PrintTo(const PromotionCase& c, std::ostream* os) { *os << c.sfen << " to " << c.after; }
+std::string PromotionName(const testing::TestParamInfo<PromotionCase>& info)
+{
+    const MouseButton b = info.param.button;
+    const std::string button = b == MouseButton::Left ? "Left"
+        : b == MouseButton::Right                     ? "Right"
+                                                      : "Middle";
+    return button + (std::strchr(info.param.after, '+') ? "Promotes" : "Declines");
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Buttons, Promotion, testing::Values(
     PromotionCase { "4k/2S2/5/5/K4 b - 1", 3, 2, 3, 1, MouseButton::Left, "2S1k/5/5/5/K4 w - 1" },
     PromotionCase { "4k/2S2/5/5/K4 b - 1", 3, 2, 3, 1, MouseButton::Right, "2+S1k/5/5/5/K4 w - 1" },
     PromotionCase { "4k/2S2/5/5/K4 b - 1", 3, 2, 3, 1, MouseButton::Middle, "2+S1k/5/5/5/K4 w - 1" },
-    PromotionCase { "4k/2P2/5/5/K4 b - 1", 3, 2, 3, 1, MouseButton::Left, "2+P1k/5/5/5/K4 w - 1" }));
+    PromotionCase { "4k/2P2/5/5/K4 b - 1", 3, 2, 3, 1, MouseButton::Left, "2+P1k/5/5/5/K4 w - 1" }),
+    PromotionName);
 // clang-format on
 
 TEST(Drops, TakeAPressOnTheSlotAndAPressOnTheSquare)
@@ -137,4 +164,22 @@ TEST(Drops, TakeAPressOnTheSlotAndAPressOnTheSquare)
     PressOnPicture(view, CellMiddleX(Gold, 6), CellMiddleY(Gold, 6), MouseButton::Left);
     PressOnPicture(view, CellMiddleX(3, 3), CellMiddleY(3, 3), MouseButton::Left);
     EXPECT_EQ(Ply1Sfen(), "k4/5/2G2/5/4K w - 1");
+}
+
+// The computer may answer between the press that makes a move and its release; the release
+// must then pick nothing, or its redraw would wipe the red frames of the reply.
+TEST(Picking, TheReleaseAfterAMovePicksNothingEvenAfterTheComputersReply)
+{
+    RecordingView view;
+    StartGameAt(view, "kgsbr/p4/5/4P/RBSGK b - 1", false, true);
+    ClickCell(view, 5, 5);
+    PressOnPicture(view, CellMiddleX(4, 4), CellMiddleY(4, 4), MouseButton::Left); // 1e2d
+    EXPECT_EQ(Game.PressArmed, 0);
+    TimerTick(view);
+    ASSERT_EQ(Game.SideToMove, Sente) << "the computer has answered";
+    ASSERT_EQ(Position[1][4][4], King) << "and the king it could pick is still there";
+    const std::vector<std::string> shown = view.calls;
+    ASSERT_TRUE(shown.back().starts_with("mark ")) << "the reply is framed";
+    ReleaseOnPicture(view, CellMiddleX(4, 4), CellMiddleY(4, 4));
+    EXPECT_EQ(view.calls, shown);
 }

@@ -1,0 +1,67 @@
+#include "game_record.h"
+
+#include "game_state.h"
+
+#include "rules/make_move.h"
+#include "rules/ply_stack.h"
+#include "rules/sfen.h"
+#include "rules/targets.h"
+#include "rules/usi_move.h"
+
+#include <cstdlib>
+#include <cstring>
+
+GameRecord Record;
+
+const std::string& GameRecord::CurrentSfen() const
+{
+    return moves.empty() ? startSfen : moves.back().after;
+}
+
+std::string GameRecord::UsiPosition() const
+{
+    std::string line = "position sfen " + startSfen;
+    if (!moves.empty())
+        line += " moves";
+    for (const RecordedMove& m : moves)
+        line += " " + WriteUsiMove(m.move);
+    return line;
+}
+
+void StartRecord()
+{
+    Record = GameRecord {};
+    Record.started = true;
+    std::memcpy(Record.start, Position[1], sizeof Record.start);
+    Record.startSide = Game.SideToMove;
+    Record.startSfen = WriteSfen(1, SfenHeader { Game.SideToMove, 1 });
+    std::memcpy(Record.computerPlays, Game.ComputerPlays, sizeof Record.computerPlays);
+    Record.level = Game.Level;
+}
+
+void MakeRecordedMove(const Move& move)
+{
+    RecordedMove kept;
+    kept.move = move;
+    const bool drop = move.fromY > BoardSize;
+    kept.type
+        = static_cast<int8_t>(drop ? move.fromX : std::abs(Position[1][move.fromX][move.fromY]));
+    if (!drop) {
+        // The destinations of the source say whether promotion was the mover's choice. Nothing
+        // reads the map of ply 1 after a move: the referee empties it.
+        GenerateTargets(1, move.fromX, move.fromY);
+        kept.promotionOptional = TargetMap[1][move.toX][move.toY] == TargetPromoteOptional;
+    }
+    MakeMove(1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
+    const int number = static_cast<int>(Record.moves.size()) + 2;
+    kept.after = WriteSfen(1, SfenHeader { -Game.SideToMove, number });
+    Record.moves.push_back(std::move(kept));
+}
+
+void EndRecord(GameEnd end, int winner)
+{
+    Record.end = end;
+    Record.winner = winner;
+}
+
+void DropLastMoves(int n) { Record.moves.resize(Record.moves.size() - static_cast<size_t>(n)); }

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "rules/moves.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// How a game ended, as the record tells it.
+enum class GameEnd {
+    Running, // not ended yet
+    Mate,
+    OwnKingLeftAttacked, // the last move left the mover's own king attacked
+    Resignation, // the side to move resigned
+    Stopped, // "Stop" was pressed
+};
+
+// One move made on ply 1, with what a written record needs to name it.
+struct RecordedMove {
+    Move move;
+    int8_t type = 0; // the type that moved (before promoting), or the type dropped
+    bool promotionOptional = false; // the mover chose whether to promote
+    std::string after; // the position after the move, in SFEN
+};
+
+// The game since the last "Play": its start and every move made on ply 1. It outlives the game,
+// so the last one can still be copied or saved until the next "Play".
+struct GameRecord {
+    bool started = false; // false until the first "Play"
+    int8_t start[BoardSize + 1][GridRows + 1] = {}; // the start position, as on ply 1
+    int8_t startSide = Sente;
+    std::string startSfen;
+    uint8_t computerPlays[SideSlots] = {}; // the players, which a game cannot change
+    int level = 1;
+    std::vector<RecordedMove> moves;
+    GameEnd end = GameEnd::Running;
+    int winner = 0; // the winning side once the game has ended, 0 when stopped
+
+    // The position the game has reached, in SFEN.
+    const std::string& CurrentSfen() const;
+    // The game as a USI engine reads it: "position sfen <start> moves <move> ...".
+    std::string UsiPosition() const;
+};
+
+extern GameRecord Record;
+
+// Starts a new record from ply 1 with the side to move of the game state.
+void StartRecord();
+// Makes the move on ply 1 and keeps it.
+void MakeRecordedMove(const Move& move);
+// Writes down how the game ended.
+void EndRecord(GameEnd end, int winner);
+// Forgets the last n moves. Ply 1 is the caller's to restore.
+void DropLastMoves(int n);

@@ -1,0 +1,123 @@
+#include "kif.h"
+
+#include <string_view>
+
+namespace {
+
+// Files are numbered from Sente's right: board column x is file 6 - x.
+constexpr std::string_view FileDigits[BoardSize + 1] = { "", "５", "４", "３", "２", "１" };
+constexpr std::string_view RankNumerals[BoardSize + 1] = { "", "一", "二", "三", "四", "五" };
+// A side holds at most two of a kind.
+constexpr std::string_view CountNumerals[] = { "", "", "二" };
+
+// The names KIF readers expect in moves and in the hands, by piece type: one king name for
+// both sides, and the promoted silver spelt out.
+constexpr std::string_view MoveNames[PieceTypeCount + 1]
+    = { "", "歩", "銀", "角", "飛", "金", "玉", "と", "成銀", "馬", "龍" };
+// A board diagram gives every piece one character.
+constexpr std::string_view DiagramNames[PieceTypeCount + 1]
+    = { "", "歩", "銀", "角", "飛", "金", "玉", "と", "全", "馬", "龍" };
+// The order in which hands are listed.
+constexpr int HandOrder[] = { Rook, Bishop, Gold, Silver, Pawn };
+
+std::string_view SideName(int s) { return s == Sente ? "先手" : "後手"; }
+
+std::string Hand(const GameRecord& record, int s)
+{
+    std::string line = std::string(SideName(s)) + "の持駒：";
+    std::string pieces;
+    for (int type : HandOrder) {
+        const int count = record.start[type][HandRow(s)];
+        if (count == 0)
+            continue;
+        if (!pieces.empty())
+            pieces += "　";
+        pieces += std::string(MoveNames[type]) + std::string(CountNumerals[count]);
+    }
+    return line + (pieces.empty() ? "なし" : pieces) + "\n";
+}
+
+std::string Diagram(const GameRecord& record)
+{
+    std::string text = "  ５ ４ ３ ２ １\n+---------------+\n";
+    for (int y = 1; y <= BoardSize; ++y) {
+        text += "|";
+        for (int x = 1; x <= BoardSize; ++x) {
+            const int code = record.start[x][y];
+            if (code == 0)
+                text += " ・";
+            else
+                text += (code > 0 ? " " : "v") + std::string(DiagramNames[code > 0 ? code : -code]);
+        }
+        text += "|" + std::string(RankNumerals[y]) + "\n";
+    }
+    return text + "+---------------+\n";
+}
+
+// A numbered line of the move list: the number right-aligned in four columns.
+std::string MoveLine(size_t number, std::string_view text)
+{
+    std::string digits = std::to_string(number);
+    return std::string(digits.size() < 4 ? 4 - digits.size() : 0, ' ') + digits + " "
+        + std::string(text) + "\n";
+}
+
+// The special move that closes the list, and the last line.
+std::string Ending(const GameRecord& record)
+{
+    const size_t made = record.moves.size();
+    const std::string upTo = "まで" + std::to_string(made) + "手で";
+    const auto winner = [&] { return std::string(SideName(record.winner)); };
+    switch (record.end) {
+    case GameEnd::Running:
+        return "";
+    case GameEnd::Mate:
+        return upTo + winner() + "の勝ち\n";
+    case GameEnd::OwnKingLeftAttacked:
+        // The side to move wins because the move before it was a foul.
+        return MoveLine(made + 1, "反則勝ち") + upTo + winner() + "の反則勝ち\n";
+    case GameEnd::Resignation:
+        return MoveLine(made + 1, "投了") + upTo + winner() + "の勝ち\n";
+    case GameEnd::Stopped:
+        return MoveLine(made + 1, "中断") + upTo + "中断\n";
+    }
+    return "";
+}
+
+} // namespace
+
+std::string KifMove(const RecordedMove& m, int previousX, int previousY)
+{
+    const Move& move = m.move;
+    std::string text = move.toX == previousX && move.toY == previousY
+        ? std::string("同　")
+        : std::string(FileDigits[move.toX]) + std::string(RankNumerals[move.toY]);
+    text += MoveNames[m.type];
+    if (move.fromY > BoardSize)
+        return text + "打";
+    if (move.promote)
+        text += "成";
+    else if (m.promotionOptional)
+        text += "不成";
+    return text + "(" + std::to_string(6 - move.fromX) + std::to_string(move.fromY) + ")";
+}
+
+std::string WriteKif(const GameRecord& record)
+{
+    const auto player = [&](int s) { return record.computerPlays[s + 1] ? "Com" : "You"; };
+    std::string kif = "手合割：5五将棋\n";
+    kif += "先手：" + std::string(player(Sente)) + "\n";
+    kif += "後手：" + std::string(player(Gote)) + "\n";
+    kif += Hand(record, Gote) + Diagram(record) + Hand(record, Sente);
+    if (record.startSide == Gote)
+        kif += "後手番\n";
+    kif += "手数----指手---------消費時間--\n";
+    int previousX = 0, previousY = 0;
+    for (size_t i = 0; i < record.moves.size(); ++i) {
+        const Move& move = record.moves[i].move;
+        kif += MoveLine(i + 1, KifMove(record.moves[i], previousX, previousY));
+        previousX = move.toX;
+        previousY = move.toY;
+    }
+    return kif + Ending(record);
+}

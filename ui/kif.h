@@ -1,0 +1,14 @@
+#pragma once
+
+#include "game_record.h"
+
+#include <string>
+
+// The record as KIF, the text record shogi programs exchange (UTF-8, lines ending in "\n"):
+// the minishogi header, the players, the start position as a board diagram with both hands,
+// the numbered moves and a closing line that says how the game ended.
+std::string WriteKif(const GameRecord& record);
+
+// One move in KIF notation, "１三歩(14)", "同　銀不成(22)", "３二金打"; previous is the square
+// the move before went to (x 0 when there was none).
+std::string KifMove(const RecordedMove& move, int previousX, int previousY);

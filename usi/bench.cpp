@@ -1,0 +1,63 @@
+#include "bench.h"
+
+#include "position_suite_text.h"
+
+#include "bench/position_suite.h"
+#include "engine/computer_choice.h"
+#include "engine/evaluation.h"
+#include "rules/rule_tables.h"
+#include "rules/sfen.h"
+#include "rules/usi_move.h"
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// 64-bit FNV-1a: a few lines, and any changed byte changes the result.
+uint64_t Fnv1a(uint64_t hash, const std::string& text)
+{
+    for (const unsigned char c : text)
+        hash = (hash ^ c) * 0x100000001b3u;
+    return hash;
+}
+
+constexpr uint64_t FnvOffset = 0xcbf29ce484222325u;
+
+std::string DecisionLine(const std::string& name, const ComputerDecision& d)
+{
+    char seed[16];
+    std::snprintf(seed, sizeof seed, "%08x", unsigned(RandomSeed));
+    return name + " " + WriteUsiMove(d.move) + " score " + std::to_string(d.score)
+        + (d.forcedMate ? " mate" : "") + (d.resigns ? " resign" : "") + " seed " + seed;
+}
+
+} // namespace
+
+uint64_t RunBench(std::ostream& out, std::ostream& timing)
+{
+    const auto started = std::chrono::steady_clock::now();
+    BuildRuleTables();
+    RandomSeed = 0;
+    uint64_t signature = FnvOffset;
+    int decided = 0;
+    for (const SuitePosition& p : ParsePositionSuite(PositionSuiteText)) {
+        SfenHeader header;
+        std::string error;
+        if (!ReadSfen(p.sfen, header, error)) {
+            out << p.name << " error " << error << '\n';
+            continue;
+        }
+        const std::string line = DecisionLine(p.name, DecideComputerMove(header.side));
+        signature = Fnv1a(signature, line + '\n');
+        out << line << '\n';
+        ++decided;
+    }
+    out << "signature " << signature << '\n';
+    const double ms
+        = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
+              .count();
+    timing << decided << " positions decided in " << ms << " ms\n";
+    return signature;
+}
