@@ -27,6 +27,9 @@ constexpr uint64_t ShorteningNodesPerProofNode = 8;
 
 enum class Verdict { Mate, NoMate, Stopped, OutOfNodes };
 
+constexpr int NoPlyLimit = 0;
+constexpr uint64_t NoNodeBudget = UINT64_MAX;
+
 // The numbers of a node as its parent sees them, with the repetition its disproof rests on.
 struct Numbers {
     uint32_t pn, dn;
@@ -109,21 +112,17 @@ public:
             Play(b, s, next->first);
             plies = next->second;
         }
-        if (stopped_)
-            line.clear();
+        if (stopped_ || plies > 0)
+            line.clear(); // cut short: no line rather than one that does not end in mate
         return line;
     }
 
-    bool AskedToStop() const { return stopped_ && !outOfNodes_; }
-
 private:
-    static constexpr int Unlimited = 0;
-
     bool AttackerToMove(int s) const { return s == attacker_; }
 
     uint64_t TableKey(uint64_t key, int pliesLeft) const
     {
-        if (plyLimit_ == Unlimited)
+        if (plyLimit_ == NoPlyLimit)
             return key;
         uint64_t state = uint64_t(pliesLeft);
         return key ^ SplitMix64(state);
@@ -204,7 +203,7 @@ private:
         if (repeated >= 0)
             return { InfiniteProof, 0, uint16_t(repeated) };
         const int needed = childAttacks ? 1 : c.moves == 0 ? 0 : 2;
-        if (plyLimit_ != Unlimited && pliesLeft < needed)
+        if (plyLimit_ != NoPlyLimit && pliesLeft < needed)
             return { InfiniteProof, 0, NoLoop };
         const ProofEntry* e = table_.Find(TableKey(c.key, pliesLeft));
         const bool heldHere = e != nullptr && (e->loopPly == NoLoop || e->pathKey == childPath);
@@ -392,8 +391,6 @@ private:
     bool stopped_ = false, outOfNodes_ = false;
 };
 
-constexpr uint64_t NoBudget = UINT64_MAX;
-
 } // namespace
 
 MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
@@ -402,7 +399,7 @@ MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()
     MateSolution solution;
     uint64_t proofNodes = 0;
     {
-        MateSolver solver(s, pawnDropMateLegal, 0, NoBudget, shouldStop);
+        MateSolver solver(s, pawnDropMateLegal, NoPlyLimit, NoNodeBudget, shouldStop);
         const Verdict verdict = solver.Prove(root);
         if (verdict == Verdict::Mate)
             solution.line = solver.MainLine(root);
