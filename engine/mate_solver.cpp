@@ -290,7 +290,10 @@ private:
             Child& c = children[best];
             const uint64_t childThPhi
                 = std::min<uint64_t>(uint64_t(thDelta) - delta + bestChildPhi, InfiniteProof);
-            const uint64_t widened = uint64_t(second) + second / 4 + 1;
+            // The child may go on until it is half as bad again as the next best sibling, not just
+            // worse: without that margin the search swings between two close siblings, each
+            // expanded anew every time.
+            const uint64_t widened = uint64_t(second) + second / 2 + 1;
             const uint64_t childThDelta = std::min<uint64_t>(thPhi, widened);
             Search(c.board, -s, c.key, ExtendPath(pathKey, c.key), uint32_t(childThPhi),
                 uint32_t(childThDelta));
