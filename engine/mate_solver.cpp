@@ -28,6 +28,7 @@ constexpr uint64_t ShorteningNodesPerProofNode = 8;
 enum class Verdict { Mate, NoMate, Stopped, OutOfNodes };
 
 constexpr int NoPlyLimit = 0;
+constexpr uint32_t UncountedMoves = UINT32_MAX;
 constexpr uint64_t NoNodeBudget = UINT64_MAX;
 
 // The numbers of a node as its parent sees them, with the repetition its disproof rests on.
@@ -158,10 +159,7 @@ private:
         ForEachChild(b, s, [&](const SearchMove& m, const SearchBoard& next) {
             const uint64_t key = HashOf(next, -s);
             table_.Prefetch(TableKey(key, pliesLeft - 1));
-            const uint32_t moves = AttackerToMove(s)
-                ? uint32_t(CountLegalMoves(next, -s, pawnDropMateLegal_))
-                : CountChecks(next, -s);
-            children.push_back({ m, next, key, moves, {} });
+            children.push_back({ m, next, key, UncountedMoves, {} });
             return false;
         });
     }
@@ -197,19 +195,31 @@ private:
 
     // The numbers of a child with the plies left after the move to it: the attacker needs one
     // for a check, a check that is no mate yet two more.
-    Numbers NumbersOf(const Child& c, bool childAttacks, int pliesLeft, uint64_t childPath) const
+    // A child's moves are counted only when first needed: most children are found in the table.
+    uint32_t MovesOf(Child& c, bool childAttacks) const
+    {
+        if (c.moves == UncountedMoves)
+            c.moves = childAttacks
+                ? CountChecks(c.board, attacker_)
+                : uint32_t(CountLegalMoves(c.board, -attacker_, pawnDropMateLegal_));
+        return c.moves;
+    }
+
+    Numbers NumbersOf(Child& c, bool childAttacks, int pliesLeft, uint64_t childPath) const
     {
         const int repeated = PathIndex(c.key);
         if (repeated >= 0)
             return { InfiniteProof, 0, uint16_t(repeated) };
-        const int needed = childAttacks ? 1 : c.moves == 0 ? 0 : 2;
-        if (plyLimit_ != NoPlyLimit && pliesLeft < needed)
-            return { InfiniteProof, 0, NoLoop };
+        if (plyLimit_ != NoPlyLimit) {
+            const int needed = childAttacks ? 1 : MovesOf(c, childAttacks) == 0 ? 0 : 2;
+            if (pliesLeft < needed)
+                return { InfiniteProof, 0, NoLoop };
+        }
         const ProofEntry* e = table_.Find(TableKey(c.key, pliesLeft));
         const bool heldHere = e != nullptr && (e->loopPly == NoLoop || e->pathKey == childPath);
         if (heldHere)
             return { e->pn, e->dn, e->loopPly };
-        if (c.moves == 0)
+        if (MovesOf(c, childAttacks) == 0)
             return childAttacks ? Numbers { InfiniteProof, 0, NoLoop }
                                 : Numbers { 0, InfiniteProof, NoLoop };
         return childAttacks ? Numbers { 1, c.moves, NoLoop } : Numbers { c.moves, 1, NoLoop };
