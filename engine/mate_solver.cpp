@@ -410,35 +410,41 @@ MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()
 {
     const SearchBoard root = LoadBoard(1, 0);
     MateSolution solution;
-    uint64_t proofNodes = 0;
     {
         MateSolver solver(s, pawnDropMateLegal, NoPlyLimit, NoNodeBudget, shouldStop);
         const Verdict verdict = solver.Prove(root);
-        if (verdict == Verdict::Mate)
-            solution.line = solver.MainLine(root);
-        proofNodes = solution.nodes = solver.Nodes();
-        if (verdict != Verdict::Mate || solution.line.empty()) {
+        if (verdict != Verdict::Mate) {
+            solution.nodes = solver.Nodes();
             solution.outcome
                 = verdict == Verdict::NoMate ? MateOutcome::NoMate : MateOutcome::Stopped;
             return solution;
         }
+        solution.line = solver.MainLine(root);
+        solution.nodes = solver.Nodes();
     }
-    solution.outcome = MateOutcome::Mate;
     // The proof may have taken a long way round: ask for a mate two plies shorter until there is
     // none, or the positions allowed for it run out. A mate once proved is kept even if asked to
-    // stop meanwhile.
-    uint64_t budget = std::max(MinShorteningNodes, proofNodes * ShorteningNodesPerProofNode);
-    while (solution.line.size() > 1) {
-        MateSolver shorter(s, pawnDropMateLegal, int(solution.line.size()) - 2, budget, shouldStop);
+    // stop meanwhile. No line yet means a stop, or a proof partly overwritten in the table: then
+    // the first bounded search, without an allowance, finds the line again.
+    uint64_t budget = solution.line.empty()
+        ? NoNodeBudget
+        : std::max(MinShorteningNodes, solution.nodes * ShorteningNodesPerProofNode);
+    int limit = solution.line.empty() ? MaxLinePlies : int(solution.line.size()) - 2;
+    while (limit >= 1) {
+        MateSolver shorter(s, pawnDropMateLegal, limit, budget, shouldStop);
         const Verdict verdict = shorter.Prove(root);
         std::vector<Move> line;
         if (verdict == Verdict::Mate)
             line = shorter.MainLine(root);
         solution.nodes += shorter.Nodes();
+        if (budget == NoNodeBudget)
+            budget = std::max(MinShorteningNodes, shorter.Nodes() * ShorteningNodesPerProofNode);
         budget -= std::min(budget, shorter.Nodes());
         if (line.empty())
             break;
         solution.line = line;
+        limit = int(line.size()) - 2;
     }
+    solution.outcome = solution.line.empty() ? MateOutcome::Stopped : MateOutcome::Mate;
     return solution;
 }
