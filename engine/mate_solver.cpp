@@ -193,8 +193,6 @@ private:
         path_.pop_back();
     }
 
-    // The numbers of a child with the plies left after the move to it: the attacker needs one
-    // for a check, a check that is no mate yet two more.
     // A child's moves are counted only when first needed: most children are found in the table.
     uint32_t MovesOf(Child& c, bool childAttacks) const
     {
@@ -205,6 +203,8 @@ private:
         return c.moves;
     }
 
+    // The numbers of a child with the plies left after the move to it: the attacker needs one
+    // for a check, a check that is no mate yet two more.
     Numbers NumbersOf(Child& c, bool childAttacks, int pliesLeft, uint64_t childPath) const
     {
         const int repeated = PathIndex(c.key);
