@@ -3,14 +3,10 @@
 #include "check_geometry.h"
 #include "search_moves.h"
 
-#include <bit>
 #include <cstdint>
 
 // Legal moves on search boards without making them: the pieces that give check and the pieces
 // pinned to the king tell at once which destinations keep the own king safe.
-
-// Far more than any position has: eleven board pieces and five kinds in hand on 25 squares.
-inline constexpr int MaxLegalMoves = 600;
 
 // What the own king's safety allows side s: where a non-king piece may go, and for a pinned
 // piece the line it must stay on.

@@ -27,6 +27,10 @@ constexpr uint64_t ShorteningNodesPerProofNode = 8;
 
 enum class Verdict { Mate, NoMate, Stopped, OutOfNodes };
 
+constexpr int NoPlyLimit = 0;
+constexpr uint32_t UncountedMoves = UINT32_MAX;
+constexpr uint64_t NoNodeBudget = UINT64_MAX;
+
 // The numbers of a node as its parent sees them, with the repetition its disproof rests on.
 struct Numbers {
     uint32_t pn, dn;
@@ -109,21 +113,17 @@ public:
             Play(b, s, next->first);
             plies = next->second;
         }
-        if (stopped_)
-            line.clear();
+        if (stopped_ || plies > 0)
+            line.clear(); // cut short: no line rather than one that does not end in mate
         return line;
     }
 
-    bool AskedToStop() const { return stopped_ && !outOfNodes_; }
-
 private:
-    static constexpr int Unlimited = 0;
-
     bool AttackerToMove(int s) const { return s == attacker_; }
 
     uint64_t TableKey(uint64_t key, int pliesLeft) const
     {
-        if (plyLimit_ == Unlimited)
+        if (plyLimit_ == NoPlyLimit)
             return key;
         uint64_t state = uint64_t(pliesLeft);
         return key ^ SplitMix64(state);
@@ -159,10 +159,7 @@ private:
         ForEachChild(b, s, [&](const SearchMove& m, const SearchBoard& next) {
             const uint64_t key = HashOf(next, -s);
             table_.Prefetch(TableKey(key, pliesLeft - 1));
-            const uint32_t moves = AttackerToMove(s)
-                ? uint32_t(CountLegalMoves(next, -s, pawnDropMateLegal_))
-                : CountChecks(next, -s);
-            children.push_back({ m, next, key, moves, {} });
+            children.push_back({ m, next, key, UncountedMoves, {} });
             return false;
         });
     }
@@ -196,21 +193,33 @@ private:
         path_.pop_back();
     }
 
+    // A child's moves are counted only when first needed: most children are found in the table.
+    uint32_t MovesOf(Child& c, bool childAttacks) const
+    {
+        if (c.moves == UncountedMoves)
+            c.moves = childAttacks
+                ? CountChecks(c.board, attacker_)
+                : uint32_t(CountLegalMoves(c.board, -attacker_, pawnDropMateLegal_));
+        return c.moves;
+    }
+
     // The numbers of a child with the plies left after the move to it: the attacker needs one
     // for a check, a check that is no mate yet two more.
-    Numbers NumbersOf(const Child& c, bool childAttacks, int pliesLeft, uint64_t childPath) const
+    Numbers NumbersOf(Child& c, bool childAttacks, int pliesLeft, uint64_t childPath) const
     {
         const int repeated = PathIndex(c.key);
         if (repeated >= 0)
             return { InfiniteProof, 0, uint16_t(repeated) };
-        const int needed = childAttacks ? 1 : c.moves == 0 ? 0 : 2;
-        if (plyLimit_ != Unlimited && pliesLeft < needed)
-            return { InfiniteProof, 0, NoLoop };
+        if (plyLimit_ != NoPlyLimit) {
+            const int needed = childAttacks ? 1 : MovesOf(c, childAttacks) == 0 ? 0 : 2;
+            if (pliesLeft < needed)
+                return { InfiniteProof, 0, NoLoop };
+        }
         const ProofEntry* e = table_.Find(TableKey(c.key, pliesLeft));
         const bool heldHere = e != nullptr && (e->loopPly == NoLoop || e->pathKey == childPath);
         if (heldHere)
             return { e->pn, e->dn, e->loopPly };
-        if (c.moves == 0)
+        if (MovesOf(c, childAttacks) == 0)
             return childAttacks ? Numbers { InfiniteProof, 0, NoLoop }
                                 : Numbers { 0, InfiniteProof, NoLoop };
         return childAttacks ? Numbers { 1, c.moves, NoLoop } : Numbers { c.moves, 1, NoLoop };
@@ -291,7 +300,10 @@ private:
             Child& c = children[best];
             const uint64_t childThPhi
                 = std::min<uint64_t>(uint64_t(thDelta) - delta + bestChildPhi, InfiniteProof);
-            const uint64_t widened = uint64_t(second) + second / 4 + 1;
+            // The child may go on until it is half as bad again as the next best sibling, not just
+            // worse: without that margin the search swings between two close siblings, each
+            // expanded anew every time.
+            const uint64_t widened = uint64_t(second) + second / 2 + 1;
             const uint64_t childThDelta = std::min<uint64_t>(thPhi, widened);
             Search(c.board, -s, c.key, ExtendPath(pathKey, c.key), uint32_t(childThPhi),
                 uint32_t(childThDelta));
@@ -392,43 +404,47 @@ private:
     bool stopped_ = false, outOfNodes_ = false;
 };
 
-constexpr uint64_t NoBudget = UINT64_MAX;
-
 } // namespace
 
 MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
 {
     const SearchBoard root = LoadBoard(1, 0);
     MateSolution solution;
-    uint64_t proofNodes = 0;
     {
-        MateSolver solver(s, pawnDropMateLegal, 0, NoBudget, shouldStop);
+        MateSolver solver(s, pawnDropMateLegal, NoPlyLimit, NoNodeBudget, shouldStop);
         const Verdict verdict = solver.Prove(root);
-        if (verdict == Verdict::Mate)
-            solution.line = solver.MainLine(root);
-        proofNodes = solution.nodes = solver.Nodes();
-        if (verdict != Verdict::Mate || solution.line.empty()) {
+        if (verdict != Verdict::Mate) {
+            solution.nodes = solver.Nodes();
             solution.outcome
                 = verdict == Verdict::NoMate ? MateOutcome::NoMate : MateOutcome::Stopped;
             return solution;
         }
+        solution.line = solver.MainLine(root);
+        solution.nodes = solver.Nodes();
     }
-    solution.outcome = MateOutcome::Mate;
     // The proof may have taken a long way round: ask for a mate two plies shorter until there is
     // none, or the positions allowed for it run out. A mate once proved is kept even if asked to
-    // stop meanwhile.
-    uint64_t budget = std::max(MinShorteningNodes, proofNodes * ShorteningNodesPerProofNode);
-    while (solution.line.size() > 1) {
-        MateSolver shorter(s, pawnDropMateLegal, int(solution.line.size()) - 2, budget, shouldStop);
+    // stop meanwhile. No line yet means a stop, or a proof partly overwritten in the table: then
+    // the first bounded search, without an allowance, finds the line again.
+    uint64_t budget = solution.line.empty()
+        ? NoNodeBudget
+        : std::max(MinShorteningNodes, solution.nodes * ShorteningNodesPerProofNode);
+    int limit = solution.line.empty() ? MaxLinePlies : int(solution.line.size()) - 2;
+    while (limit >= 1) {
+        MateSolver shorter(s, pawnDropMateLegal, limit, budget, shouldStop);
         const Verdict verdict = shorter.Prove(root);
         std::vector<Move> line;
         if (verdict == Verdict::Mate)
             line = shorter.MainLine(root);
         solution.nodes += shorter.Nodes();
+        if (budget == NoNodeBudget)
+            budget = std::max(MinShorteningNodes, shorter.Nodes() * ShorteningNodesPerProofNode);
         budget -= std::min(budget, shorter.Nodes());
         if (line.empty())
             break;
         solution.line = line;
+        limit = int(line.size()) - 2;
     }
+    solution.outcome = solution.line.empty() ? MateOutcome::Stopped : MateOutcome::Mate;
     return solution;
 }

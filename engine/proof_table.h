@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -38,9 +39,11 @@ public:
     // All-zero memory is a table of unused entries; taking it zeroed from the system lets a
     // short search touch only the pages it uses.
     explicit ProofTable(size_t megabytes)
-        : size_(std::max<size_t>(megabytes * 1024 * 1024 / sizeof(ProofEntry), Ways))
-        , buckets_(size_ / Ways)
-        , entries_(static_cast<ProofEntry*>(std::calloc(size_, sizeof(ProofEntry))))
+        : bucketMask_(
+            std::bit_floor(std::max<size_t>(megabytes * 1024 * 1024 / sizeof(ProofEntry) / Ways, 1))
+            - 1)
+        , entries_(
+              static_cast<ProofEntry*>(std::calloc((bucketMask_ + 1) * Ways, sizeof(ProofEntry))))
     {
         if (entries_ == nullptr)
             throw std::bad_alloc();
@@ -79,7 +82,8 @@ public:
 private:
     static constexpr size_t Ways = 4;
 
-    size_t Index(uint64_t key) const { return (key % buckets_) * Ways; }
+    // A power of two of buckets, so that a key's bucket is its low bits.
+    size_t Index(uint64_t key) const { return (key & bucketMask_) * Ways; }
 
     static uint64_t Cost(const ProofEntry& e)
     {
@@ -90,7 +94,6 @@ private:
     struct Free {
         void operator()(ProofEntry* p) const { std::free(p); }
     };
-    size_t size_;
-    size_t buckets_;
+    size_t bucketMask_;
     std::unique_ptr<ProofEntry[], Free> entries_;
 };

@@ -6,7 +6,9 @@
 # compare equal work: they agree except for the pawn drops that mate at the last ply, which
 # Velmora leaves out under standard rules and Fairy-Stockfish 11.1 counts.
 #
-#   bash tools/perft_vs_fairy.sh [depth]     RUNS=10 SFEN='...' VELMORA_USI=path also work
+#   bash tools/perft_vs_fairy.sh [depth]
+# Also RUNS=10, SFEN='<sfen>', and VELMORA_USI=<absolute path> to time an engine program built
+# elsewhere instead of building build/usi/velmora-usi.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -289,6 +289,35 @@ TEST(SolveMate, StopsWhenAsked)
     EXPECT_EQ(solution.outcome, MateOutcome::Stopped);
     EXPECT_TRUE(solution.line.empty());
     EXPECT_EQ(polls, 3) << "no poll after the answer to stop";
+}
+
+// Stopped anywhere, the answer is no line at all or a whole mate: a mate proved before the stop
+// is kept even while a shorter one is still being looked for.
+TEST(SolveMate, StoppedAnywhereAnswersNothingOrAWholeMate)
+{
+    const std::string sfen = "k3p/g2s1/4G/b4/4K w RPrs 12"; // first proved in more than 13 plies
+    const int side = LoadSfen(sfen);
+    int polls = 0;
+    const MateSolution whole = SolveMate(side, true, [&] { return ++polls, false; });
+    ASSERT_EQ(whole.outcome, MateOutcome::Mate);
+    int stopped = 0, mates = 0;
+    for (int stopAt = 1; stopAt <= polls; stopAt += std::max(1, polls / 8)) {
+        int asked = 0;
+        LoadSfen(sfen);
+        const MateSolution cut = SolveMate(side, true, [&] { return ++asked >= stopAt; });
+        if (cut.outcome == MateOutcome::Stopped) {
+            EXPECT_TRUE(cut.line.empty()) << "stopped at poll " << stopAt;
+            ++stopped;
+            continue;
+        }
+        ASSERT_EQ(cut.outcome, MateOutcome::Mate) << "stopped at poll " << stopAt;
+        EXPECT_EQ(LineFault(sfen, cut.line, true), "")
+            << "stopped at poll " << stopAt << ": " << Written(cut.line);
+        EXPECT_GE(cut.line.size(), whole.line.size()) << "stopped at poll " << stopAt;
+        ++mates;
+    }
+    EXPECT_GT(stopped, 0);
+    EXPECT_GT(mates, 0);
 }
 
 TEST(SolveMate, ChangesNoPly)
