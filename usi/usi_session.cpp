@@ -9,8 +9,8 @@
 #include "rules/usi_move.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
-#include <vector>
 
 namespace {
 

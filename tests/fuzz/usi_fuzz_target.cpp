@@ -9,6 +9,7 @@
 #include "usi/usi_session.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
