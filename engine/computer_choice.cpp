@@ -82,6 +82,25 @@ SearchBoard After(const SearchBoard& root, int s, const SearchMove& m)
     return next;
 }
 
+// Whether side s's candidate is a pawn drop that leaves the enemy king no legal reply.
+bool IsPawnDropMate(const SearchBoard& root, int s, const SearchMove& m)
+{
+    if (m.dropType != Pawn)
+        return false;
+    const SearchBoard after = After(root, s, m);
+    return KingAttacked(after, -s) && !FindEscape(after, -s, 1);
+}
+
+// The candidates of ForEachRootMove, less the pawn drops that mate where the rules forbid them.
+template <typename Visit>
+void ForEachCandidate(const SearchBoard& root, int s, bool pawnDropMateLegal, Visit&& visit)
+{
+    ForEachRootMove(root, s, [&](const SearchMove& m) {
+        if (pawnDropMateLegal || !IsPawnDropMate(root, s, m))
+            visit(m);
+    });
+}
+
 // The best candidate so far. The plain walk keeps the first of equal scores, so a candidate
 // replaces the leader with a greater score, or with an equal one from earlier in the walk; the
 // result then does not depend on the order in which candidates are offered.
@@ -112,10 +131,11 @@ struct Candidate {
 
 // Takes every candidate in the walk's order through the steps that draw from the generator, so
 // the draws come out as the plain walk makes them. Returns how many there are.
-int GatherCandidates(const SearchBoard& root, int s, Candidate (&candidates)[MaxCandidates])
+int GatherCandidates(
+    const SearchBoard& root, int s, bool pawnDropMateLegal, Candidate (&candidates)[MaxCandidates])
 {
     int count = 0;
-    ForEachRootMove(root, s, [&](const SearchMove& m) {
+    ForEachCandidate(root, s, pawnDropMateLegal, [&](const SearchMove& m) {
         candidates[count++] = { m, ScoreBeforeSearch(After(root, s, m), s) };
     });
     return count;
@@ -160,14 +180,14 @@ int32_t ScoreCandidate(int p, int s)
     return prelude.value - SearchValue(board, -s, TreeDepth, -UnboundedValue, UnboundedValue);
 }
 
-ComputerDecision ChooseForcedMate(int s)
+ComputerDecision ChooseForcedMate(int s, bool pawnDropMateLegal)
 {
     ComputerDecision best;
     best.score = NoMoveValue;
     const SearchBoard root = LoadBoard(1, CountMaterial(1, Sente));
     const int enemyKing = root.king[SideIndex(-s)];
     const bool enemyChecked = KingAttacked(root, -s);
-    ForEachRootMove(root, s, [&](const SearchMove& m) {
+    ForEachCandidate(root, s, pawnDropMateLegal, [&](const SearchMove& m) {
         // After a mate at once every classification is 0. A candidate that gives no check is
         // classed 0, or -11000 if it leaves its own king attacked: neither beats a best of 0.
         if (best.score == MateAtOnce)
@@ -182,14 +202,14 @@ ComputerDecision ChooseForcedMate(int s)
     return best;
 }
 
-ComputerDecision DecideComputerMove(int s)
+ComputerDecision DecideComputerMove(int s, bool pawnDropMateLegal)
 {
-    const ComputerDecision mate = ChooseForcedMate(s);
+    const ComputerDecision mate = ChooseForcedMate(s, pawnDropMateLegal);
     if (mate.forcedMate)
         return mate;
     const SearchBoard root = LoadBoard(1, CountMaterial(1, Sente));
     Candidate candidates[MaxCandidates];
-    const int count = GatherCandidates(root, s, candidates);
+    const int count = GatherCandidates(root, s, pawnDropMateLegal, candidates);
     const Leader leader = SearchForLeader(root, s, candidates, count);
     ComputerDecision best;
     best.score = leader.score;

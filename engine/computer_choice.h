@@ -30,9 +30,11 @@ int32_t ScoreCandidate(int p, int s);
 
 // The forced-mate pass: the best mate class over the candidates of side s on ply 1, with its move.
 // The class is below 6000 when no forced mate by checks was found.
-ComputerDecision ChooseForcedMate(int s);
+ComputerDecision ChooseForcedMate(int s, bool pawnDropMateLegal = true);
 
 // The computer's whole decision for side s to move on ply 1, a position that play reaches (the
 // side not to move is not in check): the window and the engine program both call this. Ply 1 is
-// left as it was.
-ComputerDecision DecideComputerMove(int s);
+// left as it was. Without pawnDropMateLegal (standard minishogi) a pawn drop that gives mate is no
+// candidate; the searches below the candidates still count such drops as the window's game does,
+// so the only change is that the computer never plays one.
+ComputerDecision DecideComputerMove(int s, bool pawnDropMateLegal = true);

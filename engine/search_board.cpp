@@ -27,8 +27,11 @@ SearchBoard LoadBoard(int p, int32_t material)
     return b;
 }
 
+uint64_t PlayedMoves = 0;
+
 void Play(SearchBoard& b, int s, const SearchMove& m)
 {
+    ++PlayedMoves;
     const int own = SideIndex(s), enemy = 1 - own;
     if (m.dropType != 0) {
         // Material is unchanged: a piece in hand counts as much as on the board.

@@ -3,7 +3,6 @@
 #include "moves.h"
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 // Perft counts the legal move tree: every move of ForEachMove that does not leave the mover's
@@ -20,7 +19,3 @@ struct PerftEntry {
 // The count below each legal root move of ply 1, in the order perft visits them.
 std::vector<PerftEntry> PerftDivide(int s, int depth);
 
-// PerftDivide that gives up once the count passes maxNodes and returns nothing: the tree grows
-// about fifteenfold per ply, and far more with full hands, so a caller can refuse a depth that
-// would run for minutes instead of hanging on it.
-std::optional<std::vector<PerftEntry>> PerftDivideWithin(int s, int depth, uint64_t maxNodes);

@@ -2,6 +2,7 @@
 
 #include "legality.h"
 #include "make_move.h"
+#include "pawn_drop_mate.h"
 
 #include <cstring>
 
@@ -53,7 +54,7 @@ std::string WriteUsiMove(const Move& m)
     return SquareName(m.fromX, m.fromY) + SquareName(m.toX, m.toY) + (m.promote == 1 ? "+" : "");
 }
 
-bool PlayUsiMove(std::string_view text, int s, std::string& error)
+bool PlayUsiMove(std::string_view text, int s, std::string& error, bool pawnDropMateLegal)
 {
     const auto move = ReadUsiMove(text, s, error);
     if (!move)
@@ -64,6 +65,10 @@ bool PlayUsiMove(std::string_view text, int s, std::string& error)
     std::memcpy(TargetMap[1], targets, sizeof targets);
     if (verdict != MoveVerdict::Legal) {
         error = "move '" + std::string(text) + "' is illegal: " + Describe(verdict);
+        return false;
+    }
+    if (!pawnDropMateLegal && IsPawnDropMate(1, s, *move)) {
+        error = "move '" + std::string(text) + "' is illegal: a pawn drop may not give mate";
         return false;
     }
     MakeMove(1, move->fromX, move->fromY, move->toX, move->toY, move->promote);

@@ -16,5 +16,6 @@ std::string WriteUsiMove(const Move& move);
 std::string SquareName(int x, int y);
 
 // Reads the move and checks it against ply 1 with side s to move; on success plays it on
-// ply 1. Otherwise ply 1 is unchanged and error says why.
-bool PlayUsiMove(std::string_view text, int s, std::string& error);
+// ply 1. Otherwise ply 1 is unchanged and error says why. Without pawnDropMateLegal (standard
+// minishogi) a pawn drop that gives mate is refused.
+bool PlayUsiMove(std::string_view text, int s, std::string& error, bool pawnDropMateLegal = true);

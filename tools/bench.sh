@@ -16,9 +16,11 @@ build/bench/decision_bench --benchmark_repetitions="${REPETITIONS:-3}" \
 session=$(mktemp)
 report=$(mktemp)
 trap 'rm -f "$session" "$report"' EXIT
+# The window's game, whose decisions the suite times.
+echo 'setoption name USI_Variant value velmora' >"$session"
 grep -v '^#' bench/positions.sfen | grep . | cut -d' ' -f2- | while read -r sfen; do
     printf 'position sfen %s\ngo\n' "$sfen"
-done >"$session"
+done >>"$session"
 echo quit >>"$session"
 answers=$(/usr/bin/time -v build/usi/velmora-usi <"$session" 2>"$report" | grep -c '^bestmove')
 echo

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Fuzzes velmora-usi's command handling with libFuzzer for the given number of minutes (default 10).
+# Usage: [JOBS=N] tools/fuzz.sh [minutes]
 # Builds into build-fuzz with clang, AddressSanitizer and UndefinedBehaviorSanitizer; new inputs
 # collect in build-fuzz/corpus, and a crash, sanitizer report or hang is written to
 # build-fuzz/findings/ and ends the run with a failure.
@@ -14,9 +15,14 @@ cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Re
 cmake --build "$dir" --target usi_fuzz
 mkdir -p "$dir/corpus" "$dir/findings"
 
-# A search with full hands takes up to half a minute under the sanitizers, so only an input
-# running past two minutes counts as a hang.
-"$dir/tests/fuzz/usi_fuzz" "$dir/corpus" tests/fuzz/corpus \
-    -dict=tests/fuzz/usi.dict -max_len=4096 -timeout=120 \
+# An input takes milliseconds; one running past a minute counts as a hang. JOBS=N runs N fuzzing
+# processes side by side on the shared corpus, each logging to build-fuzz/logs/fuzz-<i>.log.
+jobs=${JOBS:-1}
+parallel=()
+[ "$jobs" -gt 1 ] && parallel=(-jobs="$jobs" -workers="$jobs")
+mkdir -p "$dir/logs"
+cd "$dir/logs"
+../tests/fuzz/usi_fuzz ../corpus ../../tests/fuzz/corpus \
+    -dict=../../tests/fuzz/usi.dict -max_len=4096 -timeout=60 \
     -max_total_time=$((minutes * 60)) -print_final_stats=1 \
-    -artifact_prefix="$dir/findings/"
+    -artifact_prefix=../findings/ "${parallel[@]}"

@@ -22,6 +22,10 @@ packages=(
     xclip
     # timing the engine program
     time
+    # perft timed against another engine's (tools/perft_vs_fairy.sh)
+    hyperfine fairy-stockfish
+    # the engine program in a real front end, against other engines
+    xboard uci2wb gnuminishogi
     # the Debian package (tools/package.sh: CPack's dependency scan needs file and dpkg-dev) and
     # its checks: the menu entry, the AppStream metadata, lintian, the manual pages
     dpkg-dev file desktop-file-utils appstream lintian man-db

@@ -1,4 +1,5 @@
 #include "bench.h"
+#include "input_lines.h"
 #include "usi_session.h"
 
 #include <iostream>
@@ -14,10 +15,10 @@ int main(int argc, char** argv)
         return 0;
     }
     std::ios::sync_with_stdio(false);
-    UsiSession session(std::cout);
-    std::string line;
-    while (std::getline(std::cin, line))
-        if (!session.Handle(line))
+    InputLines input(std::cin);
+    UsiSession session(std::cout, [&] { return input.Poll(); });
+    while (const auto line = input.Next())
+        if (!session.Handle(*line))
             break;
     return 0;
 }

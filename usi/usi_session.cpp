@@ -1,78 +1,62 @@
 #include "usi_session.h"
 
+#include "engine/board_perft.h"
 #include "engine/computer_choice.h"
+#include "engine/mate_search.h"
+#include "engine/mate_solver.h"
 
-#include "rules/perft.h"
 #include "rules/rule_tables.h"
 #include "rules/usi_move.h"
 
-#include <vector>
+#include <algorithm>
+#include <cctype>
+#include <chrono>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Front ends on Windows end lines with CR, and some separate words with tabs: both are taken
+// care of once, before any command is parsed.
+std::string Normalized(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    std::string text(line);
+    std::replace(text.begin(), text.end(), '\t', ' ');
+    return text;
+}
 
 // Splits off the first word; rest gets what follows it, without leading spaces.
 std::string_view FirstWord(std::string_view text, std::string_view& rest)
 {
-    const size_t start = text.find_first_not_of(" \t\r");
+    const size_t start = text.find_first_not_of(' ');
     if (start == std::string_view::npos) {
         rest = {};
         return {};
     }
     text.remove_prefix(start);
-    const size_t end = text.find_first_of(" \t\r");
+    const size_t end = text.find(' ');
     const std::string_view word = text.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view {} : text.substr(end);
-    const size_t next = rest.find_first_not_of(" \t\r");
+    const size_t next = rest.find_first_not_of(' ');
     rest = next == std::string_view::npos ? std::string_view {} : rest.substr(next);
     return word;
 }
 
-} // namespace
-
-UsiSession::UsiSession(std::ostream& out, uint64_t perftNodeLimit)
-    : out_(out)
-    , perftNodeLimit_(perftNodeLimit)
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {
-    BuildRuleTables();
-    SetStartPosition();
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+        [](char x, char y) { return std::tolower(uint8_t(x)) == std::tolower(uint8_t(y)); });
 }
 
-void UsiSession::SetStartPosition()
-{
-    std::string error;
-    ReadSfen(StartSfen, header_, error);
-    sfen_ = StartSfen;
-}
+// Lines that need no answer: a new game or its end changes nothing the engine keeps, debug and
+// register do not apply, and stop or ponderhit with nothing to stop came too late.
+constexpr std::string_view QuietCommands[]
+    = { "usinewgame", "gameover", "debug", "register", "stop", "ponderhit" };
 
-bool UsiSession::Handle(std::string_view line)
-{
-    std::string_view args;
-    const std::string_view command = FirstWord(line, args);
-    if (command.empty())
-        return true;
-    if (command == "quit")
-        return false;
-    if (command == "usi")
-        out_ << "id name Velmora\nid author the Velmora developers\nusiok\n";
-    else if (command == "isready")
-        out_ << "readyok\n";
-    else if (command == "usinewgame" || command == "stop" || command == "ponderhit"
-        || command == "gameover")
-        ; // nothing to do: the engine keeps no state between searches
-    else if (command == "position")
-        Position(args);
-    else if (command == "go")
-        Go(args);
-    else
-        Error("unknown command '" + std::string(command.substr(0, 64)) + "'");
-    out_.flush();
-    return true;
-}
-
-namespace {
-
-// Errors quote the input, which may hold any bytes; a GUI reads the answer as one short line
-// of text, so quoted control characters, broken UTF-8 and runaway lengths must not reach it.
+// Errors quote the input, which may hold any bytes; a front end reads the answer as one short
+// line of text, so quoted control characters, broken UTF-8 and runaway lengths must not reach it.
 constexpr size_t MaxErrorLength = 200;
 
 std::string PrintableLine(const std::string& text)
@@ -84,7 +68,144 @@ std::string PrintableLine(const std::string& text)
     return line;
 }
 
+constexpr const char* NoPosition = "no position: the last position command was refused";
+
+// The decision searches every candidate three plies deep below it.
+constexpr int DecisionDepth = 4;
+// A pawn is worth 10 in the engine's scores and 100 centipawns to a front end.
+constexpr int32_t CentipawnsPerUnit = 10;
+// The board perft counts up to this depth.
+constexpr int MaxGoPerftDepth = 10;
+// Longer than any time a front end gives; keeps the deadline far from overflowing.
+constexpr size_t MaxMillisecondDigits = 10;
+
+// Plies to the mate of a forced-mate class: the mover's move, then a reply and a check per
+// further move.
+int MatePlies(int32_t mateClass)
+{
+    return mateClass == MateAtOnce ? 1 : mateClass == MateInTwo ? 3 : 5;
+}
+
+// "nodes N time T nps X" of a search that started at start.
+std::string NodesAndTime(uint64_t nodes, Clock::time_point start)
+{
+    const auto elapsed = Clock::now() - start;
+    const auto micro = std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count();
+    const uint64_t nps = nodes * 1'000'000 / uint64_t(std::max<int64_t>(micro, 1));
+    return "nodes " + std::to_string(nodes) + " time " + std::to_string(micro / 1000) + " nps "
+        + std::to_string(nps);
+}
+
+// A whole number of milliseconds, or nothing.
+std::optional<uint64_t> Milliseconds(std::string_view text)
+{
+    if (text.empty() || text.size() > MaxMillisecondDigits)
+        return std::nullopt;
+    uint64_t ms = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        ms = ms * 10 + uint64_t(c - '0');
+    }
+    return ms;
+}
+
 } // namespace
+
+UsiSession::UsiSession(std::ostream& out, PollLine poll)
+    : out_(out)
+    , poll_(std::move(poll))
+    , variant_(&Variants[0])
+{
+    BuildRuleTables();
+    SetUpStart();
+}
+
+bool UsiSession::Handle(std::string_view line)
+{
+    pending_.push_back(Normalized(line));
+    while (!pending_.empty()) {
+        const std::string next = std::move(pending_.front());
+        pending_.pop_front();
+        const bool goesOn = Dispatch(next);
+        out_.flush();
+        if (!goesOn) {
+            pending_.clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool UsiSession::Dispatch(std::string_view line)
+{
+    std::string_view args;
+    const std::string_view command = FirstWord(line, args);
+    if (command.empty() || (held_ && HandleHeldMove(command)))
+        return true;
+    if (command == "quit")
+        return false;
+    if (command == "usi")
+        Identify();
+    else if (command == "isready")
+        out_ << "readyok\n";
+    else if (command == "setoption")
+        SetOption(args);
+    else if (command == "position")
+        Position(args);
+    else if (command == "go")
+        Go(args);
+    else if (std::find(std::begin(QuietCommands), std::end(QuietCommands), command)
+        == std::end(QuietCommands))
+        Error("unknown command '" + std::string(command.substr(0, 64)) + "'");
+    return true;
+}
+
+bool UsiSession::HandleHeldMove(std::string_view command)
+{
+    // isready is answered as always; ponderhit only ends a ponder.
+    if (command == "isready" || (command == "ponderhit" && !held_->ponder))
+        return false;
+    out_ << "bestmove " << held_->move << '\n';
+    held_.reset();
+    return command == "stop" || command == "ponderhit";
+}
+
+void UsiSession::Identify()
+{
+    out_ << "id name Velmora " VELMORA_VERSION "\nid author the Velmora developers\n";
+    out_ << "option name USI_Variant type combo default " << Variants[0].name;
+    for (const Variant& variant : Variants)
+        out_ << " var " << variant.name;
+    out_ << "\nusiok\n";
+}
+
+void UsiSession::SetOption(std::string_view args)
+{
+    std::string_view rest, value;
+    if (FirstWord(args, rest) != "name")
+        return Error("setoption needs 'name <option>'");
+    const std::string_view name = FirstWord(rest, rest);
+    if (FirstWord(rest, value) != "value")
+        value = {};
+    // Front ends set options of their own, such as USI_Hash and USI_Ponder: only this one matters.
+    if (!EqualIgnoringCase(name, "USI_Variant"))
+        return;
+    for (const Variant& variant : Variants)
+        if (EqualIgnoringCase(value, variant.name)) {
+            variant_ = &variant;
+            return SetUpStart();
+        }
+    Error("USI_Variant is minishogi or velmora, not '" + std::string(value.substr(0, 64)) + "'");
+}
+
+void UsiSession::SetUpStart()
+{
+    std::string error;
+    ReadSfen(variant_->startSfen, header_, error);
+    sfen_ = variant_->startSfen;
+    hasPosition_ = true;
+}
 
 void UsiSession::Error(const std::string& what)
 {
@@ -93,11 +214,13 @@ void UsiSession::Error(const std::string& what)
 
 void UsiSession::Position(std::string_view args)
 {
+    // Whatever goes wrong below, a later go must not answer for an earlier position.
+    hasPosition_ = false;
     std::string_view rest;
     const std::string_view kind = FirstWord(args, rest);
     std::string sfen;
     if (kind == "startpos") {
-        sfen = StartSfen;
+        sfen = variant_->startSfen;
     } else if (kind == "sfen") {
         const size_t moves = rest.find(" moves");
         sfen = std::string(rest.substr(0, moves));
@@ -119,7 +242,7 @@ void UsiSession::Position(std::string_view args)
         const std::string_view move = FirstWord(moveList, moveList);
         if (move.empty())
             break;
-        if (!PlayUsiMove(move, header_.side, error)) {
+        if (!PlayUsiMove(move, header_.side, error, variant_->pawnDropMateLegal)) {
             ReadSfen(sfen_, header_, error);
             header_ = previous;
             return Error("move " + std::to_string(number) + ": " + error);
@@ -128,44 +251,130 @@ void UsiSession::Position(std::string_view args)
         ++header_.moveNumber;
     }
     sfen_ = WriteSfen(1, header_);
+    hasPosition_ = true;
 }
 
 void UsiSession::Go(std::string_view args)
 {
     std::string_view rest;
-    if (FirstWord(args, rest) == "perft")
+    const std::string_view first = FirstWord(args, rest);
+    if (first == "perft")
         return Perft(rest);
-    // Time controls and depth limits are accepted and ignored: the search is fixed.
-    const ComputerDecision decision = DecideComputerMove(header_.side);
-    if (decision.resigns) {
-        out_ << "info score cp " << decision.score << "\nbestmove resign\n";
-        return;
+    if (first == "mate")
+        return Mate(rest);
+    // Time controls and depth limits are accepted and ignored: the decision is fixed and quick.
+    bool infinite = false, ponder = false;
+    for (std::string_view word = first; !word.empty(); word = FirstWord(rest, rest)) {
+        infinite = infinite || word == "infinite";
+        ponder = ponder || word == "ponder";
     }
-    const std::string move = WriteUsiMove(decision.move);
-    if (decision.forcedMate)
-        out_ << "info string mate found\n";
+    const std::string move = Think();
+    if (infinite || ponder)
+        held_ = HeldMove { move, ponder };
     else
-        out_ << "info score cp " << decision.score << " pv " << move << '\n';
-    out_ << "bestmove " << move << '\n';
+        out_ << "bestmove " << move << '\n';
 }
 
-void UsiSession::Perft(std::string_view depthText)
+std::string UsiSession::Think()
+{
+    if (!hasPosition_) {
+        Error(NoPosition);
+        return "resign";
+    }
+    const uint64_t movesBefore = PlayedMoves;
+    const Clock::time_point start = Clock::now();
+    const ComputerDecision decision = DecideComputerMove(header_.side, variant_->pawnDropMateLegal);
+    out_ << "info depth " << DecisionDepth << ' ' << NodesAndTime(PlayedMoves - movesBefore, start);
+    if (decision.forcedMate)
+        out_ << " score mate " << MatePlies(decision.score);
+    else
+        out_ << " score cp " << decision.score * CentipawnsPerUnit;
+    if (decision.resigns) {
+        out_ << '\n';
+        return "resign";
+    }
+    const std::string move = WriteUsiMove(decision.move);
+    out_ << " pv " << move << '\n';
+    return move;
+}
+
+void UsiSession::Perft(std::string_view args)
 {
     std::string_view rest;
-    const std::string_view word = FirstWord(depthText, rest);
-    int depth = 0;
-    for (char c : word.substr(0, 3))
-        depth = c >= '0' && c <= '9' ? depth * 10 + (c - '0') : -1000;
-    if (word.empty() || word.size() > 2 || depth < 1 || depth > MaxPerftDepth)
-        return Error("perft depth must be 1 to " + std::to_string(MaxPerftDepth));
-    const auto entries = PerftDivideWithin(header_.side, depth, perftNodeLimit_);
-    if (!entries)
-        return Error("perft " + std::to_string(depth) + " counts more than "
-            + std::to_string(perftNodeLimit_) + " nodes in this position; try a smaller depth");
+    const std::string_view word = FirstWord(args, rest);
+    const std::optional<uint64_t> depth = word.size() <= 2 ? Milliseconds(word) : std::nullopt;
+    if (!depth || *depth < 1 || *depth > MaxGoPerftDepth)
+        return Error("perft depth must be 1 to " + std::to_string(MaxGoPerftDepth));
+    if (!hasPosition_)
+        return Error(NoPosition);
+    stopping_ = false;
+    const auto entries = FastPerftDivide(header_.side, int(*depth), variant_->pawnDropMateLegal,
+        [&] { return StopRequested(false); });
+    if (!entries) {
+        out_ << "info string perft stopped\n";
+        return;
+    }
     uint64_t total = 0;
     for (const PerftEntry& entry : *entries) {
         out_ << WriteUsiMove(entry.move) << ": " << entry.nodes << '\n';
         total += entry.nodes;
     }
     out_ << "\nNodes searched: " << total << '\n';
+}
+
+void UsiSession::Mate(std::string_view args)
+{
+    std::string_view rest;
+    const std::string_view limit = FirstWord(args, rest);
+    const bool infinite = limit == "infinite";
+    const std::optional<uint64_t> ms = infinite ? 0 : Milliseconds(limit);
+    if (!ms)
+        return Error("go mate needs a time in milliseconds or 'infinite'");
+    if (!hasPosition_) {
+        Error(NoPosition);
+        out_ << "checkmate nomate\n";
+        return;
+    }
+    stopping_ = false;
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point deadline = start + std::chrono::milliseconds(*ms);
+    const MateSolution solution = SolveMate(header_.side, variant_->pawnDropMateLegal,
+        [&] { return StopRequested(infinite) || (!infinite && Clock::now() >= deadline); });
+    out_ << "info " << NodesAndTime(solution.nodes, start) << '\n';
+    switch (solution.outcome) {
+    case MateOutcome::Mate:
+        out_ << "checkmate";
+        for (const Move& move : solution.line)
+            out_ << ' ' << WriteUsiMove(move);
+        out_ << '\n';
+        break;
+    case MateOutcome::NoMate:
+        out_ << "checkmate nomate\n";
+        break;
+    case MateOutcome::Stopped:
+        out_ << "checkmate timeout\n";
+        break;
+    }
+}
+
+bool UsiSession::StopRequested(bool openEnded)
+{
+    while (!stopping_ && poll_) {
+        std::optional<std::string> line = poll_();
+        if (!line)
+            break;
+        std::string normalized = Normalized(*line);
+        std::string_view rest;
+        const std::string_view command = FirstWord(normalized, rest);
+        if (command == "isready") {
+            out_ << "readyok\n";
+            out_.flush();
+        } else if (command == "stop") {
+            stopping_ = true;
+        } else if (!command.empty() && command != "ponderhit") { // no ponder runs now
+            stopping_ = openEnded;
+            pending_.push_back(std::move(normalized));
+        }
+    }
+    return stopping_;
 }

@@ -1,37 +1,67 @@
 #pragma once
 
+#include "variant.h"
+
 #include "rules/sfen.h"
 
 #include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
-// A go perft that would count more leaves than this is refused. Measured in a Release build:
-// perft 6 from the start (8.3 million leaves) takes about 5 s and runs; perft 7 (over 100 million)
-// or perft 5 with full hands (60 million) would take minutes and stops here after a few seconds.
-inline constexpr uint64_t PerftNodeLimit = 10'000'000;
-
-// The engine program's side of the USI protocol: one command line in, its answer out.
-// The game position lives in ply 1; a command that fails leaves it as it was.
+// The engine program's side of the USI conversation: command lines in, answers out. The game
+// position lives in ply 1.
+//
+// A count (go perft) or a mate search (go mate) keeps asking poll for lines that arrived while it
+// runs: isready is answered at once, stop ends it and ponderhit is ignored; any other line waits
+// until it has ended, except that it ends go mate infinite first, as stop would. After go
+// infinite or go ponder the bestmove waits for stop (or ponderhit); any other line but isready
+// releases it first.
 class UsiSession {
 public:
-    explicit UsiSession(std::ostream& out, uint64_t perftNodeLimit = PerftNodeLimit);
+    // The next input line if one has arrived, without waiting.
+    using PollLine = std::function<std::optional<std::string>()>;
 
-    // Handles one line; returns false once "quit" has been read.
+    explicit UsiSession(std::ostream& out, PollLine poll = {});
+
+    // Handles one line, and the lines taken meanwhile by poll; returns false once "quit" was read.
     bool Handle(std::string_view line);
 
+    // The side to move; meaningless while HasPosition is false.
     int SideToMove() const { return header_.side; }
+    // False after a refused position command, until a position is set again.
+    bool HasPosition() const { return hasPosition_; }
 
 private:
+    // A bestmove that waits for stop or ponderhit.
+    struct HeldMove {
+        std::string move;
+        bool ponder;
+    };
+
+    bool Dispatch(std::string_view line);
+    bool HandleHeldMove(std::string_view command);
+    void Identify();
+    void SetOption(std::string_view args);
+    void SetUpStart();
     void Position(std::string_view args);
     void Go(std::string_view args);
-    void Perft(std::string_view depthText);
+    std::string Think();
+    void Perft(std::string_view args);
+    void Mate(std::string_view args);
+    bool StopRequested(bool openEnded);
     void Error(const std::string& what);
-    void SetStartPosition();
 
     std::ostream& out_;
-    uint64_t perftNodeLimit_;
+    PollLine poll_;
+    const Variant* variant_;
     SfenHeader header_;
-    std::string sfen_; // the position as last set, to restore it when a command fails
+    std::string sfen_; // the position as last set, to restore ply 1 when a command fails
+    bool hasPosition_ = true;
+    std::optional<HeldMove> held_;
+    bool stopping_ = false; // the running count or mate search was asked to stop
+    std::deque<std::string> pending_; // lines read during a count or search, in order
 };

@@ -3,6 +3,8 @@
 #include "engine/mate_search.h"
 #include "engine/root_moves.h"
 #include "engine/tree_search.h"
+#include "rules/legality.h"
+#include "rules/pawn_drop_mate.h"
 #include "tests/support/case_names.h"
 #include "tests/support/sfen_fixture.h"
 
@@ -105,4 +107,19 @@ TEST(DecideComputerMove, DrawsOncePerScoredCandidateInOrder)
             EXPECT_EQ(d.score, best) << sfen << " seed " << seed;
             EXPECT_EQ(RandomSeed, drawn) << sfen << " seed " << seed;
         }
+}
+
+TEST(DecideComputerMove, UnderStandardRulesNeverDropsAPawnToMate)
+{
+    // P*1b mates at once, and only Velmora's own game allows it.
+    for (const char* sfen : { "4k/2S2/3G1/5/K4 b P 1", "4k/5/1g3/2s2/K4 w p 1" }) {
+        const int side = LoadSfen(sfen);
+        const ComputerDecision own = DecideComputerMove(side);
+        EXPECT_TRUE(own.forcedMate && IsPawnDropMate(1, side, own.move)) << sfen;
+        const ComputerDecision standard = DecideComputerMove(side, false);
+        EXPECT_FALSE(standard.resigns) << sfen;
+        EXPECT_EQ(JudgeMove(1, side, standard.move), MoveVerdict::Legal) << sfen;
+        EXPECT_FALSE(IsPawnDropMate(1, side, standard.move))
+            << sfen << " " << WriteUsiMove(standard.move);
+    }
 }

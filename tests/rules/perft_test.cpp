@@ -59,13 +59,3 @@ TEST(Perft, DivideListsEachLegalRootMoveInScanOrder)
     EXPECT_EQ(total, 181u);
     EXPECT_EQ(entries.front().move, (Move { 1, 5, 1, 2, 0 })); // the rook, first source in x then y
 }
-
-TEST(Perft, DivideWithinALimitGivesUpOnlyPastIt)
-{
-    const int side = LoadSfen("kgsbr/p4/5/4P/RBSGK b - 1");
-    const auto exact = PerftDivideWithin(side, 3, 2512);
-    ASSERT_TRUE(exact) << "a tree of exactly the limit is counted";
-    EXPECT_EQ(exact->size(), PerftDivide(side, 3).size());
-    EXPECT_FALSE(PerftDivideWithin(side, 3, 2511));
-    EXPECT_FALSE(PerftDivideWithin(side, 1, 13)) << "14 root moves";
-}

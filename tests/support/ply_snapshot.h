@@ -19,6 +19,15 @@ struct PlySnapshot {
         std::memcpy(flags, CheckerFlags[p], sizeof flags);
     }
 
+    // Writes the copy into ply p.
+    void Restore(int p) const
+    {
+        std::memcpy(Position[p], position, sizeof position);
+        std::memcpy(KingX[p], kingX, sizeof kingX);
+        std::memcpy(KingY[p], kingY, sizeof kingY);
+        std::memcpy(CheckerFlags[p], flags, sizeof flags);
+    }
+
     bool operator==(const PlySnapshot& other) const
     {
         return std::memcmp(this, &other, sizeof *this) == 0;

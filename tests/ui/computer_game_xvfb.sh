@@ -19,6 +19,8 @@ start_engine() {
     "$usi" <"$work/$1.in" >"$work/$1.out" &
     pids+=($!)
     eval "exec $2>\"$work/$1.in\" $3<\"$work/$1.out\""
+    # The window's own game, not standard minishogi: its start for startpos, its rules.
+    echo 'setoption name USI_Variant value velmora' >&"$2"
 }
 start_engine person 5 6
 start_engine foreteller 7 8

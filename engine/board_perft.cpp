@@ -1,0 +1,69 @@
+#include "board_perft.h"
+
+#include "legal_moves.h"
+#include "root_moves.h"
+
+namespace {
+
+// How often the count asks whether to stop: every this many positions whose moves are counted.
+constexpr uint64_t StopPollInterval = 4096;
+
+class BoardPerft {
+public:
+    BoardPerft(bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
+        : pawnDropMateLegal_(pawnDropMateLegal)
+        , shouldStop_(shouldStop)
+    {
+    }
+
+    bool Stopped() const { return stopped_; }
+
+    // The leaves depth plies below the position; the last ply's moves are counted, not made.
+    uint64_t Count(const SearchBoard& b, int s, int depth)
+    {
+        if (depth <= 1)
+            return CountAtLastPly(b, s);
+        uint64_t nodes = 0;
+        AnyLegalMove(b, s, pawnDropMateLegal_, [&](const SearchMove& m) {
+            SearchBoard next = b;
+            Play(next, s, m);
+            nodes += Count(next, -s, depth - 1);
+            return stopped_;
+        });
+        return nodes;
+    }
+
+private:
+    uint64_t CountAtLastPly(const SearchBoard& b, int s)
+    {
+        if (++sincePoll_ == StopPollInterval) {
+            sincePoll_ = 0;
+            stopped_ = stopped_ || shouldStop_();
+        }
+        return CountLegalMoves(b, s, pawnDropMateLegal_);
+    }
+
+    const bool pawnDropMateLegal_;
+    const std::function<bool()>& shouldStop_;
+    uint64_t sincePoll_ = 0;
+    bool stopped_ = false;
+};
+
+} // namespace
+
+std::optional<std::vector<PerftEntry>> FastPerftDivide(
+    int s, int depth, bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
+{
+    const SearchBoard root = LoadBoard(1, 0);
+    BoardPerft perft(pawnDropMateLegal, shouldStop);
+    std::vector<PerftEntry> entries;
+    AnyLegalMove(root, s, pawnDropMateLegal, [&](const SearchMove& m) {
+        SearchBoard next = root;
+        Play(next, s, m);
+        entries.push_back({ RulesMove(m, s), depth <= 1 ? 1 : perft.Count(next, -s, depth - 1) });
+        return perft.Stopped();
+    });
+    if (perft.Stopped())
+        return std::nullopt;
+    return entries;
+}

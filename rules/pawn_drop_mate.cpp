@@ -1,0 +1,15 @@
+#include "pawn_drop_mate.h"
+
+#include "check.h"
+#include "legality.h"
+
+bool IsPawnDropMate(int p, int s, const Move& m)
+{
+    const bool pawnDrop = m.fromY == HandRow(s) && m.fromX == Pawn;
+    if (!pawnDrop || !MakeMoveIfSafe(p, s, m) || IsKingAttacked(p + 1, -s) == 0)
+        return false;
+    bool escapes = false;
+    ForEachMove(p + 1, -s,
+        [&](const Move& reply) { escapes = escapes || MakeMoveIfSafe(p + 1, -s, reply); });
+    return !escapes;
+}
