@@ -6,7 +6,9 @@
 #include "root_moves.h"
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 
@@ -406,8 +408,12 @@ private:
 
 } // namespace
 
-MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
+MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()>& askStop)
 {
+    // Once asked to stop, stopped for good: the caller is not asked again.
+    bool stopAnswered = false;
+    const std::function<bool()> shouldStop
+        = [&] { return stopAnswered = stopAnswered || askStop(); };
     const SearchBoard root = LoadBoard(1, 0);
     MateSolution solution;
     {
@@ -445,6 +451,14 @@ MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()
         solution.line = line;
         limit = int(line.size()) - 2;
     }
-    solution.outcome = solution.line.empty() ? MateOutcome::Stopped : MateOutcome::Mate;
+    if (solution.line.empty()) {
+        // A proof that no bounded search reads back as a line ending in mate is not trusted: the
+        // question stays open, and "stopped" is not claimed before the caller has said stop.
+        while (!shouldStop())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        solution.outcome = MateOutcome::Stopped;
+        return solution;
+    }
+    solution.outcome = MateOutcome::Mate;
     return solution;
 }

@@ -18,4 +18,3 @@ struct PerftEntry {
 
 // The count below each legal root move of ply 1, in the order perft visits them.
 std::vector<PerftEntry> PerftDivide(int s, int depth);
-
