@@ -1,6 +1,7 @@
 #include "computer_choice.h"
 
 #include "evaluation.h"
+#include "legal_moves.h"
 #include "mate_search.h"
 #include "root_moves.h"
 #include "tree_search.h"
@@ -82,21 +83,12 @@ SearchBoard After(const SearchBoard& root, int s, const SearchMove& m)
     return next;
 }
 
-// Whether side s's candidate is a pawn drop that leaves the enemy king no legal reply.
-bool IsPawnDropMate(const SearchBoard& root, int s, const SearchMove& m)
-{
-    if (m.dropType != Pawn)
-        return false;
-    const SearchBoard after = After(root, s, m);
-    return KingAttacked(after, -s) && !FindEscape(after, -s, 1);
-}
-
 // The candidates of ForEachRootMove, less the pawn drops that mate where the rules forbid them.
 template <typename Visit>
 void ForEachCandidate(const SearchBoard& root, int s, bool pawnDropMateLegal, Visit&& visit)
 {
     ForEachRootMove(root, s, [&](const SearchMove& m) {
-        if (pawnDropMateLegal || !IsPawnDropMate(root, s, m))
+        if (pawnDropMateLegal || m.dropType != Pawn || !IsPawnDropMate(root, s, m.to))
             visit(m);
     });
 }

@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Conversations, Protocol, testing::Values(
         { "position sfen 4k/2S2/3G1/5/K4 b P 1 moves P*1b",
           "info string error: move 1: move 'P*1b' is illegal: a pawn drop may not give mate\n" },
         { "position sfen 4k/2S2/3G1/5/K4 b P 1", "" },
-        { "go", "info depth 4 nodes 323 time T nps N score cp 50000 pv 5e5d\nbestmove 5e5d\n" },
+        { "go", "info depth 4 nodes 291 time T nps N score cp 50000 pv 5e5d\nbestmove 5e5d\n" },
         { "setoption name USI_Variant value velmora", "" },
         { "position sfen 4k/2S2/3G1/5/K4 b P 1", "" },
         { "go", "info depth 4 nodes 2 time T nps N score mate 1 pv P*1b\nbestmove P*1b\n" },
