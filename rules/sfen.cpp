@@ -2,6 +2,7 @@
 
 #include "check.h"
 #include "pieces.h"
+#include "ply_snapshot.h"
 #include "ply_stack.h"
 #include "usi_move.h"
 
@@ -179,27 +180,6 @@ void PlaceOnPly1(const Grid& grid)
     UpdateCheckerFlags(1);
 }
 
-struct Ply1Backup {
-    Grid position;
-    int8_t kingX[SideSlots], kingY[SideSlots];
-    uint8_t flags[SideSlots][PieceTypeCount + 1];
-
-    Ply1Backup()
-    {
-        std::memcpy(position, Position[1], sizeof position);
-        std::memcpy(kingX, KingX[1], sizeof kingX);
-        std::memcpy(kingY, KingY[1], sizeof kingY);
-        std::memcpy(flags, CheckerFlags[1], sizeof flags);
-    }
-    void Restore() const
-    {
-        std::memcpy(Position[1], position, sizeof position);
-        std::memcpy(KingX[1], kingX, sizeof kingX);
-        std::memcpy(KingY[1], kingY, sizeof kingY);
-        std::memcpy(CheckerFlags[1], flags, sizeof flags);
-    }
-};
-
 bool ReadFields(std::string_view text, Grid& grid, SfenHeader& header, std::string& error)
 {
     const auto fields = SplitFields(text);
@@ -227,11 +207,11 @@ bool ReadSfen(std::string_view text, SfenHeader& header, std::string& error)
         error = "sfen: " + error;
         return false;
     }
-    const Ply1Backup backup;
+    const PlySnapshot backup(1);
     PlaceOnPly1(grid);
     // The side to move could take that king, which play never allows.
     if (IsKingAttacked(1, -read.side)) {
-        backup.Restore();
+        backup.Restore(1);
         error = std::string("sfen: ") + (read.side == Sente ? "Gote" : "Sente")
             + ", not to move, is in check";
         return false;

@@ -4,6 +4,7 @@
 #include "rules/check.h"
 #include "rules/legality.h"
 #include "rules/make_move.h"
+#include "rules/ply_snapshot.h"
 #include "rules/usi_move.h"
 #include "tests/support/random_play.h"
 #include "tests/support/sfen_fixture.h"
@@ -33,28 +34,6 @@ bool IsPawnDrop(const Move& m) { return m.fromY > BoardSize && m.fromX == Pawn; 
 // The legal moves of side s on ply 1 by the rules, pawn drops that mate left out unless allowed.
 std::vector<Move> RulesLegalMoves(int s, bool pawnDropMateLegal);
 
-// The position of ply 1, kept so that a plain search can play moves on ply 1 and take them back.
-struct Ply1 {
-    int8_t position[BoardSize + 1][GridRows + 1];
-    int8_t kingX[SideSlots], kingY[SideSlots];
-    uint8_t flags[SideSlots][PieceTypeCount + 1];
-
-    Ply1()
-    {
-        std::memcpy(position, Position[1], sizeof position);
-        std::memcpy(kingX, KingX[1], sizeof kingX);
-        std::memcpy(kingY, KingY[1], sizeof kingY);
-        std::memcpy(flags, CheckerFlags[1], sizeof flags);
-    }
-    void Restore() const
-    {
-        std::memcpy(Position[1], position, sizeof position);
-        std::memcpy(KingX[1], kingX, sizeof kingX);
-        std::memcpy(KingY[1], kingY, sizeof kingY);
-        std::memcpy(CheckerFlags[1], flags, sizeof flags);
-    }
-};
-
 void PlayOnPly1(const Move& m) { MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote); }
 
 bool HasRulesLegalMove(int s)
@@ -76,10 +55,10 @@ std::vector<Move> RulesLegalMoves(int s, bool pawnDropMateLegal)
     std::erase_if(moves, [&](const Move& m) {
         if (!IsPawnDrop(m))
             return false;
-        const Ply1 before;
+        const PlySnapshot before(1);
         PlayOnPly1(m);
         const bool mates = IsKingAttacked(1, -s) && !HasRulesLegalMove(-s);
-        before.Restore();
+        before.Restore(1);
         return mates;
     });
     return moves;
@@ -91,7 +70,7 @@ bool PlainMatesWithin(int s, int plies, bool pawnDropMateLegal)
 {
     if (plies < 1)
         return false;
-    const Ply1 before;
+    const PlySnapshot before(1);
     for (const Move& check : RulesLegalMoves(s, pawnDropMateLegal)) {
         PlayOnPly1(check);
         bool mates = false;
@@ -99,15 +78,15 @@ bool PlainMatesWithin(int s, int plies, bool pawnDropMateLegal)
             const std::vector<Move> replies = RulesLegalMoves(-s, pawnDropMateLegal);
             mates = replies.empty();
             for (size_t i = 0; plies >= 3 && i < replies.size(); ++i) {
-                const Ply1 checked;
+                const PlySnapshot checked(1);
                 PlayOnPly1(replies[i]);
                 mates = PlainMatesWithin(s, plies - 2, pawnDropMateLegal);
-                checked.Restore();
+                checked.Restore(1);
                 if (!mates)
                     break;
             }
         }
-        before.Restore();
+        before.Restore(1);
         if (mates)
             return true;
     }

@@ -1,5 +1,5 @@
+#include "rules/ply_snapshot.h"
 #include "tests/support/ply_invariants.h"
-#include "tests/support/ply_snapshot.h"
 
 #include "engine/evaluation.h"
 #include "rules/check.h"

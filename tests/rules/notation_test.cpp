@@ -1,8 +1,8 @@
+#include "rules/ply_snapshot.h"
 #include "rules/ply_stack.h"
 #include "rules/sfen.h"
 #include "rules/usi_move.h"
 #include "tests/support/case_names.h"
-#include "tests/support/ply_snapshot.h"
 #include "tests/support/sfen_fixture.h"
 
 #include <gtest/gtest.h>

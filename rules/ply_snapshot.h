@@ -1,11 +1,11 @@
 #pragma once
 
-#include "rules/ply_stack.h"
+#include "ply_stack.h"
 
 #include <cstring>
 
-// A copy of what a search must leave alone in a ply: the position, both king squares and the
-// checker flags.
+// A ply's position, both king squares and its checker flags, kept to put the ply back after a
+// refused change, or to show that a search left it alone.
 struct PlySnapshot {
     int8_t position[BoardSize + 1][GridRows + 1];
     int8_t kingX[SideSlots], kingY[SideSlots];
