@@ -56,6 +56,22 @@ bool IsPawnDropMate(const SearchBoard& b, int s, int to);
 // Whether side s has a legal move at all.
 bool HasLegalMove(const SearchBoard& b, int s, bool pawnDropMateLegal);
 
+// Visits side s's drops of the type onto the squares until the visitor returns true, leaving out
+// pawn drops that mate unless pawnDropMateLegal.
+template <typename Visit>
+bool AnyDrop(
+    const SearchBoard& b, int s, int type, Bitboard squares, bool pawnDropMateLegal, Visit&& visit)
+{
+    for (Bitboard to = squares; to != 0;) {
+        const int square = PopLowest(to);
+        if (type == Pawn && !pawnDropMateLegal && IsPawnDropMate(b, s, square))
+            continue;
+        if (visit(SearchMove { 0, int8_t(square), int8_t(type), 0 }))
+            return true;
+    }
+    return false;
+}
+
 // Visits the legal moves of side s until the visitor returns true, in the order the rules list
 // them: source columns x = 1..5, in each the board squares top to bottom and then the hand's
 // pieces of type x, destinations by square number, a move without promotion before the promoted
@@ -77,13 +93,8 @@ bool AnyLegalMove(const SearchBoard& b, int s, bool pawnDropMateLegal, Visit&& v
         const int type = x;
         if (b.hand[SideIndex(s)][type] == 0)
             continue;
-        for (Bitboard to = DropTargets(b, s, type) & drops; to != 0;) {
-            const int square = PopLowest(to);
-            if (type == Pawn && !pawnDropMateLegal && IsPawnDropMate(b, s, square))
-                continue;
-            if (visit(SearchMove { 0, int8_t(square), int8_t(type), 0 }))
-                return true;
-        }
+        if (AnyDrop(b, s, type, DropTargets(b, s, type) & drops, pawnDropMateLegal, visit))
+            return true;
     }
     return false;
 }
@@ -124,13 +135,9 @@ bool AnyLegalCheck(const SearchBoard& b, int s, bool pawnDropMateLegal, Visit&& 
     for (int type = Pawn; type <= HandTypeCount; ++type) {
         if (b.hand[SideIndex(s)][type] == 0)
             continue;
-        for (Bitboard to = DropTargets(b, s, type) & drops & checks.of[type]; to != 0;) {
-            const int square = PopLowest(to);
-            if (type == Pawn && !pawnDropMateLegal && IsPawnDropMate(b, s, square))
-                continue;
-            if (visit(SearchMove { 0, int8_t(square), int8_t(type), 0 }))
-                return true;
-        }
+        if (AnyDrop(b, s, type, DropTargets(b, s, type) & drops & checks.of[type],
+                pawnDropMateLegal, visit))
+            return true;
     }
     return false;
 }
