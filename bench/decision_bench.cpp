@@ -1,8 +1,7 @@
+#include "bench/bench_position.h"
 #include "bench/position_suite.h"
 #include "engine/computer_choice.h"
 #include "engine/evaluation.h"
-#include "rules/rule_tables.h"
-#include "rules/sfen.h"
 #include "tests/reference/plain_engine.h"
 
 #include <benchmark/benchmark.h>
@@ -10,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,17 +22,13 @@ using Decide = ComputerDecision (*)(int);
 
 void DecideOn(benchmark::State& state, const std::string& sfen, Decide decide)
 {
-    BuildRuleTables();
-    SfenHeader header;
-    std::string error;
-    if (!ReadSfen(sfen, header, error)) {
-        state.SkipWithError(error.c_str());
+    const std::optional<int> side = LoadBenchPosition(state, sfen);
+    if (!side)
         return;
-    }
     // The decision leaves ply 1 as it found it, so only the generator needs resetting.
     for (auto _ : state) {
         RandomSeed = 0;
-        benchmark::DoNotOptimize(decide(header.side));
+        benchmark::DoNotOptimize(decide(*side));
     }
 }
 

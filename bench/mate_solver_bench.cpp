@@ -1,10 +1,9 @@
+#include "bench/bench_position.h"
 #include "engine/mate_solver.h"
-#include "rules/rule_tables.h"
-#include "rules/sfen.h"
 
 #include <benchmark/benchmark.h>
 
-#include <string>
+#include <optional>
 
 // The mate solver on mating problems of several lengths and on positions without a mate, under
 // both rule sets; the positions searched per second are shown as items.
@@ -12,17 +11,12 @@ namespace {
 
 void Solve(benchmark::State& state, const char* sfen, bool pawnDropMateLegal)
 {
-    BuildRuleTables();
-    SfenHeader header;
-    std::string error;
-    if (!ReadSfen(sfen, header, error)) {
-        state.SkipWithError(error.c_str());
+    const std::optional<int> side = LoadBenchPosition(state, sfen);
+    if (!side)
         return;
-    }
     uint64_t nodes = 0;
     for (auto _ : state) {
-        const MateSolution solution
-            = SolveMate(header.side, pawnDropMateLegal, [] { return false; });
+        const MateSolution solution = SolveMate(*side, pawnDropMateLegal, [] { return false; });
         if (solution.outcome == MateOutcome::Stopped)
             state.SkipWithError("stopped");
         nodes += solution.nodes;

@@ -1,25 +1,14 @@
+#include "bench/bench_position.h"
 #include "engine/board_perft.h"
 #include "rules/perft.h"
-#include "rules/rule_tables.h"
-#include "rules/sfen.h"
 
 #include <benchmark/benchmark.h>
 
-#include <string>
+#include <optional>
 
 // Perft on search boards against the rules' own perft, on the same positions and depths; the
 // leaves counted per second are shown as items.
 namespace {
-
-int Load(benchmark::State& state, const char* sfen)
-{
-    BuildRuleTables();
-    SfenHeader header;
-    std::string error;
-    if (!ReadSfen(sfen, header, error))
-        state.SkipWithError(error.c_str());
-    return header.side;
-}
 
 uint64_t Total(const std::vector<PerftEntry>& entries)
 {
@@ -31,21 +20,25 @@ uint64_t Total(const std::vector<PerftEntry>& entries)
 
 void FastPerft(benchmark::State& state, const char* sfen, bool pawnDropMateLegal)
 {
-    const int side = Load(state, sfen);
+    const std::optional<int> side = LoadBenchPosition(state, sfen);
+    if (!side)
+        return;
     const int depth = int(state.range(0));
     uint64_t leaves = 0;
     for (auto _ : state)
-        leaves += Total(*FastPerftDivide(side, depth, pawnDropMateLegal, [] { return false; }));
+        leaves += Total(*FastPerftDivide(*side, depth, pawnDropMateLegal, [] { return false; }));
     state.SetItemsProcessed(int64_t(leaves));
 }
 
 void RulesPerft(benchmark::State& state, const char* sfen)
 {
-    const int side = Load(state, sfen);
+    const std::optional<int> side = LoadBenchPosition(state, sfen);
+    if (!side)
+        return;
     const int depth = int(state.range(0));
     uint64_t leaves = 0;
     for (auto _ : state)
-        leaves += Total(PerftDivide(side, depth));
+        leaves += Total(PerftDivide(*side, depth));
     state.SetItemsProcessed(int64_t(leaves));
 }
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "rules/rule_tables.h"
+#include "rules/sfen.h"
+
+#include <benchmark/benchmark.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Sets up the SFEN on ply 1, rule tables first, and gives the side to move. A malformed SFEN
+// skips the benchmark with the reason and gives nothing.
+inline std::optional<int> LoadBenchPosition(benchmark::State& state, std::string_view sfen)
+{
+    BuildRuleTables();
+    SfenHeader header;
+    std::string error;
+    if (!ReadSfen(sfen, header, error)) {
+        state.SkipWithError(error.c_str());
+        return std::nullopt;
+    }
+    return header.side;
+}
