@@ -27,7 +27,7 @@ SearchBoard LoadBoard(int p, int32_t material)
     return b;
 }
 
-uint64_t PlayedMoves = 0;
+thread_local uint64_t PlayedMoves = 0;
 
 void Play(SearchBoard& b, int s, const SearchMove& m)
 {

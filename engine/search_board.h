@@ -30,9 +30,10 @@ SearchBoard LoadBoard(int p, int32_t material);
 // Makes a move of side s: hands, king squares and material as MakeMove and MakeMoveFast do.
 void Play(SearchBoard& board, int s, const SearchMove& move);
 
-// How many moves Play has made since the program started: the engine program reports its growth
-// over a search as the search's node count.
-extern uint64_t PlayedMoves;
+// How many moves Play has made on this thread: the engine program reports its growth over a
+// classic decision as the decision's node count. One counter per thread, since the strong search
+// plays on several at once.
+extern thread_local uint64_t PlayedMoves;
 
 inline Bitboard Occupied(const SearchBoard& b) { return b.side[0] | b.side[1]; }
 

@@ -16,8 +16,8 @@ build/bench/decision_bench --benchmark_repetitions="${REPETITIONS:-3}" \
 session=$(mktemp)
 report=$(mktemp)
 trap 'rm -f "$session" "$report"' EXIT
-# The window's game, whose decisions the suite times.
-echo 'setoption name USI_Variant value velmora' >"$session"
+# The window's game and computer, whose decisions the suite times.
+printf 'setoption name USI_Variant value velmora\nsetoption name Computer value classic\n' >"$session"
 grep -v '^#' bench/positions.sfen | grep . | cut -d' ' -f2- | while read -r sfen; do
     printf 'position sfen %s\ngo\n' "$sfen"
 done >>"$session"

@@ -1,9 +1,13 @@
 #include "usi_session.h"
 
+#include "words.h"
+
+#include "engine/board_hash.h"
 #include "engine/board_perft.h"
 #include "engine/computer_choice.h"
 #include "engine/mate_search.h"
 #include "engine/mate_solver.h"
+#include "engine/root_moves.h"
 
 #include "rules/rule_tables.h"
 #include "rules/usi_move.h"
@@ -27,33 +31,10 @@ std::string Normalized(std::string_view line)
     return text;
 }
 
-// Splits off the first word; rest gets what follows it, without leading spaces.
-std::string_view FirstWord(std::string_view text, std::string_view& rest)
-{
-    const size_t start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) {
-        rest = {};
-        return {};
-    }
-    text.remove_prefix(start);
-    const size_t end = text.find(' ');
-    const std::string_view word = text.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view {} : text.substr(end);
-    const size_t next = rest.find_first_not_of(' ');
-    rest = next == std::string_view::npos ? std::string_view {} : rest.substr(next);
-    return word;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return std::tolower(uint8_t(x)) == std::tolower(uint8_t(y)); });
-}
-
 // Lines that need no answer: a new game or its end changes nothing the engine keeps, debug and
 // register do not apply, and stop or ponderhit with nothing to stop came too late.
 constexpr std::string_view QuietCommands[]
-    = { "usinewgame", "gameover", "debug", "register", "stop", "ponderhit" };
+    = { "gameover", "debug", "register", "stop", "ponderhit" };
 
 // Errors quote the input, which may hold any bytes; a front end reads the answer as one short
 // line of text, so quoted control characters, broken UTF-8 and runaway lengths must not reach it.
@@ -96,26 +77,13 @@ std::string NodesAndTime(uint64_t nodes, Clock::time_point start)
         + std::to_string(nps);
 }
 
-// A whole number of milliseconds, or nothing.
-std::optional<uint64_t> Milliseconds(std::string_view text)
-{
-    if (text.empty() || text.size() > MaxMillisecondDigits)
-        return std::nullopt;
-    uint64_t ms = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        ms = ms * 10 + uint64_t(c - '0');
-    }
-    return ms;
-}
-
 } // namespace
 
 UsiSession::UsiSession(std::ostream& out, PollLine poll)
     : out_(out)
     , poll_(std::move(poll))
-    , variant_(&Variants[0])
+    , variant_(RuleSets[0])
+    , strong_(std::make_unique<StrongEngine>(size_t(options_.hashMegabytes)))
 {
     BuildRuleTables();
     SetUpStart();
@@ -155,6 +123,8 @@ bool UsiSession::Dispatch(std::string_view line)
         Position(args);
     else if (command == "go")
         Go(args);
+    else if (command == "usinewgame")
+        strong_->NewGame();
     else if (std::find(std::begin(QuietCommands), std::end(QuietCommands), command)
         == std::end(QuietCommands))
         Error("unknown command '" + std::string(command.substr(0, 64)) + "'");
@@ -174,10 +144,12 @@ bool UsiSession::HandleHeldMove(std::string_view command)
 void UsiSession::Identify()
 {
     out_ << "id name Velmora " VELMORA_VERSION "\nid author the Velmora developers\n";
-    out_ << "option name USI_Variant type combo default " << Variants[0].name;
-    for (const Variant& variant : Variants)
-        out_ << " var " << variant.name;
-    out_ << "\nusiok\n";
+    out_ << "option name USI_Variant type combo default " << RuleSets[0]->name;
+    for (const RuleSet* variant : RuleSets)
+        out_ << " var " << variant->name;
+    out_ << '\n';
+    WriteOptionLines(out_);
+    out_ << "usiok\n";
 }
 
 void UsiSession::SetOption(std::string_view args)
@@ -188,12 +160,22 @@ void UsiSession::SetOption(std::string_view args)
     const std::string_view name = FirstWord(rest, rest);
     if (FirstWord(rest, value) != "value")
         value = {};
-    // Front ends set options of their own, such as USI_Hash and USI_Ponder: only this one matters.
-    if (!EqualIgnoringCase(name, "USI_Variant"))
-        return;
-    for (const Variant& variant : Variants)
-        if (EqualIgnoringCase(value, variant.name)) {
-            variant_ = &variant;
+    if (!EqualIgnoringCase(name, "USI_Variant")) {
+        std::string error;
+        switch (SetEngineOption(options_, name, value, error)) {
+        case OptionResult::HashChanged:
+            strong_->ResizeHash(size_t(options_.hashMegabytes));
+            return;
+        case OptionResult::BadValue:
+            return Error(error);
+        case OptionResult::Set:
+        case OptionResult::Unknown: // front ends set options of their own
+            return;
+        }
+    }
+    for (const RuleSet* variant : RuleSets)
+        if (EqualIgnoringCase(value, variant->name)) {
+            variant_ = variant;
             return SetUpStart();
         }
     Error("USI_Variant is minishogi or velmora, not '" + std::string(value.substr(0, 64)) + "'");
@@ -205,6 +187,7 @@ void UsiSession::SetUpStart()
     ReadSfen(variant_->startSfen, header_, error);
     sfen_ = variant_->startSfen;
     hasPosition_ = true;
+    history_.clear();
 }
 
 void UsiSession::Error(const std::string& what)
@@ -238,13 +221,16 @@ void UsiSession::Position(std::string_view args)
     std::string error;
     if (!ReadSfen(sfen, header_, error))
         return Error(error);
+    history_.clear();
     for (int number = 1;; ++number) {
         const std::string_view move = FirstWord(moveList, moveList);
         if (move.empty())
             break;
+        RememberPosition();
         if (!PlayUsiMove(move, header_.side, error, variant_->pawnDropMateLegal)) {
             ReadSfen(sfen_, header_, error);
             header_ = previous;
+            history_.clear();
             return Error("move " + std::to_string(number) + ": " + error);
         }
         header_.side = -header_.side;
@@ -262,15 +248,16 @@ void UsiSession::Go(std::string_view args)
         return Perft(rest);
     if (first == "mate")
         return Mate(rest);
-    // Time controls and depth limits are accepted and ignored: the decision is fixed and quick.
-    bool infinite = false, ponder = false;
-    for (std::string_view word = first; !word.empty(); word = FirstWord(rest, rest)) {
-        infinite = infinite || word == "infinite";
-        ponder = ponder || word == "ponder";
-    }
+    std::string error;
+    const GoCommand go = ReadGoCommand(args, error);
+    if (!error.empty())
+        Error(error);
+    if (!options_.classic && hasPosition_)
+        return ThinkStrong(go);
+    // The classic computer's decision is fixed and quick: limits are accepted and ignored.
     const std::string move = Think();
-    if (infinite || ponder)
-        held_ = HeldMove { move, ponder };
+    if (go.infinite || go.ponder)
+        held_ = HeldMove { move, go.ponder };
     else
         out_ << "bestmove " << move << '\n';
 }
@@ -302,7 +289,7 @@ void UsiSession::Perft(std::string_view args)
 {
     std::string_view rest;
     const std::string_view word = FirstWord(args, rest);
-    const std::optional<uint64_t> depth = word.size() <= 2 ? Milliseconds(word) : std::nullopt;
+    const std::optional<uint64_t> depth = ReadWholeNumber(word, 2);
     if (!depth || *depth < 1 || *depth > MaxGoPerftDepth)
         return Error("perft depth must be 1 to " + std::to_string(MaxGoPerftDepth));
     if (!hasPosition_)
@@ -327,7 +314,7 @@ void UsiSession::Mate(std::string_view args)
     std::string_view rest;
     const std::string_view limit = FirstWord(args, rest);
     const bool infinite = limit == "infinite";
-    const std::optional<uint64_t> ms = infinite ? 0 : Milliseconds(limit);
+    const std::optional<uint64_t> ms = infinite ? 0 : ReadWholeNumber(limit, MaxMillisecondDigits);
     if (!ms)
         return Error("go mate needs a time in milliseconds or 'infinite'");
     if (!hasPosition_) {
@@ -354,6 +341,102 @@ void UsiSession::Mate(std::string_view args)
     case MateOutcome::Stopped:
         out_ << "checkmate timeout\n";
         break;
+    }
+}
+
+void UsiSession::RememberPosition()
+{
+    const SearchBoard board = LoadBoard(1, 0);
+    history_.push_back(
+        PastPosition { HashOf(board, header_.side), KingAttacked(board, header_.side) });
+}
+
+SearchLimits UsiSession::LimitsOf(const GoCommand& go) const
+{
+    SearchLimits limits;
+    limits.depth = go.depth;
+    limits.nodes = go.nodes;
+    limits.infinite = go.infinite || go.ponder;
+    if (HasClock(go.clock, header_.side)) {
+        limits.timed = true;
+        limits.time = PlanTime(go.clock, header_.side, options_.moveOverhead);
+    } else if (go.depth == 0 && go.nodes == 0) {
+        limits.timed = true;
+        limits.time = TimeBudget { 0, DefaultThinkingMs, DefaultThinkingMs };
+    }
+    return limits;
+}
+
+void UsiSession::ThinkStrong(const GoCommand& go)
+{
+    const GamePosition position = PositionOfPly(1, header_.side, *variant_);
+    const SearchSettings settings { options_.multiPV, options_.threads, options_.skill };
+    stopping_ = false;
+    const bool openEnded = go.infinite || go.ponder;
+    SearchCallbacks callbacks;
+    callbacks.info = [&](const SearchInfo& info) { WriteInfo(info); };
+    callbacks.poll = [&] { PollDuringSearch(openEnded); };
+    const SearchResult result
+        = strong_->Search(position, history_, LimitsOf(go), settings, callbacks);
+    if (!result.hasMove) {
+        out_ << "bestmove resign\n";
+        return;
+    }
+    out_ << "bestmove " << WriteUsiMove(RulesMove(result.best, header_.side));
+    if (result.hasPonder)
+        out_ << " ponder " << WriteUsiMove(RulesMove(result.ponder, -header_.side));
+    out_ << '\n';
+}
+
+void UsiSession::WriteInfo(const SearchInfo& info)
+{
+    const uint64_t nps = info.nodes * 1000 / uint64_t(std::max<int64_t>(info.milliseconds, 1));
+    for (size_t i = 0; i < info.lines.size(); ++i) {
+        const PvLine& line = info.lines[i];
+        out_ << "info depth " << info.depth << " seldepth " << info.selDepth << " multipv "
+             << i + 1;
+        const int mate = MatePliesOf(line.score);
+        if (mate != 0)
+            out_ << " score mate " << mate;
+        else
+            out_ << " score cp " << line.score;
+        if (line.bound == Bound::Lower)
+            out_ << " lowerbound";
+        else if (line.bound == Bound::Upper)
+            out_ << " upperbound";
+        out_ << " nodes " << info.nodes << " nps " << nps << " hashfull " << info.hashfull
+             << " time " << info.milliseconds << " pv";
+        int side = header_.side;
+        for (const SearchMove& m : line.moves) {
+            out_ << ' ' << WriteUsiMove(RulesMove(m, side));
+            side = -side;
+        }
+        out_ << '\n';
+    }
+    out_.flush();
+}
+
+void UsiSession::PollDuringSearch(bool openEnded)
+{
+    while (poll_) {
+        std::optional<std::string> line = poll_();
+        if (!line)
+            return;
+        std::string normalized = Normalized(*line);
+        std::string_view rest;
+        const std::string_view command = FirstWord(normalized, rest);
+        if (command == "isready") {
+            out_ << "readyok\n";
+            out_.flush();
+        } else if (command == "stop") {
+            return strong_->Stop();
+        } else if (command == "ponderhit") {
+            strong_->PonderHit();
+        } else if (!command.empty()) {
+            pending_.push_back(std::move(normalized));
+            if (openEnded)
+                return strong_->Stop();
+        }
     }
 }
 

@@ -1,19 +1,29 @@
 #pragma once
 
-#include "variant.h"
+#include "engine_options.h"
+#include "go_command.h"
 
+#include "engine/game_position.h"
+#include "engine/strong_search.h"
+#include "rules/rule_set.h"
 #include "rules/sfen.h"
 
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The engine program's side of the USI conversation: command lines in, answers out. The game
-// position lives in ply 1.
+// position lives in ply 1, and the positions before it in history_.
+//
+// The strong search keeps asking poll too: isready is answered at once, stop ends the search and
+// ponderhit turns a ponder search into a search on the clock; any other line waits until it has
+// ended, except that it ends an infinite or ponder search first, as stop would.
 //
 // A count (go perft) or a mate search (go mate) keeps asking poll for lines that arrived while it
 // runs: isready is answered at once, stop ends it and ponderhit is ignored; any other line waits
@@ -50,6 +60,11 @@ private:
     void Position(std::string_view args);
     void Go(std::string_view args);
     std::string Think();
+    void ThinkStrong(const GoCommand& go);
+    SearchLimits LimitsOf(const GoCommand& go) const;
+    void WriteInfo(const SearchInfo& info);
+    void PollDuringSearch(bool openEnded);
+    void RememberPosition();
     void Perft(std::string_view args);
     void Mate(std::string_view args);
     bool StopRequested(bool openEnded);
@@ -57,7 +72,10 @@ private:
 
     std::ostream& out_;
     PollLine poll_;
-    const Variant* variant_;
+    const RuleSet* variant_;
+    EngineOptions options_;
+    std::unique_ptr<StrongEngine> strong_;
+    std::vector<PastPosition> history_; // the positions before ply 1's, oldest first
     SfenHeader header_;
     std::string sfen_; // the position as last set, to restore ply 1 when a command fails
     bool hasPosition_ = true;

@@ -188,23 +188,31 @@ struct Before {
     bool hasPosition;
 };
 
-// Ply 7 is free between commands: the searches work on search boards, and the session's rules
-// calls reach ply 3 at most.
-constexpr int ScratchPly = 7;
+// Plies 6 to 8 are free between commands: the searches work on search boards, and the session's
+// rules calls reach ply 3 at most.
+constexpr int ScratchPly = 6;
 
+// The bestmove must be legal where the command was given, and the move it expects in reply
+// (after "ponder") legal after it.
 std::string FindBestMoveFault(const std::string& text, const Before& before)
 {
     if (text == "resign")
         return {};
     if (!before.hasPosition)
         return "bestmove " + text + " without a position";
-    std::string error;
-    const auto move = ReadUsiMove(text, before.side, error);
-    if (!move)
-        return "bestmove is not a move: " + error;
+    const size_t ponder = text.find(" ponder ");
+    const std::string moves[] = { text.substr(0, ponder),
+        ponder == std::string::npos ? std::string() : text.substr(ponder + 8) };
     before.ply.Restore(ScratchPly);
-    if (JudgeMove(ScratchPly, before.side, *move) != MoveVerdict::Legal)
-        return "bestmove " + text + " is illegal in " + DescribePly(ScratchPly);
+    int side = before.side;
+    for (int i = 0; i < 2 && !moves[i].empty(); ++i, side = -side) {
+        std::string error;
+        const auto move = ReadUsiMove(moves[i], side, error);
+        if (!move)
+            return "bestmove is not a move: " + error;
+        if (JudgeMove(ScratchPly + i, side, *move) != MoveVerdict::Legal)
+            return "bestmove " + text + " is illegal in " + DescribePly(ScratchPly + i);
+    }
     return {};
 }
 

@@ -19,8 +19,9 @@ start_engine() {
     "$usi" <"$work/$1.in" >"$work/$1.out" &
     pids+=($!)
     eval "exec $2>\"$work/$1.in\" $3<\"$work/$1.out\""
-    # The window's own game, not standard minishogi: its start for startpos, its rules.
-    echo 'setoption name USI_Variant value velmora' >&"$2"
+    # The window's own game, not standard minishogi: its start for startpos, its rules, and its
+    # computer.
+    printf 'setoption name USI_Variant value velmora\nsetoption name Computer value classic\n' >&"$2"
 }
 start_engine person 5 6
 start_engine foreteller 7 8

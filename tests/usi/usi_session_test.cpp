@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <deque>
 #include <ostream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ public:
     }
     void Arrive(const std::string& line) { arriving_.push_back(line); }
     bool GoesOn() const { return goesOn_; }
+    int SideToMove() const { return session_.SideToMove(); }
 
 private:
     // Times differ from run to run; node counts do not.
@@ -88,6 +90,13 @@ INSTANTIATE_TEST_SUITE_P(Conversations, Protocol, testing::Values(
     Conversation { "Handshake", {
         { "usi", "id name Velmora " VELMORA_VERSION "\nid author the Velmora developers\n"
                  "option name USI_Variant type combo default minishogi var minishogi var velmora\n"
+                 "option name Computer type combo default strong var strong var classic\n"
+                 "option name USI_Hash type spin default 64 min 1 max 4096\n"
+                 "option name Threads type spin default 1 min 1 max 64\n"
+                 "option name MultiPV type spin default 1 min 1 max 600\n"
+                 "option name SkillLevel type spin default 20 min 0 max 20\n"
+                 "option name MoveOverhead type spin default 30 min 0 max 5000\n"
+                 "option name USI_Ponder type check default false\n"
                  "usiok\n" },
         { "setoption name USI_Hash value 256", "" },
         { "setoption name USI_Ponder value true", "" },
@@ -100,6 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Conversations, Protocol, testing::Values(
         { "gameover win", "" },
         { "frobnicate now", "info string error: unknown command 'frobnicate'\n" } } },
     Conversation { "CarriageReturnsAndTabs", {
+        { "setoption name Computer value classic", "" },
         { "isready\r", "readyok\n" },
         { "position\tsfen kgsbr/p4/5/4P/RBSGK\tb - 1\r", "" },
         { "go\tbyoyomi 1000\r", "info depth 4 nodes 269 time T nps N score cp 570 pv 4e3d\nbestmove 4e3d\n" },
@@ -115,6 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Conversations, Protocol, testing::Values(
         { "position startpos moves 1d1c", "info string error: move 1: move '1d1c' is illegal: "
                                           "the side to move has no such piece there or in hand\n" } } },
     Conversation { "PawnDropMateUnderEachVariant", {
+        { "setoption name Computer value classic", "" },
         { "position sfen 4k/2S2/3G1/5/K4 b P 1 moves P*1b",
           "info string error: move 1: move 'P*1b' is illegal: a pawn drop may not give mate\n" },
         { "position sfen 4k/2S2/3G1/5/K4 b P 1", "" },
@@ -124,6 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Conversations, Protocol, testing::Values(
         { "go", "info depth 4 nodes 2 time T nps N score mate 1 pv P*1b\nbestmove P*1b\n" },
         { "position sfen 4k/2S2/3G1/5/K4 b P 1 moves P*1b", "" } } },
     Conversation { "ARefusedPositionLeavesNone", {
+        { "setoption name Computer value classic", "" },
         { "position startpos moves 5d5c 5c5b", "info string error: move 2: move '5c5b' is illegal: "
                                                "the side to move has no such piece there or in hand\n" },
         { "go", "info string error: no position: the last position command was refused\nbestmove resign\n" },
@@ -137,6 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Conversations, Protocol, testing::Values(
         { "setoption name USI_Variant value velmora", "" },
         { "go", "info depth 4 nodes 269 time T nps N score cp 570 pv 4e3d\nbestmove 4e3d\n" } } },
     Conversation { "InfiniteAndPonderHoldTheBestMove", {
+        { "setoption name Computer value classic", "" },
         { "setoption name USI_Variant value velmora", "" },
         { "go infinite", "info depth 4 nodes 269 time T nps N score cp 570 pv 4e3d\n" },
         { "isready", "readyok\n" },
@@ -150,6 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Conversations, Protocol, testing::Values(
         { "go ponder", "info depth 4 nodes 231 time T nps N score cp 590 pv 4e3d\n" },
         { "gameover lose", "bestmove 4e3d\n" } } },
     Conversation { "MateAndResignation", {
+        { "setoption name Computer value classic", "" },
         { "setoption name USI_Variant value velmora", "" },
         { "position sfen k4/5/1G3/5/4K b G 1", "" },
         { "go", "info depth 4 nodes 49 time T nps N score mate 1 pv G*5b\nbestmove G*5b\n" },
@@ -166,7 +180,15 @@ INSTANTIATE_TEST_SUITE_P(Conversations, Protocol, testing::Values(
         { "go perft x", "info string error: perft depth must be 1 to 10\n" },
         { "go perft", "info string error: perft depth must be 1 to 10\n" },
         { "position", "info string error: position needs 'startpos' or 'sfen <SFEN>'\n" },
-        { "position startpos junk 1d1c", "info string error: expected 'moves' after the position, got 'junk'\n" } } }),
+        { "position startpos junk 1d1c", "info string error: expected 'moves' after the position, got 'junk'\n" },
+        { "setoption name Computer value weak", "info string error: Computer is strong or classic, not 'weak'\n" },
+        { "setoption name MultiPV value 0", "info string error: MultiPV is a whole number from 1 to 600\n" },
+        { "setoption name threads value many", "info string error: Threads is a whole number from 1 to 64\n" },
+        { "setoption name USI_Ponder value yes", "info string error: USI_Ponder is true or false\n" },
+        { "setoption name Computer value classic", "" },
+        { "setoption name USI_Variant value velmora", "" },
+        { "go depth x", "info string error: go depth needs a whole number\n"
+                        "info depth 4 nodes 269 time T nps N score cp 570 pv 4e3d\nbestmove 4e3d\n" } } }),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -220,6 +242,7 @@ TEST(UsiSession, HearsIsReadyAndStopWhileItCountsAndKeepsOtherLinesForAfter)
 TEST(UsiSession, EndsAnOpenEndedMateSearchForTheNextCommand)
 {
     Usi usi;
+    usi.Send("setoption name Computer value classic");
     usi.Send("position sfen 2k2/5/5/5/K4 b RBGSPrbgsp 1");
     usi.Arrive("isready");
     usi.Arrive("ponderhit");
@@ -295,6 +318,7 @@ TEST(UsiSession, PlaysItselfFromEveryLevelWithoutError)
         { "kgsbr/p4/5/4P/RBSGK b - 1", "kgsbr/p4/5/4P/R1SGK b - 1", "kgsbr/p4/5/4P/2SGK b - 1" }) {
         Usi usi;
         usi.Send("setoption name USI_Variant value velmora");
+        usi.Send("setoption name Computer value classic");
         std::string moves;
         for (int ply = 0; ply < 12; ++ply) {
             const std::string answer
@@ -309,4 +333,94 @@ TEST(UsiSession, PlaysItselfFromEveryLevelWithoutError)
             moves += " " + move;
         }
     }
+}
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The number after the word in an info line, or -1.
+int64_t InfoNumber(const std::string& line, const std::string& word)
+{
+    const size_t at = line.find(" " + word + " ");
+    return at == std::string::npos ? -1 : std::stoll(line.substr(at + word.size() + 2));
+}
+
+} // namespace
+
+TEST(StrongUsiSession, StopsAtTheDepthOrTheNodesItIsGiven)
+{
+    Usi usi;
+    const std::vector<std::string> deep = Lines(usi.Send("go depth 6"));
+    ASSERT_GE(deep.size(), 2u);
+    EXPECT_EQ(InfoNumber(deep[deep.size() - 2], "depth"), 6) << deep[deep.size() - 2];
+    EXPECT_EQ(deep.back().rfind("bestmove ", 0), 0u);
+    const std::vector<std::string> counted = Lines(usi.Send("go nodes 5000"));
+    ASSERT_GE(counted.size(), 2u);
+    EXPECT_EQ(InfoNumber(counted[counted.size() - 2], "nodes"), 5000)
+        << counted[counted.size() - 2];
+}
+
+TEST(StrongUsiSession, WritesEveryInfoFieldAFrontEndReads)
+{
+    Usi usi;
+    for (const std::string& line : Lines(usi.Send("go depth 4"))) {
+        if (line.rfind("bestmove ", 0) == 0)
+            continue;
+        for (const char* field : { " depth ", " seldepth ", " multipv ", " score ", " nodes ",
+                 " nps ", " hashfull ", " time ", " pv " })
+            EXPECT_NE(line.find(field), std::string::npos) << field << " in " << line;
+    }
+}
+
+TEST(StrongUsiSession, MultiPvListsDistinctMovesBestFirst)
+{
+    Usi usi;
+    usi.Send("setoption name MultiPV value 3");
+    const std::vector<std::string> lines = Lines(usi.Send("go depth 5"));
+    std::vector<std::string> last; // the final report: the three lines before bestmove
+    for (size_t i = lines.size() - 4; i + 1 < lines.size(); ++i)
+        last.push_back(lines[i]);
+    std::set<std::string> moves;
+    for (size_t i = 0; i < last.size(); ++i) {
+        EXPECT_EQ(InfoNumber(last[i], "multipv"), int64_t(i + 1)) << last[i];
+        moves.insert(last[i].substr(last[i].find(" pv ") + 4, 4));
+        if (i > 0) {
+            EXPECT_LE(InfoNumber(last[i], "cp"), InfoNumber(last[i - 1], "cp")) << last[i];
+        }
+    }
+    EXPECT_EQ(moves.size(), 3u);
+}
+
+TEST(StrongUsiSession, HearsIsReadyStopAndPonderHitWhileItThinks)
+{
+    Usi usi;
+    usi.Arrive("isready");
+    usi.Arrive("stop");
+    const std::string infinite = usi.Send("go infinite");
+    EXPECT_NE(infinite.find("readyok\n"), std::string::npos) << infinite;
+    std::vector<std::string> lines = Lines(infinite);
+    EXPECT_EQ(lines.back().rfind("bestmove ", 0), 0u) << infinite;
+    EXPECT_LT(InfoNumber(lines[lines.size() - 2], "nodes"), 100'000) << "stopped at once";
+
+    usi.Arrive("ponderhit");
+    lines = Lines(usi.Send("go ponder btime 0 wtime 0 byoyomi 100"));
+    EXPECT_EQ(lines.back().rfind("bestmove ", 0), 0u) << "a search on the clock after ponderhit";
+    EXPECT_EQ(usi.Send("isready"), "readyok\n") << "one bestmove per go";
+}
+
+TEST(StrongUsiSession, ALineThatIsNotForTheSearchEndsAnInfiniteOneAndWaits)
+{
+    Usi usi;
+    usi.Arrive("position startpos moves 5d5c");
+    const std::vector<std::string> lines = Lines(usi.Send("go infinite"));
+    EXPECT_EQ(lines.back().rfind("bestmove 5d5c", 0), std::string::npos) << "Sente's move";
+    EXPECT_EQ(usi.SideToMove(), Gote) << "the position came after the search";
 }
