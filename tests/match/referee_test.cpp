@@ -130,3 +130,13 @@ TEST(Referee, NamesThePlayersInTheKif)
         << WriteKif(record);
     EXPECT_EQ(record.UsiPosition(), "position sfen k4/5/1G3/5/4K b G 1 moves G*5b");
 }
+
+TEST(Referee, ReportsAnIllegalMoveWithItsPosition)
+{
+    BuildRuleTables();
+    Referee referee(RefereeRules {}, "k4/5/5/5/4K w - 7");
+    referee.Play("5a5b");
+    referee.Play("2e2d");
+    EXPECT_EQ(referee.Reason(),
+        "illegal move (move '2e2d' is illegal: no piece of the mover there in 5/k4/5/5/4K b - 8)");
+}

@@ -31,10 +31,15 @@ EngineProcess::EngineProcess(const std::string& command, bool keepStandardError)
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     if (!keepStandardError)
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    const std::string line = "exec " + command;
+    // A process group of its own, so that a kill reaches the engine under the shell too.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
     char* argv[] = { const_cast<char*>("sh"), const_cast<char*>("-c"),
-        const_cast<char*>(line.c_str()), nullptr };
-    const int failed = posix_spawn(&pid_, "/bin/sh", &actions, nullptr, argv, environ);
+        const_cast<char*>(command.c_str()), nullptr };
+    const int failed = posix_spawn(&pid_, "/bin/sh", &actions, &attributes, argv, environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     close(in[0]);
     close(out[1]);
@@ -101,7 +106,7 @@ void EngineProcess::Stop(std::chrono::milliseconds patience)
             return;
         }
         if (Clock::now() >= deadline) {
-            kill(pid_, SIGKILL);
+            kill(-pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);
             pid_ = -1;
             return;

@@ -43,10 +43,12 @@ GameRecord PlayGame(UsiEngine& sente, UsiEngine& gote, const std::string& start,
             referee.Record().UsiPosition(), GoCommand(time, clock), allowed + time.margin);
         if (answer.reply == UsiEngine::Reply::Disconnected) {
             referee.Forfeit(GameEnd::Stopped, "disconnect");
-        } else if (answer.reply == UsiEngine::Reply::Timeout
-            || answer.used > allowed + time.margin) {
-            referee.Forfeit(GameEnd::TimeForfeit,
-                "time forfeit (" + std::to_string(answer.used.count()) + " ms)");
+        } else if (answer.reply == UsiEngine::Reply::Timeout) {
+            const auto waited = std::to_string((allowed + time.margin).count());
+            referee.Forfeit(GameEnd::TimeForfeit, "time forfeit (no move in " + waited + " ms)");
+        } else if (answer.used > allowed + time.margin) {
+            const auto used = std::to_string(answer.used.count());
+            referee.Forfeit(GameEnd::TimeForfeit, "time forfeit (a move in " + used + " ms)");
         } else if (answer.move == "resign") {
             referee.Forfeit(GameEnd::Resignation, "resignation");
         } else {

@@ -6,6 +6,7 @@
 #include "rules/rule_tables.h"
 #include "ui/kif.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -89,6 +90,65 @@ void PrintSummary(
               << ")\n";
 }
 
+// What the whole match plays.
+struct MatchPlan {
+    MatchOptions options;
+    std::vector<std::string> openings;
+    int games = 0;
+    std::string variant;
+    std::string names[2]; // the engines' names, set when the first game starts
+};
+
+void PrintHeader(const MatchPlan& plan)
+{
+    const size_t used = std::min(plan.openings.size(), size_t(plan.games + 1) / 2);
+    std::cout << "Match " << plan.names[0] << " vs " << plan.names[1] << ": " << plan.variant
+              << " rules, " << plan.games << " games from " << used << " openings, "
+              << DescribeTime(plan.options.time) << ", draw at " << plan.options.maxPlies
+              << " plies" << std::endl;
+}
+
+// Plays game number game (from 0) with fresh engines, so that one left thinking or broken
+// by the game before cannot spoil it. Returns engine 1's score, or nothing when an engine
+// would not start.
+std::optional<double> PlayMatchGame(MatchPlan& plan, int game)
+{
+    UsiEngine engines[2];
+    std::ostream* log = plan.options.verbose ? &std::cerr : nullptr;
+    for (int e = 0; e < 2; ++e) {
+        std::string error;
+        if (!engines[e].Start(plan.options.engines[e], plan.variant, log, error)) {
+            std::cerr << "velmora-match: engine " << e + 1 << ": " << error << '\n';
+            return std::nullopt;
+        }
+    }
+    if (game == 0) {
+        for (int e = 0; e < 2; ++e)
+            plan.names[e] = engines[e].Name();
+        if (plan.names[0] == plan.names[1])
+            plan.names[0] += " (1)", plan.names[1] += " (2)";
+        PrintHeader(plan);
+    }
+    // Each opening twice: engine 1 is Sente in the first game of the pair.
+    const size_t opening = size_t(game / 2) % plan.openings.size();
+    const int senteEngine = game % 2;
+    const std::string& sente = plan.names[senteEngine];
+    const std::string& gote = plan.names[1 - senteEngine];
+    std::string reason;
+    GameRecord record = PlayGame(engines[senteEngine], engines[1 - senteEngine],
+        plan.openings[opening], RefereeRules { plan.options.velmoraRules, plan.options.maxPlies },
+        plan.options.time, reason);
+    record.playerNames[Sente + 1] = sente;
+    record.playerNames[Gote + 1] = gote;
+    std::cout << "Game " << game + 1 << ", opening " << opening + 1 << ", Sente " << sente
+              << ", Gote " << gote << ": " << ResultText(record.winner) << " " << reason << ", "
+              << record.moves.size() << " plies" << std::endl;
+    if (!plan.options.kifDir.empty())
+        WriteGame(plan.options.kifDir, game + 1, record);
+    const int engine1Side = senteEngine == 0 ? Sente : Gote;
+    return record.winner == 0 ? 0.5 : record.winner == engine1Side ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -107,50 +167,18 @@ int main(int argc, char** argv)
         return 1;
     if (!options->kifDir.empty())
         std::filesystem::create_directories(options->kifDir);
-    const int games = options->games > 0 ? options->games : 2 * int(openings->size());
-    const std::string variant = options->velmoraRules ? "velmora" : "minishogi";
-    const RefereeRules rules { options->velmoraRules, options->maxPlies };
-    std::ostream* log = options->verbose ? &std::cerr : nullptr;
+    MatchPlan plan { *options, *openings, 0, options->velmoraRules ? "velmora" : "minishogi", {} };
+    plan.games = options->games > 0 ? options->games : 2 * int(openings->size());
 
-    std::string names[2];
     Tally tally;
     std::vector<double> gameScores;
-    for (int game = 0; game < games; ++game) {
-        UsiEngine engines[2];
-        for (int e = 0; e < 2; ++e)
-            if (!engines[e].Start(options->engines[e], variant, log, error)) {
-                std::cerr << "velmora-match: engine " << e + 1 << ": " << error << '\n';
-                return 1;
-            }
-        if (game == 0) {
-            for (int e = 0; e < 2; ++e)
-                names[e] = engines[e].Name();
-            if (names[0] == names[1])
-                names[0] += " (1)", names[1] += " (2)";
-            std::cout << "Match " << names[0] << " vs " << names[1] << ": " << variant << " rules, "
-                      << games << " games from " << openings->size() << " openings, "
-                      << DescribeTime(options->time) << ", draw at " << options->maxPlies
-                      << " plies" << std::endl;
-        }
-        // Each opening twice: engine 1 is Sente in the first game of the pair.
-        const int opening = (game / 2) % int(openings->size());
-        const int senteEngine = game % 2;
-        std::string reason;
-        GameRecord record = PlayGame(engines[senteEngine], engines[1 - senteEngine],
-            (*openings)[size_t(opening)], rules, options->time, reason);
-        record.playerNames[Sente + 1] = names[senteEngine];
-        record.playerNames[Gote + 1] = names[1 - senteEngine];
-        const int engine1Side = senteEngine == 0 ? Sente : Gote;
-        const double score = record.winner == 0 ? 0.5 : record.winner == engine1Side ? 1 : 0;
-        gameScores.push_back(score);
-        (score == 1 ? tally.wins : score == 0 ? tally.losses : tally.draws) += 1;
-        std::cout << "Game " << game + 1 << ", opening " << opening + 1 << ", Sente "
-                  << names[senteEngine] << ", Gote " << names[1 - senteEngine] << ": "
-                  << ResultText(record.winner) << " " << reason << ", " << record.moves.size()
-                  << " plies" << std::endl;
-        if (!options->kifDir.empty())
-            WriteGame(options->kifDir, game + 1, record);
+    for (int game = 0; game < plan.games; ++game) {
+        const std::optional<double> score = PlayMatchGame(plan, game);
+        if (!score)
+            return 1;
+        gameScores.push_back(*score);
+        (*score == 1 ? tally.wins : *score == 0 ? tally.losses : tally.draws) += 1;
     }
-    PrintSummary(names, tally, gameScores);
+    PrintSummary(plan.names, tally, gameScores);
     return 0;
 }

@@ -29,6 +29,7 @@ Referee::Referee(const RefereeRules& rules, const std::string& start)
     }
     std::memcpy(record_.start, Position[1], sizeof record_.start);
     side_ = header.side;
+    startMoveNumber_ = header.moveNumber;
     record_.startSide = int8_t(side_);
     record_.startSfen = WriteSfen(1, header);
     history_.push_back(MarkOfPly1(side_));
@@ -46,7 +47,7 @@ void Referee::Play(std::string_view usi)
     else if (move) {
         RecordedMove kept = DescribeMove(*move);
         if (PlayUsiMove(usi, side_, error, rules_.pawnDropMateLegal)) {
-            const int number = int(record_.moves.size()) + 2;
+            const int number = startMoveNumber_ + int(record_.moves.size()) + 1;
             kept.after = WriteSfen(1, SfenHeader { -side_, number });
             record_.moves.push_back(std::move(kept));
             side_ = -side_;
@@ -55,7 +56,7 @@ void Referee::Play(std::string_view usi)
             return;
         }
     }
-    Forfeit(GameEnd::IllegalMove, error + " in " + record_.CurrentSfen());
+    Forfeit(GameEnd::IllegalMove, "illegal move (" + error + " in " + record_.CurrentSfen() + ")");
 }
 
 void Referee::Forfeit(GameEnd end, const std::string& reason)

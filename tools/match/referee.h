@@ -40,6 +40,7 @@ private:
     RefereeRules rules_;
     GameRecord record_;
     int side_ = Sente;
+    int startMoveNumber_ = 1;
     std::vector<PositionMark> history_;
     std::string reason_;
 };

@@ -59,6 +59,7 @@ bool UsiEngine::Start(
         if (variantOption.empty())
             variantOption = VariantOptionOffering(line, variant);
     }
+    tag_ = name_;
     for (const auto& [name, value] : setup.options)
         if (name == variantOption)
             variantOption.clear();

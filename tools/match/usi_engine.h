@@ -52,6 +52,6 @@ private:
 
     std::unique_ptr<EngineProcess> process_;
     std::string name_;
-    std::string tag_; // the engine's command, naming it in the log before its name is known
+    std::string tag_; // names the engine in the log: its command until it gives its name
     std::ostream* log_ = nullptr;
 };
