@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string_view>
 
 // velmora-match: plays two USI engines against each other from a list of openings, each opening
 // twice with the colours swapped, and measures engine 1 against engine 2.
@@ -70,6 +72,13 @@ void WriteGame(const std::string& folder, int number, const GameRecord& record)
     std::ofstream(base.string() + ".usi") << record.UsiPosition() << '\n';
 }
 
+void PrintElo(const std::vector<double>& samples, const std::string& unit)
+{
+    const EloEstimate estimate = EstimateElo(samples);
+    std::cout << "Elo difference: " << Fixed(estimate.elo, 1) << " +/- "
+              << Fixed(estimate.margin, 1) << " (95%, " << unit << ")\n";
+}
+
 void PrintSummary(
     const std::string names[2], const Tally& tally, const std::vector<double>& gameScores)
 {
@@ -78,16 +87,31 @@ void PrintSummary(
               << tally.Games() << " (" << Fixed(100 * tally.Points() / tally.Games(), 1) << "%)\n";
     // Pairs of games from one opening share its bias; scoring them as pairs measures with it
     // taken out. An odd game out leaves only the games.
-    const bool paired = gameScores.size() % 2 == 0;
-    std::vector<double> samples;
-    for (size_t i = 0; i < gameScores.size(); i += paired ? 2 : 1)
-        samples.push_back(paired ? (gameScores[i] + gameScores[i + 1]) / 2 : gameScores[i]);
-    const EloEstimate estimate = EstimateElo(samples);
-    std::cout << "Elo difference: " << Fixed(estimate.elo, 1) << " +/- "
-              << Fixed(estimate.margin, 1) << " (95%, "
-              << (paired ? "pentanomial over " + std::to_string(samples.size()) + " game pairs"
-                         : "trinomial over " + std::to_string(samples.size()) + " games")
-              << ")\n";
+    if (gameScores.size() % 2 == 1)
+        return PrintElo(
+            gameScores, "trinomial over " + std::to_string(gameScores.size()) + " games");
+    std::vector<double> pairs;
+    for (size_t i = 0; i < gameScores.size(); i += 2)
+        pairs.push_back((gameScores[i] + gameScores[i + 1]) / 2);
+    PrintElo(pairs, "pentanomial over " + std::to_string(pairs.size()) + " game pairs");
+}
+
+// "--elo W D L": the Elo line of games played elsewhere, from engine 1's wins, draws and losses.
+int PrintEloOfCounts(char** counts)
+{
+    std::vector<double> games;
+    const double points[] = { 1, 0.5, 0 };
+    for (int i = 0; i < 3; ++i) {
+        char* end = nullptr;
+        const long count = std::strtol(counts[i], &end, 10);
+        if (*end != '\0' || count < 0 || count > 1'000'000) {
+            std::cerr << "velmora-match: --elo needs three counts: wins, draws, losses\n";
+            return 2;
+        }
+        games.insert(games.end(), size_t(count), points[i]);
+    }
+    PrintElo(games, "trinomial over " + std::to_string(games.size()) + " games");
+    return 0;
 }
 
 // What the whole match plays.
@@ -153,6 +177,8 @@ std::optional<double> PlayMatchGame(MatchPlan& plan, int game)
 
 int main(int argc, char** argv)
 {
+    if (argc == 5 && std::string_view(argv[1]) == "--elo")
+        return PrintEloOfCounts(argv + 2);
     std::string error;
     std::optional<MatchOptions> options = ReadMatchOptions(argc, argv, error);
     if (!options) {

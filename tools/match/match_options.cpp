@@ -22,6 +22,7 @@ losses, its score and the Elo difference with its 95% error bar.
   --max-plies N        a game this long is a draw (default 300)
   --kif-dir DIR        write each game as DIR/game-NNN.kif and its USI line as game-NNN.usi
   --verbose            show the engines' traffic and their standard error
+Or: velmora-match --elo W D L   the Elo line of games played elsewhere
 )";
 
 namespace {
