@@ -177,6 +177,8 @@ std::optional<double> PlayMatchGame(MatchPlan& plan, int game)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string_view(argv[1]) == "--help")
+        return std::cout << MatchUsage, 0;
     if (argc == 5 && std::string_view(argv[1]) == "--elo")
         return PrintEloOfCounts(argv + 2);
     std::string error;
