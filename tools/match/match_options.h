@@ -14,7 +14,7 @@ struct MatchOptions {
     int openingCount = 0; // the first this many openings of the file; 0 for all
     int games = 0; // 0 for each opening used once with each engine as Sente
     TimeControl time;
-    int maxPlies = 300;
+    int maxPlies = RefereeRules {}.maxPlies;
     std::string kifDir; // where each game goes as KIF; none when empty
     bool verbose = false; // the engines' traffic and standard error on standard error
 };
