@@ -52,8 +52,9 @@ GameRecord PlayGame(UsiEngine& sente, UsiEngine& gote, const std::string& start,
         } else if (answer.move == "resign") {
             referee.Forfeit(GameEnd::Resignation, "resignation");
         } else {
+            // A move inside the margin empties the clock; the overrun is not carried as a debt.
             if (!time.perMove)
-                left += time.increment - answer.used;
+                left = std::max(left - answer.used, milliseconds(0)) + time.increment;
             referee.Play(answer.move);
         }
     }

@@ -9,7 +9,7 @@
 // The time the engines get: a fixed time for each move (sent as byoyomi with empty main
 // times, as shogi front ends send it), or a clock for the whole game with an increment after
 // each move. An engine loses on time when a move takes longer than the time it had plus the
-// margin, which absorbs the pipes and the scheduler.
+// margin, which absorbs the pipes and the scheduler; a move inside the margin empties its clock.
 struct TimeControl {
     bool perMove = true;
     std::chrono::milliseconds move { 100 }; // per move
