@@ -62,6 +62,7 @@ std::string MoveLine(size_t number, std::string_view text)
         + std::string(text) + "\n";
 }
 
+// The side to move once every recorded move is made.
 int SideToMove(const GameRecord& record)
 {
     return record.moves.size() % 2 == 0 ? record.startSide : -record.startSide;
