@@ -39,7 +39,7 @@ void StartRecord()
     Record.level = Game.Level;
 }
 
-void MakeRecordedMove(const Move& move)
+RecordedMove DescribeMove(const Move& move)
 {
     RecordedMove kept;
     kept.move = move;
@@ -52,6 +52,12 @@ void MakeRecordedMove(const Move& move)
         GenerateTargets(1, move.fromX, move.fromY);
         kept.promotionOptional = TargetMap[1][move.toX][move.toY] == TargetPromoteOptional;
     }
+    return kept;
+}
+
+void MakeRecordedMove(const Move& move)
+{
+    RecordedMove kept = DescribeMove(move);
     MakeMove(1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
     const int number = static_cast<int>(Record.moves.size()) + 2;
     kept.after = WriteSfen(1, SfenHeader { -Game.SideToMove, number });

@@ -13,6 +13,12 @@ enum class GameEnd {
     OwnKingLeftAttacked, // the last move left the mover's own king attacked
     Resignation, // the side to move resigned
     Stopped, // "Stop" was pressed
+    // Endings of games between engines, which the window never reaches.
+    TimeForfeit, // the side to move overstepped its time
+    IllegalMove, // the side to move sent a move the rules refuse
+    Repetition, // the same position for the fourth time; winner 0 for a draw
+    PerpetualCheck, // a fourfold repetition in which one side checked throughout, and lost
+    MaxLength, // a draw at the greatest number of moves a game may have
 };
 
 // One move made on ply 1, with what a written record needs to name it.
@@ -31,6 +37,8 @@ struct GameRecord {
     int8_t startSide = Sente;
     std::string startSfen;
     uint8_t computerPlays[SideSlots] = {}; // the players, which a game cannot change
+    // Who played each side, as a record names them; empty for the window's "Com" and "You".
+    std::string playerNames[SideSlots];
     int level = 1;
     std::vector<RecordedMove> moves;
     GameEnd end = GameEnd::Running;
@@ -48,6 +56,10 @@ extern GameRecord Record;
 void StartRecord();
 // Makes the move on ply 1 and keeps it.
 void MakeRecordedMove(const Move& move);
+// What a record keeps of a move of ply 1 before it is made: the type that moves and whether
+// promoting is the mover's choice; the position after it is the caller's to add. The move's
+// source must be a piece or a non-empty hand slot of the mover.
+RecordedMove DescribeMove(const Move& move);
 // Writes down how the game ended.
 void EndRecord(GameEnd end, int winner);
 // Forgets the last n moves. Ply 1 is the caller's to restore.

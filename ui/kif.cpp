@@ -62,6 +62,12 @@ std::string MoveLine(size_t number, std::string_view text)
         + std::string(text) + "\n";
 }
 
+// The side to move once every recorded move is made.
+int SideToMove(const GameRecord& record)
+{
+    return record.moves.size() % 2 == 0 ? record.startSide : -record.startSide;
+}
+
 // The special move that closes the list, and the last line.
 std::string Ending(const GameRecord& record)
 {
@@ -80,6 +86,19 @@ std::string Ending(const GameRecord& record)
         return MoveLine(made + 1, "投了") + upTo + winner() + "の勝ち\n";
     case GameEnd::Stopped:
         return MoveLine(made + 1, "中断") + upTo + "中断\n";
+    case GameEnd::TimeForfeit:
+        return MoveLine(made + 1, "切れ負け") + upTo + "時間切れにより" + winner() + "の勝ち\n";
+    case GameEnd::IllegalMove:
+        return MoveLine(made + 1, "反則負け") + upTo + winner() + "の反則勝ち\n";
+    case GameEnd::Repetition:
+        return MoveLine(made + 1, "千日手") + upTo + "千日手"
+            + (record.winner == 0 ? "" : "により" + winner() + "の勝ち") + "\n";
+    case GameEnd::PerpetualCheck:
+        // The foul is the checker's, who may or may not be the side to move.
+        return MoveLine(made + 1, record.winner == SideToMove(record) ? "反則勝ち" : "反則負け")
+            + upTo + winner() + "の反則勝ち\n";
+    case GameEnd::MaxLength:
+        return MoveLine(made + 1, "持将棋") + upTo + "持将棋\n";
     }
     return "";
 }
@@ -104,10 +123,14 @@ std::string KifMove(const RecordedMove& m, int previousX, int previousY)
 
 std::string WriteKif(const GameRecord& record)
 {
-    const auto player = [&](int s) { return record.computerPlays[s + 1] ? "Com" : "You"; };
+    const auto player = [&](int s) {
+        if (!record.playerNames[s + 1].empty())
+            return record.playerNames[s + 1];
+        return std::string(record.computerPlays[s + 1] ? "Com" : "You");
+    };
     std::string kif = "手合割：5五将棋\n";
-    kif += "先手：" + std::string(player(Sente)) + "\n";
-    kif += "後手：" + std::string(player(Gote)) + "\n";
+    kif += "先手：" + player(Sente) + "\n";
+    kif += "後手：" + player(Gote) + "\n";
     kif += Hand(record, Gote) + Diagram(record) + Hand(record, Sente);
     if (record.startSide == Gote)
         kif += "後手番\n";

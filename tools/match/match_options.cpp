@@ -1,0 +1,117 @@
+#include "match_options.h"
+
+#include <cmath>
+#include <string_view>
+
+const char* const MatchUsage = R"(Usage: velmora-match --engine1 COMMAND --engine2 COMMAND [options]
+Plays two USI engines against each other and prints each game, engine 1's wins, draws and
+losses, its score and the Elo difference with its 95% error bar.
+  --engine1 COMMAND, --engine2 COMMAND   engine command lines (run by /bin/sh)
+  --option1 NAME=VALUE, --option2 NAME=VALUE
+                       setoption for that engine; repeat for more (USI_Variant or UCI_Variant
+                       is set to the rule set's name when the engine offers it)
+  --rules minishogi|velmora   standard minishogi (default) or Velmora's game (mirrored start,
+                       pawn-drop mate legal; the openings are mirrored to match)
+  --openings FILE      opening positions, one SFEN a line (default: the tool's own)
+  --opening-count K    use the first K openings only
+  --games N            games to play, each opening twice with the colours swapped
+                       (default: two for each opening used)
+  --movetime MS        MS milliseconds a move: go btime 0 wtime 0 byoyomi MS (default 100)
+  --tc SECONDS[+INC]   a clock for the game: go btime wtime binc winc
+  --margin MS          time an engine may overstep before it loses on time (default 50)
+  --max-plies N        a game this long is a draw (default 300)
+  --kif-dir DIR        write each game as DIR/game-NNN.kif and its USI line as game-NNN.usi
+  --verbose            show the engines' traffic and their standard error
+Or: velmora-match --elo W D L   the Elo line of games played elsewhere
+)";
+
+namespace {
+
+std::optional<int> Count(std::string_view text)
+{
+    int value = 0;
+    if (text.empty() || text.size() > 9)
+        return std::nullopt;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+std::optional<std::chrono::milliseconds> Seconds(const std::string& text)
+{
+    size_t used = 0;
+    double seconds = -1;
+    try {
+        seconds = std::stod(text, &used);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (used != text.size() || !(seconds >= 0) || seconds > 1e6)
+        return std::nullopt;
+    return std::chrono::milliseconds(std::llround(seconds * 1000));
+}
+
+bool ReadTimeControl(const std::string& text, TimeControl& time)
+{
+    const size_t plus = text.find('+');
+    const auto base = Seconds(text.substr(0, plus));
+    const auto increment = plus == std::string::npos ? std::optional(std::chrono::milliseconds(0))
+                                                     : Seconds(text.substr(plus + 1));
+    if (!base || !increment || base->count() == 0)
+        return false;
+    time.perMove = false;
+    time.base = *base;
+    time.increment = *increment;
+    return true;
+}
+
+} // namespace
+
+std::optional<MatchOptions> ReadMatchOptions(int argc, char** argv, std::string& error)
+{
+    MatchOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view flag = argv[i];
+        if (flag == "--verbose") {
+            options.verbose = true;
+            continue;
+        }
+        if (i + 1 >= argc)
+            return error = std::string(flag) + " needs a value", std::nullopt;
+        const std::string value = argv[++i];
+        const auto count = Count(value);
+        const size_t equals = value.find('=');
+        if (flag == "--engine1" || flag == "--engine2")
+            options.engines[flag.back() - '1'].command = value;
+        else if ((flag == "--option1" || flag == "--option2") && equals != std::string::npos)
+            options.engines[flag.back() - '1'].options.emplace_back(
+                value.substr(0, equals), value.substr(equals + 1));
+        else if (flag == "--rules" && (value == "minishogi" || value == "velmora"))
+            options.velmoraRules = value == "velmora";
+        else if (flag == "--openings")
+            options.openingsPath = value;
+        else if (flag == "--opening-count" && count && *count > 0)
+            options.openingCount = *count;
+        else if (flag == "--games" && count && *count > 0)
+            options.games = *count;
+        else if (flag == "--movetime" && count && *count > 0) {
+            options.time.perMove = true;
+            options.time.move = std::chrono::milliseconds(*count);
+        } else if (flag == "--tc" && ReadTimeControl(value, options.time))
+            continue;
+        else if (flag == "--margin" && count)
+            options.time.margin = std::chrono::milliseconds(*count);
+        else if (flag == "--max-plies" && count && *count > 0)
+            options.maxPlies = *count;
+        else if (flag == "--kif-dir")
+            options.kifDir = value;
+        else
+            return error = "bad option " + std::string(flag) + " " + value, std::nullopt;
+    }
+    if (options.engines[0].command.empty() || options.engines[1].command.empty())
+        return error = "both --engine1 and --engine2 are needed", std::nullopt;
+    return options;
+}

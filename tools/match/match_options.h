@@ -1,0 +1,25 @@
+#pragma once
+
+#include "game_play.h"
+#include "usi_engine.h"
+
+#include <optional>
+#include <string>
+
+// Everything a match is told on its command line.
+struct MatchOptions {
+    EngineSetup engines[2];
+    bool velmoraRules = false; // Velmora's own game instead of standard minishogi
+    std::string openingsPath;
+    int openingCount = 0; // the first this many openings of the file; 0 for all
+    int games = 0; // 0 for each opening used once with each engine as Sente
+    TimeControl time;
+    int maxPlies = RefereeRules {}.maxPlies;
+    std::string kifDir; // where each game goes as KIF; none when empty
+    bool verbose = false; // the engines' traffic and standard error on standard error
+};
+
+// The options from the arguments, or nothing with a one-line reason in error.
+std::optional<MatchOptions> ReadMatchOptions(int argc, char** argv, std::string& error);
+
+extern const char* const MatchUsage;
