@@ -2,6 +2,7 @@
 
 #include "rules/moves.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ struct RecordedMove {
     int8_t type = 0; // the type that moved (before promoting), or the type dropped
     bool promotionOptional = false; // the mover chose whether to promote
     std::string after; // the position after the move, in SFEN
+
+    friend bool operator==(const RecordedMove&, const RecordedMove&) = default;
 };
 
 // The game since the last "Play": its start and every move made on ply 1. It outlives the game,
@@ -31,6 +34,8 @@ struct GameRecord {
     int8_t startSide = Sente;
     std::string startSfen;
     uint8_t computerPlays[SideSlots] = {}; // the players, which a game cannot change
+    // Who played each side, as a record names them; empty for the window's "Com" and "You".
+    std::string playerNames[SideSlots];
     int level = 1;
     std::vector<RecordedMove> moves;
     GameEnd end = GameEnd::Running;
@@ -38,8 +43,12 @@ struct GameRecord {
 
     // The position the game has reached, in SFEN.
     const std::string& CurrentSfen() const;
-    // The game as a USI engine reads it: "position sfen <start> moves <move> ...".
-    std::string UsiPosition() const;
+    // The position after the first n moves, in SFEN.
+    const std::string& SfenAfter(size_t n) const;
+    // The game as a USI engine reads it: "position sfen <start> moves <move> ...", up to move n.
+    std::string UsiPosition(size_t n = SIZE_MAX) const;
+
+    friend bool operator==(const GameRecord&, const GameRecord&) = default;
 };
 
 extern GameRecord Record;
@@ -48,6 +57,8 @@ extern GameRecord Record;
 void StartRecord();
 // Makes the move on ply 1 and keeps it.
 void MakeRecordedMove(const Move& move);
+// Makes the move of side s on ply 1 and appends it to the record.
+void AppendMove(GameRecord& record, const Move& move, int s);
 // Writes down how the game ended.
 void EndRecord(GameEnd end, int winner);
 // Forgets the last n moves. Ply 1 is the caller's to restore.

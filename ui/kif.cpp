@@ -104,7 +104,11 @@ std::string KifMove(const RecordedMove& m, int previousX, int previousY)
 
 std::string WriteKif(const GameRecord& record)
 {
-    const auto player = [&](int s) { return record.computerPlays[s + 1] ? "Com" : "You"; };
+    const auto player = [&](int s) {
+        if (!record.playerNames[s + 1].empty())
+            return record.playerNames[s + 1];
+        return std::string(record.computerPlays[s + 1] ? "Com" : "You");
+    };
     std::string kif = "手合割：5五将棋\n";
     kif += "先手：" + std::string(player(Sente)) + "\n";
     kif += "後手：" + std::string(player(Gote)) + "\n";
