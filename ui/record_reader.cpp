@@ -204,9 +204,10 @@ public:
     const std::string& Error() const { return error_; }
 
 private:
+    // Line 0 is the text as a whole.
     bool Fail(int line, const std::string& reason)
     {
-        error_ = "line " + std::to_string(line) + ": " + reason;
+        error_ = line == 0 ? reason : "line " + std::to_string(line) + ": " + reason;
         return false;
     }
 
@@ -243,7 +244,7 @@ private:
 bool RecordReader::Read(std::string_view text)
 {
     if (text.size() > MaxRecordBytes)
-        return Fail(1, "the text is larger than 1 MB, far more than a game record");
+        return Fail(0, "the text is larger than 1 MB, far more than a game record");
     if (const int bad = LineOfBadByte(text))
         return Fail(bad, "not text in UTF-8 or Shift_JIS");
     Consume(text, ByteOrderMark);
@@ -252,7 +253,7 @@ bool RecordReader::Read(std::string_view text)
     while (first < lines.size() && Trim(lines[first]).empty())
         ++first;
     if (first == lines.size())
-        return Fail(1, "the text is empty");
+        return Fail(0, "the text is empty");
     const std::string_view head = Trim(lines[first]);
     if (head.starts_with("position ") || head == "position")
         return ReadUsi(lines, first);
