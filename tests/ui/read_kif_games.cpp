@@ -67,8 +67,8 @@ int main(int argc, char** argv)
         }
         const std::string read = record.UsiPosition();
         if (WithoutStartNumber(read) != WithoutStartNumber(usi)) {
-            std::printf("%s: read as\n  %s\nwritten as\n  %s\n", name.c_str(), read.c_str(),
-                usi.c_str());
+            std::printf(
+                "%s: read as\n  %s\nwritten as\n  %s\n", name.c_str(), read.c_str(), usi.c_str());
             ++failures;
         } else if (WithoutNumber(record.CurrentSfen()) != WithoutNumber(reached)) {
             std::printf("%s: reaches %s, the writer %s\n", name.c_str(),
