@@ -86,6 +86,16 @@ template <size_t N> int ConsumeOneOf(std::string_view& text, const std::string_v
     return -1;
 }
 
+// The start of text for a message: at most about n bytes, never cutting a character in two.
+std::string Excerpt(std::string_view text, size_t n = 40)
+{
+    if (text.size() <= n)
+        return std::string(text);
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xc0) == 0x80)
+        --n;
+    return std::string(text.substr(0, n));
+}
+
 std::optional<PieceName> ConsumePiece(std::string_view& text)
 {
     for (const PieceName& name : PieceNames)
@@ -335,7 +345,7 @@ bool RecordReader::ReadKif(const std::vector<std::string_view>& lines)
             continue;
         }
         if (started_)
-            return Fail(line, "not a move: '" + std::string(text.substr(0, 40)) + "'");
+            return Fail(line, "not a move: '" + Excerpt(text) + "'");
         if (text.starts_with("手数"))
             continue; // the heading of the move list
         if (text == "後手番" || text == "上手番" || text == "先手番" || text == "下手番") {
@@ -354,8 +364,8 @@ bool RecordReader::ReadKif(const std::vector<std::string_view>& lines)
                 return false;
         } else {
             return Fail(line,
-                "not a KIF record, an SFEN position or a USI position line: '"
-                    + std::string(text.substr(0, 40)) + "'");
+                "not a KIF record, an SFEN position or a USI position line: '" + Excerpt(text)
+                    + "'");
         }
     }
     if (kif_.diagramOpen)
@@ -396,7 +406,7 @@ bool RecordReader::ReadHandicap(int line, std::string_view value)
     for (std::string_view name : NineByNineHandicaps)
         if (value == name)
             return Fail(line, "手合割 '" + std::string(value) + "' is a game of 9 x 9 shogi");
-    return Fail(line, "unknown handicap '" + std::string(value.substr(0, 40)) + "'");
+    return Fail(line, "unknown handicap '" + Excerpt(value) + "'");
 }
 
 bool RecordReader::ReadHand(int line, std::string_view value, int s)
@@ -406,12 +416,12 @@ bool RecordReader::ReadHand(int line, std::string_view value, int s)
     if (value == "なし")
         return true;
     while (!(value = Trim(value)).empty()) {
-        const std::string_view token = value.substr(0, 12);
+        const std::string token = Excerpt(value, 12);
         const auto piece = ConsumePiece(value);
         if (!piece || piece->type > Gold)
             return Fail(line,
-                "cannot read '" + std::string(token) + "' as pieces in "
-                    + (s == Sente ? "Sente" : "Gote") + "'s hand");
+                "cannot read '" + token + "' as pieces in " + (s == Sente ? "Sente" : "Gote")
+                    + "'s hand");
         int count = Consume(value, "十") ? 10 : 0;
         const int units = ConsumeOneOf(value, Numerals);
         count += units >= 0 ? units + 1 : (count == 0 ? 1 : 0);
@@ -468,10 +478,10 @@ bool RecordReader::ReadDiagramRow(int line, std::string_view text)
             ++empty;
             continue;
         }
-        const std::string_view token = text.substr(0, 3);
+        const std::string token = Excerpt(text, 3);
         const auto piece = ConsumePiece(text);
         if (!piece || piece->kanji == "成銀")
-            return Fail(line, "'" + std::string(token) + "' is not a minishogi piece");
+            return Fail(line, "'" + token + "' is not a minishogi piece");
         if (empty > 0)
             row += std::to_string(empty);
         empty = 0;
@@ -548,9 +558,8 @@ bool RecordReader::ReadKifMove(
 bool RecordReader::ParseKifMove(int line, std::string_view text, Move& move)
 {
     const std::string_view shown = text.substr(0, text.find(' '));
-    const auto unreadable = [&] {
-        return Fail(line, "cannot read the move '" + std::string(shown.substr(0, 40)) + "'");
-    };
+    const auto unreadable
+        = [&] { return Fail(line, "cannot read the move '" + Excerpt(shown) + "'"); };
     if (Consume(text, "同")) {
         if (record_.moves.empty())
             return Fail(line, "'同' with no move before it");
@@ -563,8 +572,7 @@ bool RecordReader::ParseKifMove(int line, std::string_view text, Move& move)
         if (file == 0 || rank == 0)
             return unreadable();
         if (file > BoardSize || rank > BoardSize)
-            return Fail(
-                line, "'" + std::string(shown.substr(0, 40)) + "' goes off the 5 x 5 board");
+            return Fail(line, "'" + Excerpt(shown) + "' goes off the 5 x 5 board");
         move.toX = int8_t(BoardSize + 1 - file);
         move.toY = int8_t(rank);
     }
