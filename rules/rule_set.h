@@ -24,7 +24,7 @@ struct RuleSet {
 
 // Standard minishogi, what every front end, bot and other engine plays.
 inline constexpr RuleSet StandardRules
-    = { "minishogi", "rbsgk/4p/5/P4/KGSBR b - 1", false, RepetitionRule::FourfoldLosesForSente };
+    = { "minishogi", StandardStartSfen, false, RepetitionRule::FourfoldLosesForSente };
 // The window's game: its mirrored start, and a pawn drop may give mate.
 inline constexpr RuleSet VelmoraRules = { "velmora", StartSfen, true, RepetitionRule::None };
 

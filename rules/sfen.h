@@ -4,6 +4,8 @@
 #include <string_view>
 
 inline constexpr std::string_view StartSfen = "kgsbr/p4/5/4P/RBSGK b - 1";
+// The start every other minishogi program means: the mirror of Velmora's.
+inline constexpr std::string_view StandardStartSfen = "rbsgk/4p/5/P4/KGSBR b - 1";
 
 // A position read from SFEN: the side to move and the move number; board and hands go to ply 1.
 struct SfenHeader {

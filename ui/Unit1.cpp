@@ -2,25 +2,24 @@
 
 #include "assets.h"
 #include "board_picture.h"
-#include "computer_turn.h"
-#include "game_control.h"
-#include "game_record.h"
 #include "kif.h"
-#include "move_input.h"
 #include "record_file.h"
-#include "take_back.h"
+#include "record_reader.h"
 
 #include "rules/pieces.h"
 
+#include <QActionGroup>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 
 #include <algorithm>
+#include <optional>
 
 TForm1* Form1 = nullptr;
 
@@ -50,11 +49,24 @@ TForm1::TForm1(QWidget* parent)
     , Timer1(new QTimer(this))
     , MessageBox([this](const QString& text) { OpenMessageBox(text); })
     , AskSaveName([this] { return OpenSaveDialog(); })
+    , AskOpenName([this] { return OpenOpenDialog(); })
+    , AskYesNo([this](const QString& text) { return OpenQuestionBox(text); })
+    , Session(*this)
     , CopyKifAction(AddAction("Copy the game as KIF", { QKeySequence::Copy }, &TForm1::CopyKif))
     , CopySfenAction(AddAction(
           "Copy the position as SFEN", { QKeySequence("Ctrl+Shift+C") }, &TForm1::CopySfen))
     , SaveAction(AddAction("Save the game...", { QKeySequence::Save }, &TForm1::SaveGame))
+    , OpenAction(AddAction("Open a game...", { QKeySequence::Open }, &TForm1::OpenGame))
+    , PasteAction(
+          AddAction("Paste a game or position", { QKeySequence::Paste }, &TForm1::PasteGame))
     , TakeBackAction(AddAction("Take back", { QKeySequence::Undo }, &TForm1::TakeBackMove))
+    , BackAction(AddAction("Back one move", { QKeySequence(Qt::Key_Left) }, &TForm1::StepBack))
+    , ForwardAction(
+          AddAction("Forward one move", { QKeySequence(Qt::Key_Right) }, &TForm1::StepForward))
+    , StartAction(AddAction("To the start", { QKeySequence(Qt::Key_Home) }, &TForm1::ToStart))
+    , EndAction(AddAction("To the end", { QKeySequence(Qt::Key_End) }, &TForm1::ToEnd))
+    , VelmoraRulesAction(AddRulesAction("Velmora", GameRules::Velmora))
+    , StandardRulesAction(AddRulesAction("Standard minishogi", GameRules::Standard))
     // Ctrl+= is Ctrl+plus without the shift on most keyboards.
     , ZoomInAction(
           AddAction("Zoom in", { QKeySequence::ZoomIn, QKeySequence("Ctrl+=") }, &TForm1::ZoomIn))
@@ -90,7 +102,14 @@ TForm1::TForm1(QWidget* parent)
     connect(Label3, &ControlLabel::Click, this, &TForm1::Label3Click);
     connect(Label4, &ControlLabel::MouseDown, this, &TForm1::Label4MouseDown);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    Timer1->start(TimerInterval);
+    // The timer runs only while the computer is to move, on the ticks of one started now.
+    Timer1->setInterval(TimerInterval);
+    clock_.start();
+    VelmoraRulesAction->setChecked(true);
+    auto* rules = new QActionGroup(this);
+    rules->addAction(VelmoraRulesAction);
+    rules->addAction(StandardRulesAction);
+    setAcceptDrops(true);
 
     FormCreate();
 }
@@ -148,21 +167,43 @@ void TForm1::SetCaption(GameLabel label, std::string_view caption)
         QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
 }
 
+bool TForm1::Confirm(std::string_view question)
+{
+    return AskYesNo(QString::fromUtf8(question.data(), static_cast<qsizetype>(question.size())));
+}
+
+void TForm1::SetTitle(std::string_view title)
+{
+    setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+}
+
 void TForm1::mouseDoubleClickEvent(QMouseEvent*) { FormDblClick(); }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event)
 {
-    CopyKifAction->setEnabled(Record.started);
-    CopySfenAction->setEnabled(Record.started);
-    SaveAction->setEnabled(Record.started);
-    TakeBackAction->setEnabled(MovesToTakeBack() > 0);
+    const bool recorded = Session.Record().started;
+    CopyKifAction->setEnabled(recorded);
+    CopySfenAction->setEnabled(recorded);
+    SaveAction->setEnabled(recorded);
+    TakeBackAction->setEnabled(Session.CanTakeBack());
+    for (QAction* step : { BackAction, ForwardAction, StartAction, EndAction })
+        step->setEnabled(Session.CanReplay());
+    const bool idle = !Session.State().GameRunning;
+    VelmoraRulesAction->setEnabled(idle);
+    StandardRulesAction->setEnabled(idle);
     ZoomInAction->setEnabled(zoom_ < MaxZoom());
     ZoomOutAction->setEnabled(zoom_ > 1);
     ActualSizeAction->setEnabled(zoom_ > 1);
     QMenu menu(this);
     menu.addActions({ CopyKifAction, CopySfenAction, SaveAction });
+    menu.addActions({ OpenAction, PasteAction });
     menu.addSeparator();
     menu.addAction(TakeBackAction);
+    menu.addSeparator();
+    menu.addActions({ BackAction, ForwardAction, StartAction, EndAction });
+    menu.addSeparator();
+    QMenu* rules = menu.addMenu("Rules");
+    rules->addActions({ VelmoraRulesAction, StandardRulesAction });
     menu.addSeparator();
     menu.addActions({ ZoomInAction, ZoomOutAction, ActualSizeAction });
     menu.addSeparator();
@@ -173,7 +214,23 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
         action->setEnabled(true);
 }
 
-void TForm1::FormCreate() { StartUp(*this); }
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    if (data->hasUrls() && data->urls().first().isLocalFile())
+        OpenFile(data->urls().first().toLocalFile());
+    else if (data->hasText())
+        OpenText(data->text());
+    event->acceptProposedAction();
+}
+
+void TForm1::FormCreate() { Session.StartUp(); }
 
 void TForm1::FormDblClick()
 {
@@ -184,30 +241,49 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int X, int Y)
 {
     switch (button) {
     case Qt::LeftButton:
-        PressOnPicture(*this, X, Y, MouseButton::Left);
+        Session.Press(X, Y, MouseButton::Left);
         break;
     case Qt::RightButton:
-        PressOnPicture(*this, X, Y, MouseButton::Right);
+        Session.Press(X, Y, MouseButton::Right);
         break;
     case Qt::MiddleButton:
-        PressOnPicture(*this, X, Y, MouseButton::Middle);
+        Session.Press(X, Y, MouseButton::Middle);
         break;
     default:
         break; // extra buttons have no meaning on the board
     }
+    StartOrStopTimer();
 }
 
-void TForm1::Image1MouseUp(Qt::MouseButton, int X, int Y) { ReleaseOnPicture(*this, X, Y); }
+void TForm1::Image1MouseUp(Qt::MouseButton, int X, int Y) { Session.Release(X, Y); }
 
-void TForm1::Label1MouseDown() { PlayOrStop(*this); }
+void TForm1::Label1MouseDown()
+{
+    Session.PlayOrStop();
+    StartOrStopTimer();
+}
 
-void TForm1::Label2MouseDown() { TogglePlayer(*this, Sente); }
+void TForm1::Label2MouseDown() { Session.TogglePlayer(Sente); }
 
-void TForm1::Label3Click() { TogglePlayer(*this, Gote); }
+void TForm1::Label3Click() { Session.TogglePlayer(Gote); }
 
-void TForm1::Label4MouseDown() { CycleLevel(*this); }
+void TForm1::Label4MouseDown() { Session.CycleLevel(); }
 
-void TForm1::Timer1Timer() { TimerTick(*this); }
+void TForm1::Timer1Timer()
+{
+    // The first tick after a start waits for the phase; the ones after it are a whole interval.
+    Timer1->setInterval(TimerInterval);
+    Session.Tick();
+    StartOrStopTimer();
+}
+
+void TForm1::StartOrStopTimer()
+{
+    if (!Session.ComputerIsToMove())
+        Timer1->stop();
+    else if (!Timer1->isActive())
+        Timer1->start(int(TimerInterval - clock_.elapsed() % TimerInterval));
+}
 
 QAction* TForm1::AddAction(
     const QString& text, const QList<QKeySequence>& keys, void (TForm1::*handler)())
@@ -221,23 +297,23 @@ QAction* TForm1::AddAction(
 
 void TForm1::CopyKif()
 {
-    if (Record.started)
-        QGuiApplication::clipboard()->setText(QString::fromStdString(WriteKif(Record)));
+    if (Session.Record().started)
+        QGuiApplication::clipboard()->setText(QString::fromStdString(WriteKif(Session.Record())));
 }
 
 void TForm1::CopySfen()
 {
-    if (Record.started)
+    if (Session.Record().started)
         QGuiApplication::clipboard()->setText(
-            QString::fromStdString(Record.CurrentSfen() + "\n" + Record.UsiPosition() + "\n"));
+            QString::fromStdString(Session.ShownSfen() + "\n" + Session.ShownUsiPosition() + "\n"));
 }
 
 void TForm1::SaveGame()
 {
-    if (!Record.started)
+    if (!Session.Record().started)
         return;
     // The record is written as it stands now; it stays in memory whatever becomes of the file.
-    const std::string kif = WriteKif(Record);
+    const std::string kif = WriteKif(Session.Record());
     const QString name = AskSaveName();
     if (name.isEmpty())
         return;
@@ -252,7 +328,72 @@ QString TForm1::OpenSaveDialog()
         this, "Save the game", "velmora.kifu", "KIF, UTF-8 (*.kifu);;KIF, Shift_JIS (*.kif)");
 }
 
-void TForm1::TakeBackMove() { ::TakeBack(*this); }
+QString TForm1::OpenOpenDialog()
+{
+    return QFileDialog::getOpenFileName(this, "Open a game", {},
+        "Games and positions (*.kif *.kifu *.sfen *.usi *.txt);;All files (*)");
+}
+
+void TForm1::TakeBackMove()
+{
+    Session.TakeBack();
+    StartOrStopTimer();
+}
+
+void TForm1::OpenGame()
+{
+    const QString name = AskOpenName();
+    if (!name.isEmpty())
+        OpenFile(name);
+}
+
+void TForm1::OpenFile(const QString& path)
+{
+    QString error;
+    const std::optional<std::string> text = ReadRecordFile(path, MaxRecordBytes, error);
+    if (!text)
+        MessageBox("Not opened: " + error);
+    else
+        Session.Open(*text);
+    StartOrStopTimer();
+}
+
+void TForm1::PasteGame()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data && data->hasUrls() && data->urls().first().isLocalFile())
+        OpenFile(data->urls().first().toLocalFile());
+    else
+        OpenText(QGuiApplication::clipboard()->text());
+}
+
+void TForm1::OpenText(const QString& text)
+{
+    Session.Open(text.toStdString());
+    StartOrStopTimer();
+}
+
+void TForm1::StepBack() { Session.StepBack(); }
+
+void TForm1::StepForward() { Session.StepForward(); }
+
+void TForm1::ToStart() { Session.ToStart(); }
+
+void TForm1::ToEnd() { Session.ToEnd(); }
+
+QAction* TForm1::AddRulesAction(const QString& text, GameRules rules)
+{
+    auto* action = new QAction(text, this);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, rules, action] {
+        Session.ChangeRules(rules);
+        // While a game runs the rules stay; the menu shows the ones in force.
+        action->setChecked(Session.State().Rules == rules);
+        (rules == GameRules::Velmora ? StandardRulesAction : VelmoraRulesAction)
+            ->setChecked(Session.State().Rules != rules);
+    });
+    return action;
+}
 
 void TForm1::ZoomIn() { SetZoom(zoom_ + 1); }
 
@@ -262,6 +403,13 @@ void TForm1::ActualSize() { SetZoom(1); }
 
 void TForm1::OpenMessageBox(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, windowTitle(), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, "Velmora", text, QMessageBox::Ok, this);
     box.exec();
+}
+
+bool TForm1::OpenQuestionBox(const QString& text)
+{
+    QMessageBox box(
+        QMessageBox::Question, "Velmora", text, QMessageBox::Yes | QMessageBox::No, this);
+    return box.exec() == QMessageBox::Yes;
 }

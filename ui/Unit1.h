@@ -1,10 +1,12 @@
 #pragma once
 
 #include "control_label.h"
+#include "game_session.h"
 #include "game_view.h"
 #include "picture_box.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -41,12 +43,27 @@ public:
     std::function<void(const QString&)> MessageBox;
     // Asks where to save the game; empty when the person cancels. A test answers in its place.
     std::function<QString()> AskSaveName;
+    // Asks which file to open; empty when the person cancels. A test answers in its place.
+    std::function<QString()> AskOpenName;
+    // Asks a yes-or-no question; a test answers in its place.
+    std::function<bool(const QString&)> AskYesNo;
+
+    // The game behind the window.
+    GameSession Session;
 
     // What the shortcuts and the context menu offer, in the menu's order.
     QAction* CopyKifAction;
     QAction* CopySfenAction;
     QAction* SaveAction;
+    QAction* OpenAction;
+    QAction* PasteAction;
     QAction* TakeBackAction;
+    QAction* BackAction;
+    QAction* ForwardAction;
+    QAction* StartAction;
+    QAction* EndAction;
+    QAction* VelmoraRulesAction;
+    QAction* StandardRulesAction;
     QAction* ZoomInAction;
     QAction* ZoomOutAction;
     QAction* ActualSizeAction;
@@ -56,10 +73,17 @@ public:
     void MarkCell(int x, int y) override;
     void ShowMessage(std::string_view text) override;
     void SetCaption(GameLabel label, std::string_view caption) override;
+    bool Confirm(std::string_view question) override;
+    void SetTitle(std::string_view title) override;
+
+    // Opens a record or a position from a file, as Ctrl+O and dropping a file do.
+    void OpenFile(const QString& path);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate();
@@ -73,7 +97,11 @@ private:
     void Timer1Timer();
 
     void OpenMessageBox(const QString& text);
+    bool OpenQuestionBox(const QString& text);
     QString OpenSaveDialog();
+    QString OpenOpenDialog();
+    QAction* AddRulesAction(const QString& text, GameRules rules);
+    void StartOrStopTimer();
     QAction* AddAction(
         const QString& text, const QList<QKeySequence>& keys, void (TForm1::*handler)());
     void Centre();
@@ -82,6 +110,13 @@ private:
     void CopySfen();
     void SaveGame();
     void TakeBackMove();
+    void OpenGame();
+    void PasteGame();
+    void OpenText(const QString& text);
+    void StepBack();
+    void StepForward();
+    void ToStart();
+    void ToEnd();
     void ZoomIn();
     void ZoomOut();
     void ActualSize();
@@ -93,6 +128,8 @@ private:
     };
     std::vector<DesignedGeometry> designed_;
     int zoom_ = 1;
+    // Counts from window creation; the computer's tick keeps the phase of a timer started then.
+    QElapsedTimer clock_;
 };
 
 extern TForm1* Form1;

@@ -43,7 +43,7 @@ void TimerTick(GameView& view)
 void ComputerTurn(GameView& view)
 {
     const int s = Game.SideToMove;
-    const ComputerDecision decision = DecideComputerMove(s);
+    const ComputerDecision decision = DecideComputerMove(s, PawnDropMateLegal(Game.Rules));
     if (decision.resigns)
         Resign(view, s);
     else

@@ -17,7 +17,7 @@ GameLabel PlayerLabel(int s) { return s == Sente ? GameLabel::SentePlayer : Game
 
 void SetUpBoard(GameView& view)
 {
-    SetUpPosition(Game.Level);
+    SetUpStart(Game.Rules, Game.Level);
     // The set-up leaves the checker flags of the last game; the referee needs them current.
     UpdateCheckerFlags(1);
     view.DrawPosition(1);
@@ -89,6 +89,14 @@ void CycleLevel(GameView& view)
         return;
     Game.Level = static_cast<int8_t>(Game.Level % MaxLevel + 1);
     view.SetCaption(GameLabel::Level, LevelCaptions[Game.Level]);
+    SetUpBoard(view);
+}
+
+void ChangeRules(GameView& view, GameRules rules)
+{
+    if (Game.GameRunning)
+        return;
+    Game.Rules = rules;
     SetUpBoard(view);
 }
 

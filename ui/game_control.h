@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game_rules.h"
 #include "game_view.h"
 
 // The steps of window creation: rule and pixel tables, a fresh game state, the level-1
@@ -14,6 +15,8 @@ void PlayOrStop(GameView& view);
 void TogglePlayer(GameView& view, int s);
 // Level 1 -> 2 -> 3 -> 1, shown at once. Only while no game runs.
 void CycleLevel(GameView& view);
+// Velmora's game or standard minishogi, its start shown at once. Only while no game runs.
+void ChangeRules(GameView& view, GameRules rules);
 
 // Ends the game without redrawing; the side to move stays as it was.
 void StopGame(GameView& view);

@@ -8,23 +8,27 @@
 #include "rules/targets.h"
 #include "rules/usi_move.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 GameRecord Record;
 
-const std::string& GameRecord::CurrentSfen() const
+const std::string& GameRecord::CurrentSfen() const { return SfenAfter(moves.size()); }
+
+const std::string& GameRecord::SfenAfter(size_t n) const
 {
-    return moves.empty() ? startSfen : moves.back().after;
+    return n == 0 ? startSfen : moves[n - 1].after;
 }
 
-std::string GameRecord::UsiPosition() const
+std::string GameRecord::UsiPosition(size_t n) const
 {
+    n = std::min(n, moves.size());
     std::string line = "position sfen " + startSfen;
-    if (!moves.empty())
+    if (n > 0)
         line += " moves";
-    for (const RecordedMove& m : moves)
-        line += " " + WriteUsiMove(m.move);
+    for (size_t i = 0; i < n; ++i)
+        line += " " + WriteUsiMove(moves[i].move);
     return line;
 }
 
@@ -55,13 +59,15 @@ RecordedMove DescribeMove(const Move& move)
     return kept;
 }
 
-void MakeRecordedMove(const Move& move)
+void MakeRecordedMove(const Move& move) { AppendMove(Record, move, Game.SideToMove); }
+
+void AppendMove(GameRecord& record, const Move& move, int s)
 {
     RecordedMove kept = DescribeMove(move);
     MakeMove(1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
-    const int number = static_cast<int>(Record.moves.size()) + 2;
-    kept.after = WriteSfen(1, SfenHeader { -Game.SideToMove, number });
-    Record.moves.push_back(std::move(kept));
+    const int number = static_cast<int>(record.moves.size()) + 2;
+    kept.after = WriteSfen(1, SfenHeader { -s, number });
+    record.moves.push_back(std::move(kept));
 }
 
 void EndRecord(GameEnd end, int winner)

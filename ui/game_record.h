@@ -2,6 +2,7 @@
 
 #include "rules/moves.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ struct RecordedMove {
     int8_t type = 0; // the type that moved (before promoting), or the type dropped
     bool promotionOptional = false; // the mover chose whether to promote
     std::string after; // the position after the move, in SFEN
+
+    friend bool operator==(const RecordedMove&, const RecordedMove&) = default;
 };
 
 // The game since the last "Play": its start and every move made on ply 1. It outlives the game,
@@ -46,8 +49,12 @@ struct GameRecord {
 
     // The position the game has reached, in SFEN.
     const std::string& CurrentSfen() const;
-    // The game as a USI engine reads it: "position sfen <start> moves <move> ...".
-    std::string UsiPosition() const;
+    // The position after the first n moves, in SFEN.
+    const std::string& SfenAfter(size_t n) const;
+    // The game as a USI engine reads it: "position sfen <start> moves <move> ...", up to move n.
+    std::string UsiPosition(size_t n = SIZE_MAX) const;
+
+    friend bool operator==(const GameRecord&, const GameRecord&) = default;
 };
 
 extern GameRecord Record;
@@ -60,6 +67,8 @@ void MakeRecordedMove(const Move& move);
 // promoting is the mover's choice; the position after it is the caller's to add. The move's
 // source must be a piece or a non-empty hand slot of the mover.
 RecordedMove DescribeMove(const Move& move);
+// Makes the move of side s on ply 1 and appends it to the record.
+void AppendMove(GameRecord& record, const Move& move, int s);
 // Writes down how the game ended.
 void EndRecord(GameEnd end, int winner);
 // Forgets the last n moves. Ply 1 is the caller's to restore.

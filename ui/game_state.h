@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game_rules.h"
+
 #include "rules/ply_stack.h"
 
 #include <cstdint>
@@ -19,6 +21,8 @@ struct GameState {
     } SelectedCell;
     // 1 after an accepted press on the picture; a release picks only while it is set.
     uint8_t PressArmed = 0;
+    // Which game is played; changed only while no game runs.
+    GameRules Rules = GameRules::Velmora;
 
     bool ComputerToMove() const { return ComputerPlays[SideToMove + 1] != 0; }
 };

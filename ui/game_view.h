@@ -23,4 +23,8 @@ public:
     // Shows one line in a modal message box and returns when it is closed.
     virtual void ShowMessage(std::string_view text) = 0;
     virtual void SetCaption(GameLabel label, std::string_view caption) = 0;
+    // Asks a yes-or-no question in a modal box; true for yes.
+    virtual bool Confirm(std::string_view question) = 0;
+    // The window's title, which names the move shown while a record is replayed.
+    virtual void SetTitle(std::string_view title) = 0;
 };

@@ -5,15 +5,30 @@
 #include "game_record.h"
 #include "game_state.h"
 
+#include "rules/pawn_drop_mate.h"
 #include "rules/targets.h"
 
 namespace {
 
 bool PersonToMove() { return Game.GameRunning && !Game.ComputerToMove(); }
 
+// Standard minishogi forbids a pawn drop that gives mate, so such a square is no destination.
+void RemovePawnDropMates(int x, int y)
+{
+    if (PawnDropMateLegal(Game.Rules) || y <= BoardSize || x != Pawn)
+        return;
+    for (int tx = 1; tx <= BoardSize; ++tx)
+        for (int ty = 1; ty <= BoardSize; ++ty)
+            if (TargetMap[1][tx][ty] == TargetMove
+                && IsPawnDropMate(
+                    1, Game.SideToMove, Move { int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), 0 }))
+                TargetMap[1][tx][ty] = TargetNone;
+}
+
 void Pick(GameView& view, int x, int y)
 {
     GenerateTargets(1, x, y);
+    RemovePawnDropMates(x, y);
     Game.SelectedCell = { static_cast<int8_t>(x), static_cast<int8_t>(y) };
     view.DrawPosition(1);
     view.MarkCell(x, y);

@@ -32,6 +32,8 @@ public:
     void MarkCell(int, int) override { }
     void ShowMessage(std::string_view) override { }
     void SetCaption(GameLabel, std::string_view) override { }
+    bool Confirm(std::string_view) override { return true; }
+    void SetTitle(std::string_view) override { }
 };
 
 enum class Person { PlaysLikeTheComputer, PlaysAtRandom };

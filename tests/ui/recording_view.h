@@ -16,13 +16,16 @@
 #include <vector>
 
 // A GameView that writes down what the game flow asks of the window, one line per call:
-// "draw 1", "mark 3 4", "message まで", "caption 1 Stop". Message boxes return at once,
-// after running onMessage, which stands for whatever the event loop does while a box is open.
+// "draw 1", "mark 3 4", "message まで", "caption 1 Stop", "confirm <question>", "title <text>".
+// Message boxes return at once, after running onMessage, which stands for whatever the event
+// loop does while a box is open; a question is answered with answer.
 class RecordingView : public GameView {
 public:
     std::vector<std::string> calls;
     std::string captions[5] = { "", "Play", "You", "Com", "Lv1" };
+    std::string title = "Velmora";
     std::function<void()> onMessage;
+    bool answer = true;
 
     void DrawPosition(int p) override { calls.push_back("draw " + std::to_string(p)); }
     void MarkCell(int x, int y) override
@@ -40,6 +43,17 @@ public:
         captions[static_cast<int>(label)] = caption;
         calls.push_back(
             "caption " + std::to_string(static_cast<int>(label)) + " " + std::string(caption));
+    }
+
+    bool Confirm(std::string_view question) override
+    {
+        calls.push_back("confirm " + std::string(question));
+        return answer;
+    }
+    void SetTitle(std::string_view text) override
+    {
+        title = text;
+        calls.push_back("title " + std::string(text));
     }
 
     std::vector<std::string> Messages() const

@@ -1,0 +1,185 @@
+#include "game_session.h"
+
+#include "computer_turn.h"
+#include "game_control.h"
+#include "record_reader.h"
+#include "take_back.h"
+
+#include "rules/check.h"
+#include "rules/make_move.h"
+#include "rules/sfen.h"
+
+#include <cassert>
+
+namespace {
+
+constexpr std::string_view WindowTitle = "Velmora";
+
+std::string ReplayTitle(size_t n, size_t moves)
+{
+    if (n == 0)
+        return std::string(WindowTitle) + " - start of " + std::to_string(moves) + " moves";
+    return std::string(WindowTitle) + " - move " + std::to_string(n) + " of "
+        + std::to_string(moves);
+}
+
+} // namespace
+
+void GameSession::StartUp()
+{
+    ::StartUp(view_);
+    replaying_ = false;
+    shown_ = 0;
+}
+
+void GameSession::LeaveReplay()
+{
+    if (!replaying_)
+        return;
+    replaying_ = false;
+    view_.SetTitle(WindowTitle);
+}
+
+void GameSession::PlayOrStop()
+{
+    if (!Game.GameRunning && replaying_) {
+        PlayOn();
+        return;
+    }
+    ::PlayOrStop(view_);
+}
+
+// The record keeps its moves up to the position shown and goes on from there, with the players
+// the labels name; the level's handicap belongs to the designed start only.
+void GameSession::PlayOn()
+{
+    ShowMove(shown_); // ply 1 holds exactly the position shown
+    // After a foul the side to move could take the king: no game goes on from there.
+    if (IsKingAttacked(1, -Game.SideToMove))
+        return;
+    ::Record.moves.resize(shown_);
+    ::Record.end = GameEnd::Running;
+    ::Record.winner = 0;
+    for (int slot = 0; slot < SideSlots; ++slot) {
+        ::Record.computerPlays[slot] = Game.ComputerPlays[slot];
+        ::Record.playerNames[slot].clear();
+    }
+    LeaveReplay();
+    view_.DrawPosition(1);
+    ClearTargets();
+    Game.PressArmed = 0;
+    Game.ComputerBusy = 0;
+    Game.GameRunning = 1;
+    view_.SetCaption(GameLabel::PlayStop, "Stop");
+}
+
+void GameSession::TogglePlayer(int s) { ::TogglePlayer(view_, s); }
+
+void GameSession::CycleLevel()
+{
+    if (Game.GameRunning)
+        return;
+    LeaveReplay();
+    ::CycleLevel(view_);
+}
+
+void GameSession::ChangeRules(GameRules rules)
+{
+    if (Game.GameRunning)
+        return;
+    LeaveReplay();
+    ::ChangeRules(view_, rules);
+}
+
+void GameSession::Tick() { TimerTick(view_); }
+
+bool GameSession::CanTakeBack() const { return MovesToTakeBack() > 0; }
+
+bool GameSession::TakeBack() { return ::TakeBack(view_); }
+
+bool GameSession::Open(std::string_view text)
+{
+    GameRecord read;
+    std::string error;
+    if (!ReadGameRecord(text, Game.Rules, read, error)) {
+        view_.ShowMessage("Not opened: " + error);
+        return false;
+    }
+    if (Game.GameRunning) {
+        if (!view_.Confirm("A game is running. End it and open the new one?"))
+            return false;
+        // The answer box let timer ticks through; the game may have ended meanwhile.
+        if (Game.GameRunning)
+            StopGame(view_);
+    }
+    ::Record = std::move(read);
+    ShowMove(::Record.moves.size());
+    return true;
+}
+
+void GameSession::ShowMove(size_t n)
+{
+    assert(n <= ::Record.moves.size());
+    // Replaying from the start reaches every position the record holds, even one after a foul
+    // that no SFEN reader would take.
+    SfenHeader header;
+    std::string error;
+    [[maybe_unused]] const bool read = ReadSfen(::Record.startSfen, header, error);
+    assert(read);
+    int s = header.side;
+    for (size_t i = 0; i < n; ++i, s = -s) {
+        const Move& m = ::Record.moves[i].move;
+        MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
+    }
+    Game.SideToMove = static_cast<int8_t>(s);
+    Game.PressArmed = 0;
+    ClearTargets();
+    view_.DrawPosition(1);
+    if (n > 0) {
+        const Move& last = ::Record.moves[n - 1].move;
+        view_.MarkCell(last.fromX, last.fromY);
+        view_.MarkCell(last.toX, last.toY);
+    }
+    replaying_ = true;
+    shown_ = n;
+    view_.SetTitle(ReplayTitle(n, ::Record.moves.size()));
+}
+
+void GameSession::StepBack()
+{
+    const size_t at = replaying_ ? shown_ : ::Record.moves.size();
+    if (CanReplay() && at > 0)
+        ShowMove(at - 1);
+}
+
+void GameSession::StepForward()
+{
+    if (!CanReplay())
+        return;
+    if (!replaying_)
+        ShowMove(::Record.moves.size());
+    else if (shown_ < ::Record.moves.size())
+        ShowMove(shown_ + 1);
+}
+
+void GameSession::ToStart()
+{
+    if (CanReplay())
+        ShowMove(0);
+}
+
+void GameSession::ToEnd()
+{
+    if (CanReplay())
+        ShowMove(::Record.moves.size());
+}
+
+const std::string& GameSession::ShownSfen() const
+{
+    return replaying_ ? ::Record.SfenAfter(shown_) : ::Record.CurrentSfen();
+}
+
+std::string GameSession::ShownUsiPosition() const
+{
+    return ::Record.UsiPosition(replaying_ ? shown_ : ::Record.moves.size());
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "game_record.h"
+#include "game_rules.h"
+#include "game_state.h"
+#include "game_view.h"
+#include "move_input.h"
+
+#include <string>
+#include <string_view>
+
+// One game as the window shows it: the game state, its record, the position shown, take back and
+// the replay of a record. The window forwards its events here and draws what the view is told;
+// a test drives the same object through a recording view. The game state, the record and ply 1
+// stay the tables the designed steps share (StopGame, AfterMove, the computer's turn), so the
+// session is the one way in from outside and adds what those steps do not know: replay, opening a
+// record and playing on from a position shown.
+class GameSession {
+public:
+    explicit GameSession(GameView& view)
+        : view_(view)
+    {
+    }
+
+    // Window creation: tables, the level-1 start on ply 1, no game running.
+    void StartUp();
+
+    const GameState& State() const { return Game; }
+    const GameRecord& Record() const { return ::Record; }
+    // Whether the timer has work: a running game with the computer to move.
+    bool ComputerIsToMove() const { return Game.GameRunning && Game.ComputerToMove(); }
+
+    // The labels. "Play" while a record is replayed plays on from the position shown.
+    void PlayOrStop();
+    void TogglePlayer(int s);
+    void CycleLevel();
+    void ChangeRules(GameRules rules);
+
+    void Press(int px, int py, MouseButton button) { PressOnPicture(view_, px, py, button); }
+    void Release(int px, int py) { ReleaseOnPicture(view_, px, py); }
+    void Tick();
+
+    bool CanTakeBack() const;
+    bool TakeBack();
+
+    // Opens a KIF record, an SFEN or a USI position line; while a game runs, only once the
+    // person agrees to end it. Shown from its last position. Unreadable text is refused with a
+    // message that names the line, and the game and record stay as they were.
+    bool Open(std::string_view text);
+
+    // Replay, while no game runs and there is a record: the position after move n (0 the start)
+    // with the move that led there framed in red, and its number in the title.
+    bool CanReplay() const { return !Game.GameRunning && ::Record.started; }
+    bool Replaying() const { return replaying_; }
+    size_t ShownMove() const { return shown_; }
+    void ShowMove(size_t n);
+    void StepBack();
+    void StepForward();
+    void ToStart();
+    void ToEnd();
+
+    // The position shown and the moves that led there: the replayed one, else the game's last.
+    const std::string& ShownSfen() const;
+    std::string ShownUsiPosition() const;
+
+private:
+    void LeaveReplay();
+    void PlayOn();
+
+    GameView& view_;
+    bool replaying_ = false;
+    size_t shown_ = 0;
+};
