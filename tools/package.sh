@@ -5,7 +5,7 @@
 # Usage: tools/package.sh [build folder, build-package unless given]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
+bash tools/install-deps.sh run package
 
 dir=${1:-build-package}
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
