@@ -2,6 +2,8 @@
 
 #include "attack_tables.h"
 
+#include "rules/targets.h"
+
 #include <cstdint>
 
 // One ply's position packed for the searches: piece codes by square, both hands, and the squares
@@ -72,10 +74,10 @@ inline Bitboard DropTargets(const SearchBoard& b, int s, int type)
 
 // The destination's TargetMap code for a board move of a piece of the type: promotion offered
 // when a promotable piece enters or leaves the far row, forced for a pawn.
-inline int TrialCode(int type, int s, int from, int to)
+inline TargetCode TrialCode(int type, int s, int from, int to)
 {
     const Bitboard far = Attacks.farRow[SideIndex(s)];
     if (!IsPromotable(type) || ((Bit(from) | Bit(to)) & far) == 0)
-        return 1;
-    return type == Pawn ? 3 : 2;
+        return TargetMove;
+    return type == Pawn ? TargetPromoteForced : TargetPromoteOptional;
 }

@@ -82,7 +82,7 @@ template <typename Visit> bool AnyQuietPromotion(const SearchBoard& b, int s, Vi
             continue;
         for (Bitboard to = PieceAttacks(b.code[from], from, occupied) & ~occupied; to != 0;) {
             const int square = PopLowest(to);
-            if (TrialCode(type, s, from, square) != 1
+            if (TrialCode(type, s, from, square) != TargetMove
                 && visit(SearchMove { int8_t(from), int8_t(square), 0, 1 }))
                 return true;
         }
