@@ -5,9 +5,9 @@
 
 int8_t Position[PlyCount][BoardSize + 1][GridRows + 1];
 int8_t TargetMap[PlyCount][BoardSize + 1][BoardSize + 1];
-uint8_t CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
+bool CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
 uint8_t CheckCandidateMap[PlyCount][BoardSize + 1][GridRows + 1];
-uint8_t CheckerFlags[PlyCount][SideSlots][PieceTypeCount + 1];
+bool CheckerFlags[PlyCount][SideSlots][PieceTypeCount + 1];
 int32_t MaterialScore[PlyCount];
 int8_t KingX[PlyCount][SideSlots];
 int8_t KingY[PlyCount][SideSlots];
@@ -38,6 +38,6 @@ void UpdateCheckerFlags(int p)
             const int t = std::abs(q);
             if (IsRanging(t)
                 || (std::abs(x - KingX[p][s + 1]) <= 1 && std::abs(y - KingY[p][s + 1]) <= 1))
-                CheckerFlags[p][s + 1][t] = 1;
+                CheckerFlags[p][s + 1][t] = true;
         }
 }

@@ -19,10 +19,10 @@ extern int8_t Position[PlyCount][BoardSize + 1][GridRows + 1];
 // [ply][x][y]: destination codes of the last GenerateTargets call at that ply.
 extern int8_t TargetMap[PlyCount][BoardSize + 1][BoardSize + 1];
 // The plain engine's mate search: squares where a move checks, and pieces that may check.
-extern uint8_t CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
+extern bool CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
 extern uint8_t CheckCandidateMap[PlyCount][BoardSize + 1][GridRows + 1];
-// [ply][side + 1][type]: 1 if an enemy piece of that type may be attacking the side's king.
-extern uint8_t CheckerFlags[PlyCount][SideSlots][PieceTypeCount + 1];
+// [ply][side + 1][type]: whether an enemy piece of that type may be attacking the side's king.
+extern bool CheckerFlags[PlyCount][SideSlots][PieceTypeCount + 1];
 // Material from Sente's point of view; valid only in the plies of the tree search.
 extern int32_t MaterialScore[PlyCount];
 extern int8_t KingX[PlyCount][SideSlots];
