@@ -11,7 +11,7 @@
 
 namespace {
 
-// The material after side s's move, seen from s, as MakeMoveFast would leave it.
+// The material after side s's move, seen from s, as Play would leave it.
 int32_t MaterialAfter(const SearchBoard& b, int s, const SearchMove& m)
 {
     int32_t material = b.material * s;
