@@ -2,7 +2,6 @@
 
 #include "search_moves.h"
 
-#include "rules/ply_stack.h"
 #include "rules/rule_tables.h"
 
 #include <algorithm>
@@ -181,10 +180,3 @@ int32_t SearchValue(const SearchBoard& b, int s, int d, int32_t alpha, int32_t b
     AnyCapture(b, s, tryMove) || AnyNonCapture(b, s, tryMove);
     return best;
 }
-
-int32_t SearchValue(int p, int s, int d)
-{
-    return SearchValue(LoadBoard(p, MaterialScore[p]), s, d, -UnboundedValue, UnboundedValue);
-}
-
-int32_t LeafValue(int p, int s) { return LeafValue(LoadBoard(p, MaterialScore[p]), s); }

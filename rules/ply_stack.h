@@ -23,8 +23,6 @@ extern bool CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
 extern uint8_t CheckCandidateMap[PlyCount][BoardSize + 1][GridRows + 1];
 // [ply][side + 1][type]: whether an enemy piece of that type may be attacking the side's king.
 extern bool CheckerFlags[PlyCount][SideSlots][PieceTypeCount + 1];
-// Material from Sente's point of view; valid only in the plies of the tree search.
-extern int32_t MaterialScore[PlyCount];
 extern int8_t KingX[PlyCount][SideSlots];
 extern int8_t KingY[PlyCount][SideSlots];
 // [ply][side + 1][x][y]: how many of that side's board pieces reach the square (the plain
@@ -33,7 +31,5 @@ extern uint8_t ControlMap[PlyCount][SideSlots][BoardSize + 1][BoardSize + 1];
 
 // Copies position and both king squares from ply p to ply p + 1 (before MakeMove).
 void CopyPly(int p);
-// Copies position and material score from ply p to ply p + 1 (before MakeMoveFast).
-void CopyPlyFast(int p);
 // Recomputes which enemy piece types may be attacking each king of ply p.
 void UpdateCheckerFlags(int p);

@@ -3,6 +3,7 @@
 #include "rules/rule_tables.h"
 #include "rules/setup.h"
 #include "rules/sfen.h"
+#include "tests/reference/material_plies.h"
 #include "tests/support/sfen_fixture.h"
 
 #include <gtest/gtest.h>
