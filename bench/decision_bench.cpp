@@ -1,7 +1,7 @@
-#include "bench/bench_position.h"
-#include "bench/position_suite.h"
+#include "bench_position.h"
 #include "engine/computer_choice.h"
 #include "engine/evaluation.h"
+#include "position_suite.h"
 #include "tests/reference/plain_engine.h"
 
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-#include "bench/bench_position.h"
+#include "bench_position.h"
 #include "engine/mate_solver.h"
 
 #include <benchmark/benchmark.h>

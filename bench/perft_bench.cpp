@@ -1,4 +1,4 @@
-#include "bench/bench_position.h"
+#include "bench_position.h"
 #include "engine/board_perft.h"
 #include "rules/perft.h"
 

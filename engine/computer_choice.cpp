@@ -14,7 +14,7 @@
 
 namespace {
 
-// How many pieces of side s reach each square of the set, as its ControlMap counts them.
+// How many board pieces of side s reach each square of the set.
 void CountControl(const SearchBoard& b, int s, Bitboard squares, int (&count)[SquareCount])
 {
     const Bitboard occupied = Occupied(b);

@@ -2,6 +2,8 @@
 
 #include "attack_tables.h"
 
+#include "rules/targets.h"
+
 #include <cstdint>
 
 // One ply's position packed for the searches: piece codes by square, both hands, and the squares
@@ -13,7 +15,7 @@ struct SearchBoard {
     Bitboard side[2];
     Bitboard type[PieceTypeCount + 1];
     int8_t king[2]; // the square of each side's king; -1 once the tree search has taken it
-    int32_t material; // from Sente's point of view, kept as MakeMoveFast keeps it
+    int32_t material; // from Sente's point of view: CaptureGain and PromotionGain keep it
 };
 
 // A board move from a square, or a drop of dropType (1..5) from the mover's hand.
@@ -27,7 +29,8 @@ struct SearchMove {
 // Packs the position of ply p; material is taken as given.
 SearchBoard LoadBoard(int p, int32_t material);
 
-// Makes a move of side s: hands, king squares and material as MakeMove and MakeMoveFast do.
+// Makes a move of side s: squares, hands and king squares as the rules' MakeMove does, and the
+// material with them.
 void Play(SearchBoard& board, int s, const SearchMove& move);
 
 // How many moves Play has made on this thread: the engine program reports its growth over a
@@ -40,7 +43,7 @@ inline Bitboard Occupied(const SearchBoard& b) { return b.side[0] | b.side[1]; }
 // Side by's pieces that attack the square, with the board occupied as given.
 Bitboard AttackersOf(const SearchBoard& b, int square, int by, Bitboard occupied);
 
-// Every square that some piece of side s reaches: where its ControlMap counter is not zero.
+// Every square that some board piece of side s reaches, with the board occupied as given.
 Bitboard Reach(const SearchBoard& b, int s, Bitboard occupied);
 
 inline bool IsAttacked(const SearchBoard& b, int square, int by, Bitboard occupied)
@@ -73,10 +76,10 @@ inline Bitboard DropTargets(const SearchBoard& b, int s, int type)
 
 // The destination's TargetMap code for a board move of a piece of the type: promotion offered
 // when a promotable piece enters or leaves the far row, forced for a pawn.
-inline int TrialCode(int type, int s, int from, int to)
+inline TargetCode TrialCode(int type, int s, int from, int to)
 {
     const Bitboard far = Attacks.farRow[SideIndex(s)];
     if (!IsPromotable(type) || ((Bit(from) | Bit(to)) & far) == 0)
-        return 1;
-    return type == Pawn ? 3 : 2;
+        return TargetMove;
+    return type == Pawn ? TargetPromoteForced : TargetPromoteOptional;
 }

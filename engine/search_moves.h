@@ -3,16 +3,16 @@
 #include "search_board.h"
 
 // Visits the promotion trials of a board move in the searches' order, plain first, until the
-// visitor returns true: code 1 plain, code 2 both, code 3 only promoted.
+// visitor returns true: plain only, both, or promoted only, as the destination's code says.
 template <typename Visit> bool AnyBoardTrial(int type, int s, int from, int to, Visit&& visit)
 {
-    const int code = TrialCode(type, s, from, to);
+    const TargetCode code = TrialCode(type, s, from, to);
     const SearchMove plain { int8_t(from), int8_t(to), 0, 0 };
-    if (code != 3 && visit(plain))
+    if (code != TargetPromoteForced && visit(plain))
         return true;
     SearchMove promoted = plain;
     promoted.promote = 1;
-    return code != 1 && visit(promoted);
+    return code != TargetMove && visit(promoted);
 }
 
 // Visits the pseudo-legal moves of side s until the visitor returns true: board moves to the

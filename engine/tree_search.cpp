@@ -2,7 +2,6 @@
 
 #include "search_moves.h"
 
-#include "rules/ply_stack.h"
 #include "rules/rule_tables.h"
 
 #include <algorithm>
@@ -11,7 +10,7 @@
 
 namespace {
 
-// The material after side s's move, seen from s, as MakeMoveFast would leave it.
+// The material after side s's move, seen from s, as Play would leave it.
 int32_t MaterialAfter(const SearchBoard& b, int s, const SearchMove& m)
 {
     int32_t material = b.material * s;
@@ -82,7 +81,7 @@ template <typename Visit> bool AnyQuietPromotion(const SearchBoard& b, int s, Vi
             continue;
         for (Bitboard to = PieceAttacks(b.code[from], from, occupied) & ~occupied; to != 0;) {
             const int square = PopLowest(to);
-            if (TrialCode(type, s, from, square) != 1
+            if (TrialCode(type, s, from, square) != TargetMove
                 && visit(SearchMove { int8_t(from), int8_t(square), 0, 1 }))
                 return true;
         }
@@ -181,10 +180,3 @@ int32_t SearchValue(const SearchBoard& b, int s, int d, int32_t alpha, int32_t b
     AnyCapture(b, s, tryMove) || AnyNonCapture(b, s, tryMove);
     return best;
 }
-
-int32_t SearchValue(int p, int s, int d)
-{
-    return SearchValue(LoadBoard(p, MaterialScore[p]), s, d, -UnboundedValue, UnboundedValue);
-}
-
-int32_t LeafValue(int p, int s) { return LeafValue(LoadBoard(p, MaterialScore[p]), s); }

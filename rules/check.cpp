@@ -10,7 +10,7 @@ int IsKingAttacked(int p, int s)
 {
     const int kx = KingX[p][s + 1], ky = KingY[p][s + 1];
     for (int t = 1; t <= PieceTypeCount; ++t) {
-        if (CheckerFlags[p][s + 1][t] != 1)
+        if (!CheckerFlags[p][s + 1][t])
             continue;
         const int attacker = -t * s;
         for (int d = 1; d <= DirectionCount; ++d) {

@@ -1,7 +1,6 @@
 #include "make_move.h"
 
 #include "ply_stack.h"
-#include "rule_tables.h"
 
 #include <cstdlib>
 
@@ -32,33 +31,4 @@ void MakeMove(int p, int fromX, int fromY, int toX, int toY, int promote)
     if (promote == 1)
         pos[toX][toY] += pos[toX][toY] > 0 ? PromotionOffset : -PromotionOffset;
     UpdateCheckerFlags(p);
-}
-
-void MakeMoveFast(int p, int fromX, int fromY, int toX, int toY, int promote)
-{
-    int8_t(&pos)[BoardSize + 1][GridRows + 1] = Position[p];
-    if (fromY > BoardSize) {
-        // Material is unchanged: a piece in hand counts as much as on the board.
-        pos[toX][toY] = static_cast<int8_t>(fromY == HandRow(Sente) ? fromX : -fromX);
-        --pos[fromX][fromY];
-        return;
-    }
-    const int m = pos[fromX][fromY];
-    const int s = SideOf(m);
-    const int t = m * s;
-    int k = -s * pos[toX][toY];
-    pos[toX][toY] = static_cast<int8_t>(m);
-    pos[fromX][fromY] = 0;
-    if (promote == 1) {
-        MaterialScore[p] += PromotionGain(t) * s;
-        pos[toX][toY] += static_cast<int8_t>(PromotionOffset * s);
-    }
-    if (k <= 0)
-        return;
-    MaterialScore[p] += CaptureGain(k) * s;
-    if (k > PromotionOffset)
-        k -= PromotionOffset;
-    // A captured king only moves the score; hands have no slot for it.
-    if (k != King)
-        ++pos[k][HandRow(s)];
 }

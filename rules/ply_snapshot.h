@@ -9,7 +9,7 @@
 struct PlySnapshot {
     int8_t position[BoardSize + 1][GridRows + 1];
     int8_t kingX[SideSlots], kingY[SideSlots];
-    uint8_t flags[SideSlots][PieceTypeCount + 1];
+    bool flags[SideSlots][PieceTypeCount + 1];
 
     explicit PlySnapshot(int p)
     {

@@ -5,10 +5,9 @@
 
 int8_t Position[PlyCount][BoardSize + 1][GridRows + 1];
 int8_t TargetMap[PlyCount][BoardSize + 1][BoardSize + 1];
-uint8_t CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
+bool CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
 uint8_t CheckCandidateMap[PlyCount][BoardSize + 1][GridRows + 1];
-uint8_t CheckerFlags[PlyCount][SideSlots][PieceTypeCount + 1];
-int32_t MaterialScore[PlyCount];
+bool CheckerFlags[PlyCount][SideSlots][PieceTypeCount + 1];
 int8_t KingX[PlyCount][SideSlots];
 int8_t KingY[PlyCount][SideSlots];
 uint8_t ControlMap[PlyCount][SideSlots][BoardSize + 1][BoardSize + 1];
@@ -18,12 +17,6 @@ void CopyPly(int p)
     std::memcpy(Position[p + 1], Position[p], sizeof Position[p]);
     std::memcpy(KingX[p + 1], KingX[p], sizeof KingX[p]);
     std::memcpy(KingY[p + 1], KingY[p], sizeof KingY[p]);
-}
-
-void CopyPlyFast(int p)
-{
-    std::memcpy(Position[p + 1], Position[p], sizeof Position[p]);
-    MaterialScore[p + 1] = MaterialScore[p];
 }
 
 void UpdateCheckerFlags(int p)
@@ -38,6 +31,6 @@ void UpdateCheckerFlags(int p)
             const int t = std::abs(q);
             if (IsRanging(t)
                 || (std::abs(x - KingX[p][s + 1]) <= 1 && std::abs(y - KingY[p][s + 1]) <= 1))
-                CheckerFlags[p][s + 1][t] = 1;
+                CheckerFlags[p][s + 1][t] = true;
         }
 }

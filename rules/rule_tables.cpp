@@ -1,7 +1,5 @@
 #include "rule_tables.h"
 
-#include "ply_stack.h"
-
 #include <cstring>
 
 uint8_t MoveTable[PieceTypeCount + 1][DirectionCount + 1];
@@ -60,5 +58,4 @@ void BuildRuleTables()
     AddSlides(Horse, Bishop);
     AddSlides(Dragon, Rook);
     std::memcpy(PieceValueTable, Values, sizeof PieceValueTable);
-    std::memset(ControlMap[0], 0, sizeof ControlMap[0]);
 }

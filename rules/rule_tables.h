@@ -65,5 +65,6 @@ inline int32_t PromotionGain(int type)
     return PieceValueTable[type + PromotionOffset] - PieceValueTable[type];
 }
 
-// Fills the rule tables and clears the control-map template. Called once before anything else.
+// Fills the rule tables. Each program and test calls it before the tables are read; filling them
+// again writes the same values.
 void BuildRuleTables();

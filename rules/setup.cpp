@@ -15,7 +15,6 @@ constexpr int8_t SenteBackRow[BoardSize] = { Rook, Bishop, Silver, Gold, King };
 void SetUpPosition(int level)
 {
     std::memset(Position[1], 0, sizeof Position[1]);
-    std::memset(CheckCandidateMap[0], 0, sizeof CheckCandidateMap[0]);
     for (int x = 1; x <= BoardSize; ++x) {
         Position[1][x][1] = GoteBackRow[x - 1];
         Position[1][x][5] = SenteBackRow[x - 1];

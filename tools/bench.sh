@@ -6,9 +6,9 @@
 # Further arguments go to the benchmark program, e.g. --benchmark_filter=fast/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build
+bash tools/install-deps.sh run test
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON >/dev/null
+cmake --build build --target decision_bench velmora-usi
 
 build/bench/decision_bench --benchmark_repetitions="${REPETITIONS:-3}" \
     --benchmark_report_aggregates_only=true "$@"

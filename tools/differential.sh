@@ -4,7 +4,7 @@
 # classes, scores and every draw from the generator. CI runs a small sample of the same test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+bash tools/install-deps.sh run test
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=ON >/dev/null
 cmake --build build --target decision_differential_tests
 VELMORA_DIFFERENTIAL=full build/tests/engine/decision_differential_tests

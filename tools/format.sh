@@ -4,7 +4,7 @@
 # naming each file and line that differs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
+bash tools/install-deps.sh format
 
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     # Tracked and new files as they stand in the work tree; deleted ones are gone.

@@ -7,7 +7,7 @@
 # build-fuzz/findings/ and ends the run with a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
+bash tools/install-deps.sh fuzz
 
 minutes=${1:-10}
 target=${2:-usi}

@@ -1,38 +1,47 @@
 #!/usr/bin/env bash
-# Installs every Debian package Velmora needs to build, test and run.
-# Quick when everything is already there: apt is only asked when a package is missing.
+# Installs the Debian packages of the named groups, so that each script waits only for what it
+# uses; with no group named, every group. Quick when everything is already there: apt is only
+# asked when a package is missing. A group holds only its own packages: the tests, for one, also
+# need those of run.
+# Usage: tools/install-deps.sh [run] [test] [fuzz] [match] [package] [format]
 set -euo pipefail
 
-packages=(
-    # build
-    build-essential cmake ninja-build pkg-config
-    # tests and benchmarks
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
-    # the formatting check
-    clang-format-14
-    # fuzzing (libFuzzer and the sanitizer runtimes)
-    clang libclang-rt-14-dev
-    # the window
-    qt6-base-dev libgl-dev fonts-ipafont-gothic
-    # the window's smoke test closes it through Xlib
-    libx11-dev
-    # the window under a virtual display, driven and photographed
-    xvfb xdotool x11-utils x11-apps netpbm
-    # reading the clipboard the window copies to
-    xclip
-    # timing the engine program
-    time
-    # perft timed against another engine's (tools/perft_vs_fairy.sh)
-    hyperfine fairy-stockfish
-    # the engine program in a real front end, against other engines
-    xboard uci2wb gnuminishogi
-    # the Debian package (tools/package.sh: CPack's dependency scan needs file and dpkg-dev) and
-    # its checks: the menu entry, the AppStream metadata, lintian, the manual pages
-    dpkg-dev file desktop-file-utils appstream lintian man-db
-)
+packages_of() {
+    case $1 in
+    # Building the game and playing it: the compiler, the window and the font of its labels.
+    run)
+        echo build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic
+        ;;
+    # The full test build and its benchmarks; the window's tests on a virtual X display, driven,
+    # photographed and read from the clipboard (the smoke test closes it through Xlib); the engine
+    # program timed; the KIF test's reader from npm (any node will do, Debian's if none is there).
+    test)
+        echo googletest libgtest-dev libgmock-dev libbenchmark-dev libx11-dev \
+            xvfb xdotool x11-utils x11-apps netpbm xclip time
+        command -v node >/dev/null && command -v npm >/dev/null || echo nodejs npm
+        ;;
+    # libFuzzer and the sanitizer runtimes.
+    fuzz) echo build-essential cmake ninja-build clang libclang-rt-14-dev ;;
+    # The engine program in a real front end and against other engines, and perft timed against
+    # another engine's (tools/perft_vs_fairy.sh).
+    match) echo xboard uci2wb gnuminishogi fairy-stockfish hyperfine ;;
+    # The Debian package (CPack's dependency scan needs file and dpkg-dev) and its checks: the menu
+    # entry, the AppStream metadata, lintian, the manual pages.
+    package) echo dpkg-dev file desktop-file-utils appstream lintian man-db ;;
+    # The formatting check.
+    format) echo clang-format-14 ;;
+    *) echo "unknown group $1; the groups: run test fuzz match package format" >&2; return 2 ;;
+    esac
+}
 
-# The KIF test reads games back with an npm package; any node will do, Debian's if none is there.
-command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
+groups=("$@")
+[ ${#groups[@]} -gt 0 ] || groups=(run test fuzz match package format)
+packages=()
+for group in "${groups[@]}"; do
+    list=$(packages_of "$group") || exit 2
+    # shellcheck disable=SC2206 # the list is one package a word
+    packages+=($list)
+done
 
 missing=()
 for p in "${packages[@]}"; do

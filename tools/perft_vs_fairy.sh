@@ -37,7 +37,7 @@ sfen=${SFEN:-rbsgk/4p/5/P4/KGSBR b - 1}
 velmora=${VELMORA_USI:-build/usi/velmora-usi}
 fairy=$(command -v fairy-stockfish || echo /usr/games/fairy-stockfish)
 
-bash tools/install-deps.sh
+bash tools/install-deps.sh run test match
 if [ -z "${VELMORA_USI:-}" ]; then
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build --target velmora-usi

@@ -31,6 +31,4 @@ void AfterMove(GameView& view)
         AnnounceEnd(view, GameEnd::Mate, s);
     else
         Game.SideToMove = static_cast<int8_t>(-s);
-    // The escape search generates targets on ply 1; the next turn must start with none.
-    ClearTargets();
 }

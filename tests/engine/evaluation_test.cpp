@@ -1,6 +1,7 @@
 #include "engine/evaluation.h"
 #include "engine/search_board.h"
 #include "engine/tree_search.h"
+#include "tests/reference/material_plies.h"
 #include "tests/reference/plain_engine.h"
 #include "tests/support/case_names.h"
 #include "tests/support/sfen_fixture.h"

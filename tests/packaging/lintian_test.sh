@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Debian's package checker on the package tools/package.sh made: no error and no warning.
 # Informational tags are shown but pass.
-# Usage: lintian_test.sh <package.deb>
+# Usage: lintian_test.sh <folder tools/package.sh built in> <version>
 set -euo pipefail
-deb=$1
-[ -f "$deb" ] || { echo "FAIL: no package $deb" >&2; exit 1; }
+debs=("$1/velmora_$2_"*.deb)
+deb=${debs[0]}
+[ -f "$deb" ] || { echo "FAIL: no package velmora_$2_*.deb in $1" >&2; exit 1; }
 status=0
 report=$(lintian --display-info --fail-on error,warning "$deb" 2>&1) || status=$?
 grep -v 'running with root privileges' <<<"$report" || true

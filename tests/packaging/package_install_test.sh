@@ -3,11 +3,13 @@
 # programs from PATH, then removes the package and checks that nothing of it is left.
 # It needs root, so a developer's `tools/test.sh` skips it and says so; CI runs as root and
 # sets VELMORA_CI, where a skip is a failure. It never touches a velmora installed before.
-# Usage: package_install_test.sh <package.deb> <close_window> <window_smoke_test.sh>
+# Usage: package_install_test.sh <folder tools/package.sh built in> <version> <close_window>
+#     <window_smoke_test.sh>
 set -euo pipefail
-deb=$(realpath "$1")
-close_window=$2
-window_smoke_test=$3
+debs=("$(realpath "$1")/velmora_$2_"*.deb)
+deb=${debs[0]}
+close_window=$3
+window_smoke_test=$4
 fail() { echo "FAIL: $*" >&2; exit 1; }
 skip() {
     [ -z "${VELMORA_CI:-}" ] || fail "CI must run this test, but: $*"

@@ -4,6 +4,7 @@
 #include "engine/mate_search.h"
 #include "engine/tree_search.h"
 #include "rules/check.h"
+#include "tests/reference/material_plies.h"
 #include "tests/reference/plain_root_candidates.h"
 
 #include <cstdlib>

@@ -12,14 +12,14 @@ void MarkCheckLines(int p, int s)
     const int kx = KingX[p][s + 1], ky = KingY[p][s + 1];
     std::memcpy(CheckLineMap[p], CheckLineMap[0], sizeof CheckLineMap[p]);
     for (int t = 1; t <= PieceTypeCount; ++t) {
-        if (CheckerFlags[p][s + 1][t] != 1)
+        if (!CheckerFlags[p][s + 1][t])
             continue;
         const int checker = -t * s;
         for (int d = 1; d <= DirectionCount; ++d) {
             const int ex = DirectionX[d] * s, ey = DirectionY[d] * s;
             if (MoveTable[t][d] == MoveStep) {
                 if (OnBoard(kx + ex, ky + ey) && Position[p][kx + ex][ky + ey] == checker)
-                    CheckLineMap[p][kx + ex][ky + ey] = 1;
+                    CheckLineMap[p][kx + ex][ky + ey] = true;
             } else if (MoveTable[t][d] == MoveSlide) {
                 int x = kx + ex, y = ky + ey;
                 while (OnBoard(x, y) && Position[p][x][y] == 0)
@@ -27,7 +27,7 @@ void MarkCheckLines(int p, int s)
                 if (!OnBoard(x, y) || Position[p][x][y] != checker)
                     continue;
                 for (int mx = kx + ex, my = ky + ey;; mx += ex, my += ey) {
-                    CheckLineMap[p][mx][my] = 1;
+                    CheckLineMap[p][mx][my] = true;
                     if (mx == x && my == y)
                         break;
                 }

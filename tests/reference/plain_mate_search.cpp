@@ -87,7 +87,7 @@ bool FindEscape(int p, int s, int d)
             GenerateTargets(p, x, y);
             for (int tx = 1; tx <= BoardSize; ++tx)
                 for (int ty = 1; ty <= BoardSize; ++ty) {
-                    if (CheckLineMap[p][tx][ty] != 1 || TargetMap[p][tx][ty] <= TargetNone)
+                    if (!CheckLineMap[p][tx][ty] || TargetMap[p][tx][ty] <= TargetNone)
                         continue;
                     if (AnyTrial(TargetMap[p][tx][ty],
                             [&](int promote) { return escapes(x, y, tx, ty, promote); }))

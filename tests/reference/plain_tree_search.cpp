@@ -5,6 +5,7 @@
 #include "rules/make_move.h"
 #include "rules/moves.h"
 #include "rules/rule_tables.h"
+#include "tests/reference/material_plies.h"
 
 #include <cstdlib>
 

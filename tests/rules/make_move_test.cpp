@@ -1,5 +1,6 @@
 #include "rules/make_move.h"
 #include "rules/ply_stack.h"
+#include "tests/reference/material_plies.h"
 #include "tests/support/case_names.h"
 #include "tests/support/sfen_fixture.h"
 

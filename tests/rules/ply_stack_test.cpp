@@ -3,6 +3,7 @@
 #include "rules/rule_tables.h"
 #include "rules/setup.h"
 #include "rules/sfen.h"
+#include "tests/reference/material_plies.h"
 #include "tests/support/sfen_fixture.h"
 
 #include <gtest/gtest.h>
@@ -64,15 +65,15 @@ TEST(CheckerFlags, InTheStartPositionOnlyTheRangingPiecesAreFlagged)
     SetUpPosition(3);
     UpdateCheckerFlags(1);
     for (int t = 1; t <= PieceTypeCount; ++t)
-        EXPECT_EQ(CheckerFlags[1][Gote + 1][t], 0) << "type " << t;
+        EXPECT_FALSE(CheckerFlags[1][Gote + 1][t]) << "type " << t;
 }
 
 TEST(CheckerFlags, AStepperIsFlaggedOnlyNextToTheKing)
 {
     LoadSfen("k1G2/5/5/5/4K b - 1");
-    EXPECT_EQ(CheckerFlags[1][Gote + 1][Gold], 0);
+    EXPECT_FALSE(CheckerFlags[1][Gote + 1][Gold]);
     LoadSfen("kG3/5/5/5/4K w - 1");
-    EXPECT_EQ(CheckerFlags[1][Gote + 1][Gold], 1);
+    EXPECT_TRUE(CheckerFlags[1][Gote + 1][Gold]);
 }
 
 TEST(PlyCopies, CopiesLeaveTheSourcePlyAlone)

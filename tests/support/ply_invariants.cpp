@@ -114,7 +114,7 @@ std::string FindCheckerFlagFault(int p)
                 const int code = Position[p][x][y];
                 if (code * s >= 0 || !PieceReaches(p, x, y, kx, ky))
                     continue;
-                if (CheckerFlags[p][s + 1][std::abs(code)] != 1)
+                if (!CheckerFlags[p][s + 1][std::abs(code)])
                     return std::string(SideName(s)) + "'s king is attacked from ("
                         + std::to_string(x) + "," + std::to_string(y)
                         + ") but the checker flag of type " + std::to_string(std::abs(code))
