@@ -181,6 +181,7 @@ bool StrongEngine::Worker::RepetitionScore(int ply, int s, int& score) const
 int StrongEngine::Worker::Quiesce(
     const SearchBoard& b, int s, int alpha, int beta, int ply, int qdepth)
 {
+    pvLength_[ply] = ply; // quiescence adds nothing to the line above it
     if (shared_->Stopped())
         return 0;
     CountNode();
@@ -248,10 +249,10 @@ int StrongEngine::Worker::Search(
     if (depth <= 0)
         return Quiesce(b, s, alpha, beta, ply, 0);
     const bool rootNode = ply == 0;
+    pvLength_[ply] = ply; // every early answer below ends the line here
     if (shared_->Stopped())
         return 0;
     CountNode();
-    pvLength_[ply] = ply;
     if (pvNode)
         selDepth_ = std::max(selDepth_, ply + 1);
     Frame& frame = frames_[ply];

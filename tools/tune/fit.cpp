@@ -16,10 +16,11 @@ namespace {
 constexpr double ScoreScale = 1.0 / 400.0 * std::log(10.0);
 // Adam's step sizes.
 constexpr double LearningRate = 1.0;
-constexpr double Beta1 = 0.9, Beta2 = 0.999, Epsilon = 1e-8;
+// The gradients of rare features are tiny: the epsilon must not swamp them.
+constexpr double Beta1 = 0.9, Beta2 = 0.999, Epsilon = 1e-14;
 // A piece's placement is pulled gently towards nothing, so that a square seen in few positions
 // does not get a wild value.
-constexpr double PlacementDecay = 1e-4;
+constexpr double PlacementDecay = 1e-8;
 
 double Sigmoid(double x) { return 1.0 / (1.0 + std::exp(-x)); }
 
