@@ -306,10 +306,9 @@ int StrongEngine::Worker::Search(
                 return score;
         }
         // Null move: if passing still holds beta, a real move surely does.
-        if (depth >= 3 && eval >= beta && !frames_[ply - 1].nullMove && ply >= 1) {
+        if (depth >= 3 && eval >= beta && ply >= 1 && !frames_[ply - 1].nullMove) {
             const int r = 3 + depth / 4 + std::min((eval - beta) / 200, 3);
             frame.nullMove = true;
-            frame.move = SearchMove {};
             const uint64_t key = frame.key ^ ZobristKeys.goteToMove;
             EnterChild(ply, b, -s, key);
             const int score = -Search(b, -s, -beta, -beta + 1, depth - r, ply + 1, false, !cutNode);
@@ -355,7 +354,7 @@ int StrongEngine::Worker::Search(
         // Late and futile quiet moves are not tried near the horizon.
         if (!rootNode && !inCheck && quiet && !givesCheck && !IsMateScore(best)
             && best > -Infinite) {
-            if (depth <= 6 && tried > 3 + depth * depth * (1 + improving) / 1)
+            if (depth <= 6 && tried > 3 + depth * depth * (1 + improving))
                 continue;
             if (depth <= 5 && !pvNode && eval + 120 + 110 * depth <= alpha)
                 continue;
@@ -363,7 +362,6 @@ int StrongEngine::Worker::Search(
 
         SearchBoard child = b;
         Play(child, s, m);
-        frame.move = m;
         EnterChild(ply, child, -s, HashOf(child, -s));
 
         // A lone reply to a check is followed one ply further.
@@ -438,8 +436,7 @@ int StrongEngine::Worker::Search(
                                      : Bound::Upper;
     if (!(rootNode && pvIndex_ > 0))
         shared_->table->Store(frame.key,
-            TableEntry { bestMove.to != bestMove.from || bestMove.dropType != 0 ? Pack(bestMove)
-                                                                                : PackedMove(0),
+            TableEntry { best > originalAlpha ? Pack(bestMove) : PackedMove(0),
                 int16_t(ToTable(best, ply)), int16_t(inCheck ? 0 : eval), int8_t(depth), bound });
     return best;
 }

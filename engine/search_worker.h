@@ -51,7 +51,6 @@ private:
         bool inCheck;
         int staticEval;
         SearchMove killers[2];
-        SearchMove move; // the move made from this frame's position
         bool nullMove; // the move made here was a pass
     };
 

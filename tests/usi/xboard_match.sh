@@ -15,11 +15,13 @@ source "$here/../ui/xvfb_display.sh"
 echo 'rbsgk/4p/5/P4/KGSBR[-] w 0 1' >"$work/start.fen"
 # gnuminishogi speaks protocol 1 only, plays the wrong side without colors=0 and needs a time
 # control with a number of moves; searching 4 plies deep it moves at once and keeps its clock.
+# No pondering: after a ponder miss uci2wb can lose the opponent's move (tools/gnuminishogi_match.sh).
 xboard -variant shogi -boardWidth 5 -boardHeight 5 -holdingsSize 5 \
     -pieceToCharTable 'P.BR.S...G.+.++.+Kp.br.s...g.+.++.+k' -lpf "$work/start.fen" \
     -fcp "uci2wb debug -var 5x5+5_shogi -s $engine" -fd "$work" \
     -scp gnuminishogi -sd "$work" -secondProtocolVersion 1 -secondAlphaRank true \
     -secondFeatures "sigint=0 colors=0" -mps 40 -tc 1 -depth 4 \
+    -xponder \
     -mg "$games" -matchPause 500 -autoCallFlag true -popupExitMessage false \
     -saveSettingsOnExit false -settingsFile "$work/xboard.settings" \
     -debug -nameOfDebugFile "$work/xboard.debug" -sgf "$work/games.pgn" \
