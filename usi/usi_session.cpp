@@ -416,47 +416,55 @@ void UsiSession::WriteInfo(const SearchInfo& info)
     out_.flush();
 }
 
-void UsiSession::PollDuringSearch(bool openEnded)
+std::optional<std::string> UsiSession::PollWhileBusy()
 {
     while (poll_) {
         std::optional<std::string> line = poll_();
         if (!line)
-            return;
+            return std::nullopt;
         std::string normalized = Normalized(*line);
         std::string_view rest;
         const std::string_view command = FirstWord(normalized, rest);
         if (command == "isready") {
             out_ << "readyok\n";
             out_.flush();
-        } else if (command == "stop") {
-            return strong_->Stop();
-        } else if (command == "ponderhit") {
-            strong_->PonderHit();
         } else if (!command.empty()) {
-            pending_.push_back(std::move(normalized));
-            if (openEnded)
-                return strong_->Stop();
+            return normalized;
         }
+    }
+    return std::nullopt;
+}
+
+void UsiSession::PollDuringSearch(bool openEnded)
+{
+    while (std::optional<std::string> line = PollWhileBusy()) {
+        std::string_view rest;
+        const std::string_view command = FirstWord(*line, rest);
+        if (command == "stop")
+            return strong_->Stop();
+        if (command == "ponderhit") {
+            strong_->PonderHit();
+            continue;
+        }
+        pending_.push_back(std::move(*line));
+        if (openEnded)
+            return strong_->Stop();
     }
 }
 
 bool UsiSession::StopRequested(bool openEnded)
 {
-    while (!stopping_ && poll_) {
-        std::optional<std::string> line = poll_();
+    while (!stopping_) {
+        std::optional<std::string> line = PollWhileBusy();
         if (!line)
             break;
-        std::string normalized = Normalized(*line);
         std::string_view rest;
-        const std::string_view command = FirstWord(normalized, rest);
-        if (command == "isready") {
-            out_ << "readyok\n";
-            out_.flush();
-        } else if (command == "stop") {
+        const std::string_view command = FirstWord(*line, rest);
+        if (command == "stop") {
             stopping_ = true;
-        } else if (!command.empty() && command != "ponderhit") { // no ponder runs now
+        } else if (command != "ponderhit") { // no ponder runs now
             stopping_ = openEnded;
-            pending_.push_back(std::move(normalized));
+            pending_.push_back(std::move(*line));
         }
     }
     return stopping_;

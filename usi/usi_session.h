@@ -63,6 +63,8 @@ private:
     void ThinkStrong(const GoCommand& go);
     SearchLimits LimitsOf(const GoCommand& go) const;
     void WriteInfo(const SearchInfo& info);
+    // The next line that came in while a count or search runs, isready answered on the spot.
+    std::optional<std::string> PollWhileBusy();
     void PollDuringSearch(bool openEnded);
     void RememberPosition();
     void Perft(std::string_view args);
