@@ -1,11 +1,8 @@
 #include "strong_search.h"
 
-#include "move_list.h"
-#include "move_order.h"
 #include "search_worker.h"
 
 #include <algorithm>
-#include <cmath>
 #include <thread>
 
 StrongEngine::StrongEngine(size_t hashMegabytes)
