@@ -3,6 +3,8 @@
 #include "board_hash.h"
 #include "strong_eval.h"
 
+#include "rules/rule_tables.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -16,6 +18,8 @@ constexpr uint64_t CheckInterval = 512;
 constexpr int MaxQuiescencePlies = 16;
 // How far back a repetition is looked for: a cycle in a real game is short.
 constexpr int MaxRepetitionPlies = 32;
+// The search boards keep material in the rule tables' units, a pawn being 10.
+constexpr int CentipawnsPerMaterialUnit = 10;
 // The first aspiration window around the last depth's score, in centipawns.
 constexpr int AspirationWindow = 30;
 
@@ -219,14 +223,14 @@ int StrongEngine::Worker::Quiesce(
     const int enemyKing = b.king[SideIndex(-s)];
     for (int i = 0; i < list.size; ++i) {
         const SearchMove& m = PickNext(list, i);
-        SearchBoard child = b;
-        Play(child, s, m);
         // A capture that cannot lift the score to alpha is not worth following.
         if (!inCheck && !IsMateScore(alpha) && m.promote == 0 && b.code[m.to] != 0) {
-            const int gained = std::abs(child.material - b.material) * 10;
+            const int gained = CaptureGain(-b.code[m.to] * s) * CentipawnsPerMaterialUnit;
             if (standPat + gained + 200 < alpha && !GivesCheck(b, s, m, enemyKing))
                 continue;
         }
+        SearchBoard child = b;
+        Play(child, s, m);
         EnterChild(ply, child, -s, HashOf(child, -s));
         const int score = -Quiesce(child, -s, -beta, -alpha, ply + 1, qdepth + 1);
         if (shared_->Stopped())

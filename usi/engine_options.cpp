@@ -7,17 +7,17 @@ namespace {
 
 struct SpinOption {
     std::string_view name;
-    int EngineOptions::*field;
-    int defaultValue, min, max;
+    int EngineOptions::*field; // its default is EngineOptions' own
+    int min, max;
 };
 
 // The spin options, as the usi answer lists them.
 constexpr SpinOption SpinOptions[] = {
-    { "USI_Hash", &EngineOptions::hashMegabytes, 64, 1, 4096 },
-    { "Threads", &EngineOptions::threads, 1, 1, 64 },
-    { "MultiPV", &EngineOptions::multiPV, 1, 1, 600 },
-    { "SkillLevel", &EngineOptions::skill, 20, 0, 20 },
-    { "MoveOverhead", &EngineOptions::moveOverhead, 30, 0, 5000 },
+    { "USI_Hash", &EngineOptions::hashMegabytes, 1, 4096 },
+    { "Threads", &EngineOptions::threads, 1, 64 },
+    { "MultiPV", &EngineOptions::multiPV, 1, 600 },
+    { "SkillLevel", &EngineOptions::skill, 0, 20 },
+    { "MoveOverhead", &EngineOptions::moveOverhead, 0, 5000 },
 };
 
 } // namespace
@@ -25,8 +25,9 @@ constexpr SpinOption SpinOptions[] = {
 void WriteOptionLines(std::ostream& out)
 {
     out << "option name Computer type combo default strong var strong var classic\n";
+    const EngineOptions defaults;
     for (const SpinOption& o : SpinOptions)
-        out << "option name " << o.name << " type spin default " << o.defaultValue << " min "
+        out << "option name " << o.name << " type spin default " << defaults.*o.field << " min "
             << o.min << " max " << o.max << '\n';
     out << "option name USI_Ponder type check default false\n";
 }

@@ -371,7 +371,6 @@ void UsiSession::ThinkStrong(const GoCommand& go)
 {
     const GamePosition position = PositionOfPly(1, header_.side, *variant_);
     const SearchSettings settings { options_.multiPV, options_.threads, options_.skill };
-    stopping_ = false;
     const bool openEnded = go.infinite || go.ponder;
     SearchCallbacks callbacks;
     callbacks.info = [&](const SearchInfo& info) { WriteInfo(info); };

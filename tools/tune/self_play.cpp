@@ -22,14 +22,10 @@ constexpr int MaxGamePlies = 200;
 // The first plies after the opening are too much alike from game to game to teach much.
 constexpr int SkippedPlies = 4;
 
-struct Sample {
-    std::string sfen;
-};
-
 // Plays one game and returns Sente's result; the quiet positions go to samples.
 // The game is played on ply 1, where the rules write it as SFEN.
 double PlayGame(StrongEngine& engine, int side, std::mt19937& random,
-    const SelfPlaySettings& settings, std::vector<Sample>& samples)
+    const SelfPlaySettings& settings, std::vector<std::string>& samples)
 {
     engine.NewGame();
     std::vector<PastPosition> history;
@@ -42,6 +38,7 @@ double PlayGame(StrongEngine& engine, int side, std::mt19937& random,
         const SearchBoard& b = position.board;
         const int s = side;
         const uint64_t key = HashOf(b, s);
+        const bool inCheck = KingAttacked(b, s);
         if (++seen[key] >= 4)
             return 0; // a repetition loses for Sente
         MoveList moves;
@@ -54,16 +51,15 @@ double PlayGame(StrongEngine& engine, int side, std::mt19937& random,
         } else {
             const SearchResult r = engine.Search(position, history, limits, SearchSettings {}, {});
             move = r.best;
-            const bool inCheck = KingAttacked(b, s);
             if (ply >= settings.randomPlies + SkippedPlies && !inCheck && IsQuiet(b, move))
-                samples.push_back(Sample { WriteSfen(1, SfenHeader { s, 1 }) });
+                samples.push_back(WriteSfen(1, SfenHeader { s, 1 }));
             const int winner = r.score >= DecisiveScore ? s : r.score <= -DecisiveScore ? -s : 0;
             decisiveRun = winner != 0 && winner == decisiveFor ? decisiveRun + 1 : 1;
             decisiveFor = winner;
             if (winner != 0 && decisiveRun >= DecisivePlies)
                 return winner == Sente ? 1 : 0;
         }
-        history.push_back(PastPosition { key, KingAttacked(b, s) });
+        history.push_back(PastPosition { key, inCheck });
         const Move m = RulesMove(move, s);
         MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
     }
@@ -82,9 +78,9 @@ void WriteSelfPlayPositions(
         SfenHeader header;
         std::string error;
         ReadSfen(openings[size_t(game) % openings.size()], header, error);
-        std::vector<Sample> samples;
+        std::vector<std::string> samples;
         const double result = PlayGame(engine, header.side, random, settings, samples);
-        for (const Sample& s : samples)
-            out << result << ' ' << s.sfen << '\n';
+        for (const std::string& sfen : samples)
+            out << result << ' ' << sfen << '\n';
     }
 }
