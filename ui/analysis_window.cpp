@@ -57,6 +57,9 @@ void AnalysisWindow::paintEvent(QPaintEvent*)
         painter.drawText(QRectF(0, y - 8, plot.left() - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
             (cp > 0 ? "+" : "") + QString::number(cp));
     }
+    painter.setPen(Qt::darkGray);
+    painter.drawText(plot.adjusted(4, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, "Sente ahead");
+    painter.drawText(plot.adjusted(4, 0, 0, -2), Qt::AlignLeft | Qt::AlignBottom, "Gote ahead");
     if (analysis_.positions.empty())
         return;
     for (size_t n = 0; n < analysis_.positions.size(); n += MoveTicks) {

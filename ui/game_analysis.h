@@ -15,9 +15,10 @@
 inline constexpr int BlunderCentipawns = 300;
 
 // How deep each position of a record is searched: deep enough to see a hung piece and short
-// mates, and about a quarter of a second a position on one core, so that a 60-move game takes
-// some 15 s. The node cap bounds the rare position whose depth costs far more.
-inline constexpr SearchLimits AnalysisLimits { 14, 1'000'000, false, {}, false };
+// mates, and about a sixth of a second a position on one free core, so that a 60-move game takes
+// some 10 s (bench/analysis_bench.cpp). The node cap bounds the rare position whose depth costs
+// far more.
+inline constexpr SearchLimits AnalysisLimits { 16, 2'000'000, false, {}, false };
 
 // What the strong search found in one position of a record.
 struct PositionAnalysis {
