@@ -64,6 +64,10 @@ public:
     QAction* EndAction;
     QAction* VelmoraRulesAction;
     QAction* StandardRulesAction;
+    QAction* ClassicComputerAction;
+    QAction* StrongComputerAction;
+    // The strong computer's thinking time, shortest first.
+    std::vector<QAction*> ThinkingTimeActions;
     QAction* ZoomInAction;
     QAction* ZoomOutAction;
     QAction* ActualSizeAction;
@@ -101,6 +105,8 @@ private:
     QString OpenSaveDialog();
     QString OpenOpenDialog();
     QAction* AddRulesAction(const QString& text, GameRules rules);
+    QAction* AddComputerAction(const QString& text, Computer computer);
+    std::vector<QAction*> AddThinkingTimeActions();
     void StartOrStopTimer();
     QAction* AddAction(
         const QString& text, const QList<QKeySequence>& keys, void (TForm1::*handler)());
