@@ -67,8 +67,8 @@ TForm1::TForm1(QWidget* parent)
           AddAction("Forward one move", { QKeySequence(Qt::Key_Right) }, &TForm1::StepForward))
     , StartAction(AddAction("To the start", { QKeySequence(Qt::Key_Home) }, &TForm1::ToStart))
     , EndAction(AddAction("To the end", { QKeySequence(Qt::Key_End) }, &TForm1::ToEnd))
-    , VelmoraRulesAction(AddRulesAction("Velmora", GameRules::Velmora))
-    , StandardRulesAction(AddRulesAction("Standard minishogi", GameRules::Standard))
+    , VelmoraRulesAction(AddRulesAction("Velmora", VelmoraRules))
+    , StandardRulesAction(AddRulesAction("Standard minishogi", StandardRules))
     , ClassicComputerAction(AddComputerAction("Classic", Computer::Classic))
     , StrongComputerAction(AddComputerAction("Strong", Computer::Strong))
     , ThinkingTimeActions(AddThinkingTimeActions())
@@ -395,15 +395,15 @@ void TForm1::ToStart() { Session.ToStart(); }
 
 void TForm1::ToEnd() { Session.ToEnd(); }
 
-QAction* TForm1::AddRulesAction(const QString& text, GameRules rules)
+QAction* TForm1::AddRulesAction(const QString& text, const RuleSet& rules)
 {
     auto* action = new QAction(text, this);
     action->setCheckable(true);
-    connect(action, &QAction::triggered, this, [this, rules, action] {
-        Session.ChangeRules(rules);
+    connect(action, &QAction::triggered, this, [this, rules = &rules, action] {
+        Session.ChangeRules(*rules);
         // While a game runs the rules stay; the menu shows the ones in force.
         action->setChecked(Session.State().Rules == rules);
-        (rules == GameRules::Velmora ? StandardRulesAction : VelmoraRulesAction)
+        (rules == &VelmoraRules ? StandardRulesAction : VelmoraRulesAction)
             ->setChecked(Session.State().Rules != rules);
     });
     return action;

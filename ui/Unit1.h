@@ -104,7 +104,7 @@ private:
     bool OpenQuestionBox(const QString& text);
     QString OpenSaveDialog();
     QString OpenOpenDialog();
-    QAction* AddRulesAction(const QString& text, GameRules rules);
+    QAction* AddRulesAction(const QString& text, const RuleSet& rules);
     QAction* AddComputerAction(const QString& text, Computer computer);
     std::vector<QAction*> AddThinkingTimeActions();
     void StartOrStopTimer();

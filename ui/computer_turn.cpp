@@ -42,7 +42,7 @@ void TimerTick(GameView& view)
 
 void ComputerTurn(GameView& view)
 {
-    PlayDecision(view, DecideComputerMove(Game.SideToMove, PawnDropMateLegal(Game.Rules)));
+    PlayDecision(view, DecideComputerMove(Game.SideToMove, Game.Rules->pawnDropMateLegal));
 }
 
 void PlayDecision(GameView& view, const ComputerDecision& decision)

@@ -15,11 +15,6 @@ namespace {
 
 constexpr std::string_view WindowTitle = "Velmora";
 
-const RuleSet& RulesInForce()
-{
-    return Game.Rules == GameRules::Velmora ? VelmoraRules : StandardRules;
-}
-
 std::string ReplayTitle(size_t n, size_t moves)
 {
     if (n == 0)
@@ -91,7 +86,7 @@ void GameSession::CycleLevel()
     ::CycleLevel(view_);
 }
 
-void GameSession::ChangeRules(GameRules rules)
+void GameSession::ChangeRules(const RuleSet& rules)
 {
     if (Game.GameRunning)
         return;
@@ -118,7 +113,7 @@ void GameSession::StrongTick()
     if (!Game.GameRunning || !Game.ComputerToMove() || Game.ComputerBusy)
         return;
     if (!thinker_.Thinking()) {
-        thinker_.Start(Game.SideToMove, RulesInForce(), thinkingMs_);
+        thinker_.Start(Game.SideToMove, *Game.Rules, thinkingMs_);
         return;
     }
     const std::optional<ComputerDecision> decision = thinker_.TakeDecision();
@@ -140,7 +135,7 @@ bool GameSession::Open(std::string_view text)
 {
     GameRecord read;
     std::string error;
-    if (!ReadGameRecord(text, Game.Rules, read, error)) {
+    if (!ReadGameRecord(text, *Game.Rules, read, error)) {
         view_.ShowMessage("Not opened: " + error);
         return false;
     }

@@ -43,7 +43,7 @@ public:
     void PlayOrStop();
     void TogglePlayer(int s);
     void CycleLevel();
-    void ChangeRules(GameRules rules);
+    void ChangeRules(const RuleSet& rules);
     // Only while no game runs; the thinking time may change at any time and counts from the
     // strong computer's next move.
     void ChooseComputer(Computer computer);

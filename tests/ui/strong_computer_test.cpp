@@ -23,7 +23,7 @@ protected:
     }
 
     // Opens the position and starts a game in it with the computer on the side to move.
-    void PlayFrom(const std::string& usiPosition, GameRules rules)
+    void PlayFrom(const std::string& usiPosition, const RuleSet& rules)
     {
         session.ChangeRules(rules);
         ASSERT_TRUE(session.Open(usiPosition)) << testing::PrintToString(view.Messages());
@@ -59,12 +59,12 @@ constexpr const char* PawnDropMate = "position sfen k4/2S2/1G3/5/4K b P 1";
 // mates with the pawn drop in Velmora's game and never plays that drop under standard rules.
 TEST_F(StrongComputer, AnswersWithALegalMoveAndDropsAPawnToMateOnlyInVelmorasGame)
 {
-    for (GameRules rules : { GameRules::Velmora, GameRules::Standard }) {
-        const bool velmora = rules == GameRules::Velmora;
+    for (const RuleSet* rules : { &VelmoraRules, &StandardRules }) {
+        const bool velmora = rules == &VelmoraRules;
         SCOPED_TRACE(velmora ? "Velmora" : "standard");
         SetUp();
         session.SetThinkingTime(200);
-        PlayFrom(PawnDropMate, rules);
+        PlayFrom(PawnDropMate, *rules);
         TickUntilAnswered();
         ASSERT_EQ(Record.moves.size(), 1u);
         const Move& move = Record.moves[0].move;
@@ -78,7 +78,7 @@ TEST_F(StrongComputer, AnswersWithALegalMoveAndDropsAPawnToMateOnlyInVelmorasGam
             view.calls[2], "mark " + std::to_string(move.toX) + " " + std::to_string(move.toY));
         GameRecord read;
         std::string error;
-        EXPECT_TRUE(ReadGameRecord(Record.UsiPosition(), rules, read, error)) << error;
+        EXPECT_TRUE(ReadGameRecord(Record.UsiPosition(), *rules, read, error)) << error;
     }
 }
 
@@ -94,7 +94,7 @@ TEST_F(StrongComputer, AnswersThePersonFromTheDesignedStart)
     EXPECT_EQ(Game.SideToMove, Sente);
     GameRecord read;
     std::string error;
-    EXPECT_TRUE(ReadGameRecord(Record.UsiPosition(), GameRules::Velmora, read, error)) << error;
+    EXPECT_TRUE(ReadGameRecord(Record.UsiPosition(), VelmoraRules, read, error)) << error;
 }
 
 // Whatever ends the game while the strong computer thinks ends its search with it: no move is
@@ -115,7 +115,7 @@ TEST_F(StrongComputer, StopOrOpeningAnotherGameWhileItThinksMakesNoMove)
         SCOPED_TRACE(ending.name);
         SetUp();
         session.SetThinkingTime(10000);
-        PlayFrom("position startpos moves 1d1c 5b5c", GameRules::Velmora);
+        PlayFrom("position startpos moves 1d1c 5b5c", VelmoraRules);
         session.Tick();
         ASSERT_TRUE(session.Thinking());
         session.Tick();
