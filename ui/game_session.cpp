@@ -142,8 +142,8 @@ bool GameSession::Open(std::string_view text)
     if (Game.GameRunning) {
         if (!view_.Confirm("A game is running. End it and open the new one?"))
             return false;
-        // The answer box let timer ticks through; the game may have ended meanwhile.
         thinker_.Stop();
+        // The answer box let timer ticks through; the game may have ended meanwhile.
         if (Game.GameRunning)
             StopGame(view_);
     }

@@ -8,7 +8,6 @@
 #include "strong_thinker.h"
 
 #include <cstdint>
-
 #include <string>
 #include <string_view>
 
@@ -16,7 +15,7 @@
 // which thinks off the window's thread for the thinking time chosen.
 enum class Computer : uint8_t { Classic, Strong };
 
-inline constexpr int64_t DefaultThinkingMs = 3000;
+inline constexpr int64_t DefaultStrongThinkingMs = 3000;
 
 // One game as the window shows it: the game state, its record, the position shown, take back and
 // the replay of a record. The window forwards its events here and draws what the view is told;
@@ -88,7 +87,7 @@ private:
 
     GameView& view_;
     Computer computer_ = Computer::Classic;
-    int64_t thinkingMs_ = DefaultThinkingMs;
+    int64_t thinkingMs_ = DefaultStrongThinkingMs;
     StrongThinker thinker_;
     bool replaying_ = false;
     size_t shown_ = 0;
