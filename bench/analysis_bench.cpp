@@ -22,12 +22,12 @@ void AnalyseSixtyMoves(benchmark::State& state)
     BuildRuleTables();
     GameRecord record;
     std::string error;
-    if (!ReadGameRecord(SixtyMoves, GameRules::Velmora, record, error)) {
+    if (!ReadGameRecord(SixtyMoves, VelmoraRules, record, error)) {
         state.SkipWithError(error.c_str());
         return;
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(AnalyseRecord(record, GameRules::Velmora));
+        benchmark::DoNotOptimize(AnalyseRecord(record, VelmoraRules));
     state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(record.moves.size() + 1));
 }
 

@@ -36,6 +36,8 @@ const QString FontName = QStringLiteral("ＭＳ Ｐゴシック");
 // The designed font is seldom installed; IPAPGothic (fonts-ipafont-gothic) is a free proportional
 // Gothic of the same kind.
 const QString SubstituteFont = QStringLiteral("IPAPGothic");
+// The strong computer's thinking times offered, in seconds.
+constexpr int ThinkingSeconds[] = { 1, 3, 10 };
 
 } // namespace
 
@@ -75,8 +77,11 @@ TForm1::TForm1(QWidget* parent)
           "Best line: next move", { QKeySequence("Ctrl+Right") }, &TForm1::BestLineForward))
     , BestLineBackAction(
           AddAction("Best line: back", { QKeySequence("Ctrl+Left") }, &TForm1::BestLineBack))
-    , VelmoraRulesAction(AddRulesAction("Velmora", GameRules::Velmora))
-    , StandardRulesAction(AddRulesAction("Standard minishogi", GameRules::Standard))
+    , VelmoraRulesAction(AddRulesAction("Velmora", VelmoraRules))
+    , StandardRulesAction(AddRulesAction("Standard minishogi", StandardRules))
+    , ClassicComputerAction(AddComputerAction("Classic", Computer::Classic))
+    , StrongComputerAction(AddComputerAction("Strong", Computer::Strong))
+    , ThinkingTimeActions(AddThinkingTimeActions())
     // Ctrl+= is Ctrl+plus without the shift on most keyboards.
     , ZoomInAction(
           AddAction("Zoom in", { QKeySequence::ZoomIn, QKeySequence("Ctrl+=") }, &TForm1::ZoomIn))
@@ -123,6 +128,10 @@ TForm1::TForm1(QWidget* parent)
     auto* rules = new QActionGroup(this);
     rules->addAction(VelmoraRulesAction);
     rules->addAction(StandardRulesAction);
+    ClassicComputerAction->setChecked(true);
+    auto* computers = new QActionGroup(this);
+    computers->addAction(ClassicComputerAction);
+    computers->addAction(StrongComputerAction);
     setAcceptDrops(true);
 
     FormCreate();
@@ -207,6 +216,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     const bool idle = !Session.State().GameRunning;
     VelmoraRulesAction->setEnabled(idle);
     StandardRulesAction->setEnabled(idle);
+    ClassicComputerAction->setEnabled(idle);
+    StrongComputerAction->setEnabled(idle);
     ZoomInAction->setEnabled(zoom_ < MaxZoom());
     ZoomOutAction->setEnabled(zoom_ > 1);
     ActualSizeAction->setEnabled(zoom_ > 1);
@@ -222,6 +233,9 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     QMenu* rules = menu.addMenu("Rules");
     rules->addActions({ VelmoraRulesAction, StandardRulesAction });
+    menu.addMenu("Computer")->addActions({ ClassicComputerAction, StrongComputerAction });
+    menu.addMenu("Thinking time")
+        ->addActions({ ThinkingTimeActions.begin(), ThinkingTimeActions.end() });
     menu.addSeparator();
     menu.addActions({ ZoomInAction, ZoomOutAction, ActualSizeAction });
     menu.addSeparator();
@@ -399,15 +413,15 @@ void TForm1::ToStart() { Session.ToStart(); }
 
 void TForm1::ToEnd() { Session.ToEnd(); }
 
-QAction* TForm1::AddRulesAction(const QString& text, GameRules rules)
+QAction* TForm1::AddRulesAction(const QString& text, const RuleSet& rules)
 {
     auto* action = new QAction(text, this);
     action->setCheckable(true);
-    connect(action, &QAction::triggered, this, [this, rules, action] {
-        Session.ChangeRules(rules);
+    connect(action, &QAction::triggered, this, [this, rules = &rules, action] {
+        Session.ChangeRules(*rules);
         // While a game runs the rules stay; the menu shows the ones in force.
         action->setChecked(Session.State().Rules == rules);
-        (rules == GameRules::Velmora ? StandardRulesAction : VelmoraRulesAction)
+        (rules == &VelmoraRules ? StandardRulesAction : VelmoraRulesAction)
             ->setChecked(Session.State().Rules != rules);
     });
     return action;
@@ -417,7 +431,7 @@ void TForm1::AnalyseGame()
 {
     if (!Session.CanReplay() || analyser_->Running())
         return;
-    analyser_->Start(Session.Record(), Session.State().Rules);
+    analyser_->Start(Session.Record(), *Session.State().Rules);
     const int total = int(analyser_->PositionsTotal());
     progress_ = new QProgressDialog("Analysing the game...", "Cancel", 0, total, this);
     progress_->setWindowTitle("Velmora");
@@ -476,6 +490,36 @@ void TForm1::ShowAnalysis()
 void TForm1::BestLineForward() { Session.BestLineForward(); }
 
 void TForm1::BestLineBack() { Session.BestLineBack(); }
+
+QAction* TForm1::AddComputerAction(const QString& text, Computer computer)
+{
+    auto* action = new QAction(text, this);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, computer] {
+        Session.ChooseComputer(computer);
+        // While a game runs the computer stays; the menu shows the one that plays.
+        (Session.ChosenComputer() == Computer::Classic ? ClassicComputerAction
+                                                       : StrongComputerAction)
+            ->setChecked(true);
+    });
+    return action;
+}
+
+std::vector<QAction*> TForm1::AddThinkingTimeActions()
+{
+    std::vector<QAction*> times;
+    auto* group = new QActionGroup(this);
+    for (const int seconds : ThinkingSeconds) {
+        auto* action = new QAction(QString("%1 s").arg(seconds), this);
+        action->setCheckable(true);
+        action->setChecked(seconds * 1000 == Session.ThinkingTime());
+        connect(action, &QAction::triggered, this,
+            [this, seconds] { Session.SetThinkingTime(seconds * 1000); });
+        group->addAction(action);
+        times.push_back(action);
+    }
+    return times;
+}
 
 void TForm1::ZoomIn() { SetZoom(zoom_ + 1); }
 

@@ -71,6 +71,10 @@ public:
     QAction* BestLineBackAction;
     QAction* VelmoraRulesAction;
     QAction* StandardRulesAction;
+    QAction* ClassicComputerAction;
+    QAction* StrongComputerAction;
+    // The strong computer's thinking time, shortest first.
+    std::vector<QAction*> ThinkingTimeActions;
     QAction* ZoomInAction;
     QAction* ZoomOutAction;
     QAction* ActualSizeAction;
@@ -110,7 +114,9 @@ private:
     bool OpenQuestionBox(const QString& text);
     QString OpenSaveDialog();
     QString OpenOpenDialog();
-    QAction* AddRulesAction(const QString& text, GameRules rules);
+    QAction* AddRulesAction(const QString& text, const RuleSet& rules);
+    QAction* AddComputerAction(const QString& text, Computer computer);
+    std::vector<QAction*> AddThinkingTimeActions();
     void StartOrStopTimer();
     QAction* AddAction(
         const QString& text, const QList<QKeySequence>& keys, void (TForm1::*handler)());

@@ -42,10 +42,13 @@ void TimerTick(GameView& view)
 
 void ComputerTurn(GameView& view)
 {
-    const int s = Game.SideToMove;
-    const ComputerDecision decision = DecideComputerMove(s, PawnDropMateLegal(Game.Rules));
+    PlayDecision(view, DecideComputerMove(Game.SideToMove, Game.Rules->pawnDropMateLegal));
+}
+
+void PlayDecision(GameView& view, const ComputerDecision& decision)
+{
     if (decision.resigns)
-        Resign(view, s);
+        Resign(view, Game.SideToMove);
     else
         PlayChosenMove(view, decision.move);
 }

@@ -102,7 +102,7 @@ std::vector<std::string> GameAnalysis::KifComments() const
     return comments;
 }
 
-void GameAnalyser::Start(const GameRecord& record, GameRules rules, const SearchLimits& limits)
+void GameAnalyser::Start(const GameRecord& record, const RuleSet& rules, const SearchLimits& limits)
 {
     Cancel();
     assert(record.started);
@@ -113,12 +113,11 @@ void GameAnalyser::Start(const GameRecord& record, GameRules rules, const Search
     std::string error;
     [[maybe_unused]] const bool read = ReadSfen(record.startSfen, header, error);
     assert(read);
-    const RuleSet& ruleSet = rules == GameRules::Velmora ? VelmoraRules : StandardRules;
     jobs_.clear();
     std::vector<PastPosition> history;
     int s = header.side;
     for (size_t i = 0;; ++i, s = -s) {
-        const GamePosition position = PositionOfPly(1, s, ruleSet);
+        const GamePosition position = PositionOfPly(1, s, rules);
         jobs_.push_back(Job { position, history });
         if (i == record.moves.size())
             break;
@@ -198,7 +197,8 @@ GameAnalysis GameAnalyser::Take()
     return taken;
 }
 
-GameAnalysis AnalyseRecord(const GameRecord& record, GameRules rules, const SearchLimits& limits)
+GameAnalysis AnalyseRecord(
+    const GameRecord& record, const RuleSet& rules, const SearchLimits& limits)
 {
     GameAnalyser analyser;
     analyser.Start(record, rules, limits);

@@ -62,8 +62,8 @@ public:
     GameAnalyser& operator=(const GameAnalyser&) = delete;
 
     // Starts on a copy of the record; reads ply 1 on the calling thread and leaves it as it was.
-    void Start(
-        const GameRecord& record, GameRules rules, const SearchLimits& limits = AnalysisLimits);
+    void Start(const GameRecord& record, const RuleSet& rules,
+        const SearchLimits& limits = AnalysisLimits);
     void Cancel();
     bool Running() const { return thread_.joinable(); }
     bool Done() const { return done_.load(std::memory_order_acquire); }
@@ -90,4 +90,4 @@ private:
 
 // Analyses the record on the calling thread: for tests and tools.
 GameAnalysis AnalyseRecord(
-    const GameRecord& record, GameRules rules, const SearchLimits& limits = AnalysisLimits);
+    const GameRecord& record, const RuleSet& rules, const SearchLimits& limits = AnalysisLimits);

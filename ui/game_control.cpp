@@ -17,7 +17,7 @@ GameLabel PlayerLabel(int s) { return s == Sente ? GameLabel::SentePlayer : Game
 
 void SetUpBoard(GameView& view)
 {
-    SetUpStart(Game.Rules, Game.Level);
+    SetUpStart(*Game.Rules, Game.Level);
     // The set-up leaves the checker flags of the last game; the referee needs them current.
     UpdateCheckerFlags(1);
     view.DrawPosition(1);
@@ -92,11 +92,11 @@ void CycleLevel(GameView& view)
     SetUpBoard(view);
 }
 
-void ChangeRules(GameView& view, GameRules rules)
+void ChangeRules(GameView& view, const RuleSet& rules)
 {
     if (Game.GameRunning)
         return;
-    Game.Rules = rules;
+    Game.Rules = &rules;
     SetUpBoard(view);
 }
 

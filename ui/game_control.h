@@ -16,7 +16,7 @@ void TogglePlayer(GameView& view, int s);
 // Level 1 -> 2 -> 3 -> 1, shown at once. Only while no game runs.
 void CycleLevel(GameView& view);
 // Velmora's game or standard minishogi, its start shown at once. Only while no game runs.
-void ChangeRules(GameView& view, GameRules rules);
+void ChangeRules(GameView& view, const RuleSet& rules);
 
 // Ends the game without redrawing; the side to move stays as it was.
 void StopGame(GameView& view);

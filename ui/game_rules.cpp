@@ -19,15 +19,15 @@ void RemoveSentePiece(int type)
 
 } // namespace
 
-void SetUpStart(GameRules rules, int level)
+void SetUpStart(const RuleSet& rules, int level)
 {
-    if (rules == GameRules::Velmora) {
+    if (&rules == &VelmoraRules) {
         SetUpPosition(level);
         return;
     }
     SfenHeader header;
     std::string error;
-    [[maybe_unused]] const bool read = ReadSfen(StandardStartSfen, header, error);
+    [[maybe_unused]] const bool read = ReadSfen(rules.startSfen, header, error);
     assert(read);
     if (level > 1)
         RemoveSentePiece(Bishop);

@@ -28,6 +28,7 @@ std::string ReplayTitle(size_t n, size_t moves)
 
 void GameSession::StartUp()
 {
+    thinker_.Stop();
     ::StartUp(view_);
     replaying_ = false;
     shown_ = 0;
@@ -47,6 +48,8 @@ void GameSession::PlayOrStop()
         PlayOn();
         return;
     }
+    // "Stop" ends the search before the game: no move of a stopped game is ever played.
+    thinker_.Stop();
     ::PlayOrStop(view_);
 }
 
@@ -84,7 +87,7 @@ void GameSession::CycleLevel()
     ::CycleLevel(view_);
 }
 
-void GameSession::ChangeRules(GameRules rules)
+void GameSession::ChangeRules(const RuleSet& rules)
 {
     if (Game.GameRunning)
         return;
@@ -92,23 +95,55 @@ void GameSession::ChangeRules(GameRules rules)
     ::ChangeRules(view_, rules);
 }
 
-void GameSession::Tick() { TimerTick(view_); }
+void GameSession::ChooseComputer(Computer computer)
+{
+    if (!Game.GameRunning)
+        computer_ = computer;
+}
+
+void GameSession::Tick()
+{
+    if (computer_ == Computer::Classic)
+        TimerTick(view_);
+    else
+        StrongTick();
+}
+
+void GameSession::StrongTick()
+{
+    if (!Game.GameRunning || !Game.ComputerToMove() || Game.ComputerBusy)
+        return;
+    if (!thinker_.Thinking()) {
+        thinker_.Start(Game.SideToMove, *Game.Rules, thinkingMs_);
+        return;
+    }
+    const std::optional<ComputerDecision> decision = thinker_.TakeDecision();
+    if (!decision)
+        return;
+    // The move's message boxes let ticks through, as in the classic computer's turn.
+    Game.ComputerBusy = 1;
+    PlayDecision(view_, *decision);
+    Game.ComputerBusy = 0;
+}
 
 bool GameSession::CanTakeBack() const { return MovesToTakeBack() > 0; }
 
+// Take back, like a change of rules or level, waits for a person's turn or an idle window, so
+// the strong computer is never thinking when it comes.
 bool GameSession::TakeBack() { return ::TakeBack(view_); }
 
 bool GameSession::Open(std::string_view text)
 {
     GameRecord read;
     std::string error;
-    if (!ReadGameRecord(text, Game.Rules, read, error)) {
+    if (!ReadGameRecord(text, *Game.Rules, read, error)) {
         view_.ShowMessage("Not opened: " + error);
         return false;
     }
     if (Game.GameRunning) {
         if (!view_.Confirm("A game is running. End it and open the new one?"))
             return false;
+        thinker_.Stop();
         // The answer box let timer ticks through; the game may have ended meanwhile.
         if (Game.GameRunning)
             StopGame(view_);

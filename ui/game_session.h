@@ -6,9 +6,17 @@
 #include "game_state.h"
 #include "game_view.h"
 #include "move_input.h"
+#include "strong_thinker.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+// Who answers for the computer: the designed computer on the timer tick, or the strong search,
+// which thinks off the window's thread for the thinking time chosen.
+enum class Computer : uint8_t { Classic, Strong };
+
+inline constexpr int64_t DefaultStrongThinkingMs = 3000;
 
 // One game as the window shows it: the game state, its record, the position shown, take back and
 // the replay of a record. The window forwards its events here and draws what the view is told;
@@ -35,7 +43,15 @@ public:
     void PlayOrStop();
     void TogglePlayer(int s);
     void CycleLevel();
-    void ChangeRules(GameRules rules);
+    void ChangeRules(const RuleSet& rules);
+    // Only while no game runs; the thinking time may change at any time and counts from the
+    // strong computer's next move.
+    void ChooseComputer(Computer computer);
+    Computer ChosenComputer() const { return computer_; }
+    void SetThinkingTime(int64_t milliseconds) { thinkingMs_ = milliseconds; }
+    int64_t ThinkingTime() const { return thinkingMs_; }
+    // Whether the strong computer is thinking now.
+    bool Thinking() const { return thinker_.Thinking(); }
 
     void Press(int px, int py, MouseButton button) { PressOnPicture(view_, px, py, button); }
     void Release(int px, int py) { ReleaseOnPicture(view_, px, py); }
@@ -81,8 +97,13 @@ private:
     void ShowBestLine(size_t k);
     void LeaveReplay();
     void PlayOn();
+    // The strong computer's turn at a tick: starts its thinking, or plays its move once found.
+    void StrongTick();
 
     GameView& view_;
+    Computer computer_ = Computer::Classic;
+    int64_t thinkingMs_ = DefaultStrongThinkingMs;
+    StrongThinker thinker_;
     bool replaying_ = false;
     size_t shown_ = 0;
     GameAnalysis analysis_;

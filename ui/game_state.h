@@ -21,8 +21,9 @@ struct GameState {
     } SelectedCell;
     // 1 after an accepted press on the picture; a release picks only while it is set.
     uint8_t PressArmed = 0;
-    // Which game is played; changed only while no game runs.
-    GameRules Rules = GameRules::Velmora;
+    // Which game is played: Velmora's own, as designed, or standard minishogi. Changed only while
+    // no game runs.
+    const RuleSet* Rules = &VelmoraRules;
 
     bool ComputerToMove() const { return ComputerPlays[SideToMove + 1] != 0; }
 };

@@ -15,7 +15,7 @@ bool PersonToMove() { return Game.GameRunning && !Game.ComputerToMove(); }
 // Standard minishogi forbids a pawn drop that gives mate, so such a square is no destination.
 void RemovePawnDropMates(int x, int y)
 {
-    if (PawnDropMateLegal(Game.Rules) || y <= BoardSize || x != Pawn)
+    if (Game.Rules->pawnDropMateLegal || y <= BoardSize || x != Pawn)
         return;
     for (int tx = 1; tx <= BoardSize; ++tx)
         for (int ty = 1; ty <= BoardSize; ++ty)

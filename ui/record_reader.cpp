@@ -204,7 +204,7 @@ struct KifStart {
 // Reads one text into a record, replaying every move on ply 1; the first refusal ends it.
 class RecordReader {
 public:
-    RecordReader(GameRules rules, GameRecord& record)
+    RecordReader(const RuleSet& rules, GameRecord& record)
         : rules_(rules)
         , record_(record)
     {
@@ -241,7 +241,7 @@ private:
     bool Play(int line, const Move& move, std::string_view text, bool foulAllowed);
     void Finish(std::string_view special);
 
-    GameRules rules_;
+    const RuleSet& rules_;
     GameRecord& record_;
     std::string error_;
     int side_ = Sente; // the side to move in the replay
@@ -291,7 +291,7 @@ bool RecordReader::ReadUsi(const std::vector<std::string_view>& lines, size_t fi
     size_t next = 2;
     std::string sfen;
     if (words.size() >= 2 && words[1] == "startpos") {
-        sfen = rules_ == GameRules::Velmora ? StartSfen : StandardStartSfen;
+        sfen = rules_.startSfen;
     } else if (words.size() >= 2 && words[1] == "sfen") {
         for (; next < words.size() && words[next] != "moves"; ++next)
             sfen += std::string(sfen.empty() ? "" : " ") + std::string(words[next]);
@@ -645,7 +645,7 @@ bool RecordReader::Play(int line, const Move& move, std::string_view text, bool 
     foul_ = verdict == MoveVerdict::LeavesKingAttacked && foulAllowed;
     if (verdict != MoveVerdict::Legal && !foul_)
         return Fail(line, name + " is illegal: " + Describe(verdict));
-    if (!PawnDropMateLegal(rules_) && IsPawnDropMate(1, side_, move))
+    if (!rules_.pawnDropMateLegal && IsPawnDropMate(1, side_, move))
         return Fail(line, name + " is illegal: a pawn drop may not give mate");
     AppendMove(record_, move, side_);
     side_ = -side_;
@@ -673,7 +673,8 @@ void RecordReader::Finish(std::string_view special)
 
 } // namespace
 
-bool ReadGameRecord(std::string_view text, GameRules rules, GameRecord& record, std::string& error)
+bool ReadGameRecord(
+    std::string_view text, const RuleSet& rules, GameRecord& record, std::string& error)
 {
     const Ply1Guard guard;
     GameRecord read;

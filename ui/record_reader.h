@@ -16,4 +16,5 @@ inline constexpr size_t MaxRecordBytes = 1 << 20;
 // mover's own king attacked is kept when the record says the other side won by that foul.
 // On success the whole game is in record, ready to show. Otherwise record is untouched and error
 // says which line and why. Ply 1 and its maps are as they were either way.
-bool ReadGameRecord(std::string_view text, GameRules rules, GameRecord& record, std::string& error);
+bool ReadGameRecord(
+    std::string_view text, const RuleSet& rules, GameRecord& record, std::string& error);

@@ -26,7 +26,7 @@ namespace {
     std::abort();
 }
 
-void ExpectReplays(const GameRecord& record, GameRules rules)
+void ExpectReplays(const GameRecord& record, const RuleSet& rules)
 {
     SfenHeader header;
     std::string error;
@@ -43,7 +43,7 @@ void ExpectReplays(const GameRecord& record, GameRules rules)
             && verdict == MoveVerdict::LeavesKingAttacked;
         if (verdict != MoveVerdict::Legal && !lastFoul)
             Fail("move " + std::to_string(i + 1) + " is illegal: " + Describe(verdict));
-        if (!PawnDropMateLegal(rules) && IsPawnDropMate(1, s, m))
+        if (!rules.pawnDropMateLegal && IsPawnDropMate(1, s, m))
             Fail("move " + std::to_string(i + 1) + " drops a pawn to mate");
         MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
         if (WriteSfen(1, SfenHeader { -s, int(i) + 2 }) != record.moves[i].after)
@@ -62,11 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }();
     (void)ready;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (GameRules rules : { GameRules::Velmora, GameRules::Standard }) {
+    for (const RuleSet* rules : { &VelmoraRules, &StandardRules }) {
         const PlySnapshot game(1);
         GameRecord record;
         std::string error;
-        const bool read = ReadGameRecord(text, rules, record, error);
+        const bool read = ReadGameRecord(text, *rules, record, error);
         if (!(PlySnapshot(1) == game))
             Fail("reading changed ply 1");
         if (!read) {
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 Fail("a refusal without a reason");
             continue;
         }
-        ExpectReplays(record, rules);
+        ExpectReplays(record, *rules);
         game.Restore(1);
     }
     return 0;

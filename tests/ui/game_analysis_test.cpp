@@ -33,7 +33,7 @@ protected:
         Game = GameState {};
         session.StartUp();
         ASSERT_TRUE(session.Open(HungRook)) << testing::PrintToString(view.Messages());
-        analysis = AnalyseRecord(session.Record(), GameRules::Velmora, TestLimits);
+        analysis = AnalyseRecord(session.Record(), VelmoraRules, TestLimits);
         session.SetAnalysis(analysis);
         view.calls.clear();
     }
@@ -70,7 +70,7 @@ TEST_F(Analysed, CancelStopsTheSearchAndLeavesRecordAndBoardAlone)
     GameAnalyser analyser;
     SearchLimits forever;
     forever.infinite = true;
-    analyser.Start(record, GameRules::Velmora, forever);
+    analyser.Start(record, VelmoraRules, forever);
     EXPECT_TRUE(analyser.Running());
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     analyser.Cancel();
@@ -91,7 +91,7 @@ TEST_F(Analysed, KifWithTheCommentsReadsBackToTheSameGame)
     EXPECT_NE(kif.find(" 最善手 △５三歩(52)"), std::string::npos) << kif;
     GameRecord read;
     std::string error;
-    ASSERT_TRUE(ReadGameRecord(kif, GameRules::Velmora, read, error)) << error << "\n" << kif;
+    ASSERT_TRUE(ReadGameRecord(kif, VelmoraRules, read, error)) << error << "\n" << kif;
     EXPECT_EQ(read.moves, session.Record().moves) << kif;
     EXPECT_EQ(read.CurrentSfen(), session.Record().CurrentSfen());
 }
@@ -124,7 +124,7 @@ TEST_F(Analysed, BestLineStepsOnTheBoardAndReplayKeysReturn)
         expected.moves.push_back(line[i]);
     GameRecord played;
     std::string error;
-    ASSERT_TRUE(ReadGameRecord(expected.UsiPosition(), GameRules::Velmora, played, error)) << error;
+    ASSERT_TRUE(ReadGameRecord(expected.UsiPosition(), VelmoraRules, played, error)) << error;
     EXPECT_EQ(Board(Ply1Sfen()), Board(played.CurrentSfen()));
     EXPECT_EQ(view.title, "Velmora - move 2 of 5, best line 2 of " + std::to_string(line.size()));
     const Move& last = line[1].move;

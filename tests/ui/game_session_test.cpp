@@ -251,33 +251,33 @@ TEST_F(Session, AsksBeforeEndingARunningGame)
 TEST_F(Session, StandardRulesNeverDropAPawnToMate)
 {
     constexpr const char* Mate = "position sfen k4/2S2/1G3/5/4K b P 1";
-    for (GameRules rules : { GameRules::Velmora, GameRules::Standard }) {
-        SCOPED_TRACE(rules == GameRules::Velmora ? "Velmora" : "standard");
+    for (const RuleSet* rules : { &VelmoraRules, &StandardRules }) {
+        SCOPED_TRACE(rules->name);
         SetUp();
-        session.ChangeRules(rules);
+        session.ChangeRules(*rules);
         OpenGood(Mate);
         session.TogglePlayer(Gote); // two persons
         session.PlayOrStop();
         ClickCell(view, Pawn, 6);
-        EXPECT_EQ(TargetMap[1][1][2], rules == GameRules::Velmora ? TargetMove : TargetNone);
+        EXPECT_EQ(TargetMap[1][1][2], rules == &VelmoraRules ? TargetMove : TargetNone);
         EXPECT_EQ(TargetMap[1][3][3], TargetMove) << "other drops stay";
         ClickCell(view, 1, 2);
-        EXPECT_EQ(Record.moves.size(), rules == GameRules::Velmora ? 1u : 0u);
+        EXPECT_EQ(Record.moves.size(), rules == &VelmoraRules ? 1u : 0u);
 
         SetUp();
-        session.ChangeRules(rules);
+        session.ChangeRules(*rules);
         OpenGood(Mate);
         session.TogglePlayer(Sente); // the computer plays Sente
         session.PlayOrStop();
         session.Tick();
         ASSERT_EQ(Record.moves.size(), 1u);
-        EXPECT_EQ(WriteUsiMove(Record.moves[0].move) == "P*5b", rules == GameRules::Velmora);
+        EXPECT_EQ(WriteUsiMove(Record.moves[0].move) == "P*5b", rules == &VelmoraRules);
     }
 }
 
 TEST_F(Session, StandardRulesStartFromTheUsualPositionAndLevelsTakeBishopAndRook)
 {
-    session.ChangeRules(GameRules::Standard);
+    session.ChangeRules(StandardRules);
     EXPECT_EQ(Ply1Sfen(), "rbsgk/4p/5/P4/KGSBR b - 1");
     const char* const levels[]
         = { "rbsgk/4p/5/P4/KGS1R b - 1", "rbsgk/4p/5/P4/KGS2 b - 1", "rbsgk/4p/5/P4/KGSBR b - 1" };
@@ -290,6 +290,6 @@ TEST_F(Session, StandardRulesStartFromTheUsualPositionAndLevelsTakeBishopAndRook
     EXPECT_EQ(Record.startSfen, "rbsgk/4p/5/P4/KGS1R b - 1");
     EXPECT_NE(WriteKif(Record).find("| 玉 金 銀 ・ 飛|五\n"), std::string::npos)
         << WriteKif(Record);
-    session.ChangeRules(GameRules::Velmora);
-    EXPECT_EQ(Game.Rules, GameRules::Standard) << "the rules stay while a game runs";
+    session.ChangeRules(VelmoraRules);
+    EXPECT_EQ(Game.Rules, &StandardRules) << "the rules stay while a game runs";
 }

@@ -156,7 +156,7 @@ int main(int argc, char** argv)
             return 1;
         if (number == 1
             && !WriteGame(name + "-analysed",
-                WriteKif(Record, AnalyseRecord(Record, Game.Rules, CommentLimits).KifComments())))
+                WriteKif(Record, AnalyseRecord(Record, *Game.Rules, CommentLimits).KifComments())))
             return 1;
         std::printf("%s: level %d, %zu moves\n", name.c_str(), setting.level, Record.moves.size());
     }

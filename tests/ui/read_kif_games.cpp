@@ -60,7 +60,7 @@ int main(int argc, char** argv)
         const std::string reached = Trimmed(ReadFile(base.replace_extension(".sfen")));
         GameRecord record;
         std::string error;
-        if (!ReadGameRecord(ReadFile(entry.path()), GameRules::Standard, record, error)) {
+        if (!ReadGameRecord(ReadFile(entry.path()), StandardRules, record, error)) {
             std::printf("%s: refused: %s\n", name.c_str(), error.c_str());
             ++failures;
             continue;

@@ -20,7 +20,7 @@ namespace {
 
 struct AcceptedCase {
     const char* name;
-    GameRules rules;
+    const RuleSet* rules;
     std::string text;
     const char* start;
     const char* moves; // USI, space-separated
@@ -56,7 +56,7 @@ TEST_P(RecordReaderAccepts, TheGameWithItsStartMovesEndAndPlayers)
     const PlySnapshot before(1);
     GameRecord record;
     std::string error;
-    ASSERT_TRUE(ReadGameRecord(c.text, c.rules, record, error)) << error;
+    ASSERT_TRUE(ReadGameRecord(c.text, *c.rules, record, error)) << error;
     EXPECT_TRUE(record.started);
     EXPECT_EQ(record.startSfen, c.start);
     EXPECT_EQ(UsiMoves(record), c.moves);
@@ -70,36 +70,36 @@ TEST_P(RecordReaderAccepts, TheGameWithItsStartMovesEndAndPlayers)
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Formats, RecordReaderAccepts, testing::Values(
     // Another program's KIF: no diagram, a byte order mark, CRLF, comments, bookmarks, times.
-    AcceptedCase { "KifWithoutDiagram", GameRules::Standard,
+    AcceptedCase { "KifWithoutDiagram", &StandardRules,
         "\xEF\xBB\xBF# KIF version=2.0 encoding=UTF-8\r\n開始日時：2026/01/02 10:00\r\n"
         "手合割：5五将棋\r\n先手：Alice\r\n後手：Bob\r\n手数----指手---------消費時間--\r\n"
         "*the opening\r\n   1 １三飛(15)   ( 0:01/00:00:01)\r\n   2 同　歩(12)   ( 0:02/00:00:02)\r\n"
         "&bookmark\r\n   3 ４四金(45)\r\n   4 ３三飛打\r\n   5 投了\r\nまで4手で後手の勝ち\r\n",
         "rbsgk/4p/5/P4/KGSBR b - 1", "1e1c 1b1c 4e4d R*3c", GameEnd::Resignation, Gote,
         { "Bob", "", "Alice" } },
-    AcceptedCase { "KifWithDiagramHandicapNamesAndGoteToMove", GameRules::Velmora,
+    AcceptedCase { "KifWithDiagramHandicapNamesAndGoteToMove", &VelmoraRules,
         "下手：Com\n上手：Carol\n上手の持駒：歩\n  ５ ４ ３ ２ １\n+---------------+\n"
         "|v王 ・ ・ ・ ・|一\n| ・ ・ ・ ・ ・|二\n| ・ ・ ・ ・ ・|三\n| ・ ・ ・ ・ ・|四\n"
         "| ・ ・ ・ ・ 玉|五\n+---------------+\n下手の持駒：金二\n上手番\n"
         "手数----指手---------消費時間--\n   1 ４一玉(51)\n   2 ２五金打\n",
         "k4/5/5/5/4K w 2Gp 1", "5a4a G*2e", GameEnd::Running, 0, { "Carol", "", "Com" } },
-    AcceptedCase { "KifWithPromotedPiecesStopped", GameRules::Velmora,
+    AcceptedCase { "KifWithPromotedPiecesStopped", &VelmoraRules,
         "手合割：5五将棋\n後手の持駒：なし\n  ５ ４ ３ ２ １\n+---------------+\n"
         "|v玉 ・ ・ ・ ・|一\n| ・ ・ ・ ・ ・|二\n| ・ 全 ・ ・ ・|三\n| ・ ・ ・ 竜 ・|四\n"
         "| ・ ・ ・ ・ 玉|五\n+---------------+\n先手の持駒：なし\n"
         "   1 ３二成銀(43)\n   2 ５二玉(51)\n   3 ２一龍(24)\n   4 中断\nまで3手で中断\n",
         "k4/5/1+S3/3+R1/4K b - 1", "4c3b 5a5b 2d2a", GameEnd::Stopped, 0, { "", "", "" } },
-    AcceptedCase { "SfenLine", GameRules::Velmora, "  4k/5/5/5/K4 w P 3  \n\n",
+    AcceptedCase { "SfenLine", &VelmoraRules, "  4k/5/5/5/K4 w P 3  \n\n",
         "4k/5/5/5/K4 w P 1", "", GameEnd::Running, 0, { "", "", "" } },
-    AcceptedCase { "SfenWithMoves", GameRules::Velmora,
+    AcceptedCase { "SfenWithMoves", &VelmoraRules,
         "sfen kgsbr/p4/5/4P/RBSGK b - 1 moves 1d1c", "kgsbr/p4/5/4P/RBSGK b - 1", "1d1c",
         GameEnd::Running, 0, { "", "", "" } },
-    AcceptedCase { "UsiStartposOfVelmora", GameRules::Velmora, "position startpos moves 1d1c 5b5c",
+    AcceptedCase { "UsiStartposOfVelmora", &VelmoraRules, "position startpos moves 1d1c 5b5c",
         "kgsbr/p4/5/4P/RBSGK b - 1", "1d1c 5b5c", GameEnd::Running, 0, { "", "", "" } },
-    AcceptedCase { "UsiStartposOfStandardMinishogi", GameRules::Standard,
+    AcceptedCase { "UsiStartposOfStandardMinishogi", &StandardRules,
         "position startpos moves 5d5c\n", "rbsgk/4p/5/P4/KGSBR b - 1", "5d5c", GameEnd::Running,
         0, { "", "", "" } },
-    AcceptedCase { "UsiPawnDropMateInVelmora", GameRules::Velmora,
+    AcceptedCase { "UsiPawnDropMateInVelmora", &VelmoraRules,
         "position sfen k4/2S2/1G3/5/4K b P 1 moves P*5b", "k4/2S2/1G3/5/4K b P 1", "P*5b",
         GameEnd::Mate, Sente, { "", "", "" } }),
     [](const testing::TestParamInfo<AcceptedCase>& info) { return std::string(info.param.name); });
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, RecordReaderAccepts, testing::Values(
 namespace {
 
 // A record as it reads back from the KIF the window writes for it; KIF has no level.
-void ExpectKifReadsBack(const GameRecord& record, GameRules rules)
+void ExpectKifReadsBack(const GameRecord& record, const RuleSet& rules)
 {
     const std::string kif = WriteKif(record);
     GameRecord read;
@@ -144,7 +144,7 @@ TEST_P(KifTheWindowWrites, ReadsBackToTheSameRecord)
     TimerTick(view);
     if (c.stop)
         PlayOrStop(view);
-    ExpectKifReadsBack(Record, GameRules::Velmora);
+    ExpectKifReadsBack(Record, VelmoraRules);
 }
 
 // clang-format off
@@ -164,13 +164,13 @@ INSTANTIATE_TEST_SUITE_P(Games, KifTheWindowWrites, testing::Values(
 // sets, and a loaded record with the players' names.
 TEST(KifTheWindowWrites, ReadsBackAfterWholeGamesAndWithPlayerNames)
 {
-    for (GameRules rules : { GameRules::Velmora, GameRules::Standard })
+    for (const RuleSet* rules : { &VelmoraRules, &StandardRules })
         for (int level = 1; level <= 3; ++level) {
             SCOPED_TRACE("level " + std::to_string(level));
             RecordingView view;
             Game = GameState {};
             StartUp(view);
-            ChangeRules(view, rules);
+            ChangeRules(view, *rules);
             while (Game.Level != level)
                 CycleLevel(view);
             PlayOrStop(view);
@@ -191,12 +191,12 @@ TEST(KifTheWindowWrites, ReadsBackAfterWholeGamesAndWithPlayerNames)
                     break;
                 PlayByMouse(view, WriteUsiMove(moves[random() % moves.size()]));
             }
-            ExpectKifReadsBack(Record, rules);
+            ExpectKifReadsBack(Record, *rules);
         }
     GameRecord named;
     std::string error;
-    ASSERT_TRUE(ReadGameRecord("先手：Alice\n後手：Bob\n手合割：5五将棋\n   1 ５三歩(54)\n",
-        GameRules::Standard, named, error))
+    ASSERT_TRUE(ReadGameRecord(
+        "先手：Alice\n後手：Bob\n手合割：5五将棋\n   1 ５三歩(54)\n", StandardRules, named, error))
         << error;
-    ExpectKifReadsBack(named, GameRules::Standard);
+    ExpectKifReadsBack(named, StandardRules);
 }
