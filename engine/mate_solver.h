@@ -6,7 +6,14 @@
 #include <functional>
 #include <vector>
 
-enum class MateOutcome { Mate, NoMate, Stopped };
+enum class MateOutcome {
+    Mate,
+    NoMate,
+    Stopped,
+    // A mate was proved, but no line ending in mate could be read back from the proof: the
+    // question is still open, and the answer is the caller's to choose.
+    ProvedWithoutLine,
+};
 
 struct MateSolution {
     MateOutcome outcome = MateOutcome::Stopped;
@@ -20,5 +27,6 @@ struct MateSolution {
 // under standard minishogi rules (a pawn drop that gives mate is then illegal for either side) and
 // true in Velmora's own game. shouldStop is polled regularly (at least every millisecond or so);
 // once it answers true the solver returns Stopped, unless a mate is proved already: then it returns
-// that mate with the shortest line found so far.
+// that mate with the shortest line found so far. It never waits for the stop: a proof whose line
+// cannot be read back returns ProvedWithoutLine at once.
 MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()>& shouldStop);

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <thread>
 
 namespace {
 
@@ -325,8 +326,15 @@ void UsiSession::Mate(std::string_view args)
     stopping_ = false;
     const Clock::time_point start = Clock::now();
     const Clock::time_point deadline = start + std::chrono::milliseconds(*ms);
-    const MateSolution solution = SolveMate(header_.side, variant_->pawnDropMateLegal,
-        [&] { return StopRequested(infinite) || (!infinite && Clock::now() >= deadline); });
+    const auto shouldStop
+        = [&] { return StopRequested(infinite) || (!infinite && Clock::now() >= deadline); };
+    const MateSolution solution = SolveMate(header_.side, variant_->pawnDropMateLegal, shouldStop);
+    if (solution.outcome == MateOutcome::ProvedWithoutLine) {
+        // A proof that cannot be read back as a line ending in mate is not trusted: the question
+        // stays open, and a timeout is not claimed before the time is up or stop has come.
+        while (!shouldStop())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     out_ << "info " << NodesAndTime(solution.nodes, start) << '\n';
     switch (solution.outcome) {
     case MateOutcome::Mate:
@@ -339,6 +347,7 @@ void UsiSession::Mate(std::string_view args)
         out_ << "checkmate nomate\n";
         break;
     case MateOutcome::Stopped:
+    case MateOutcome::ProvedWithoutLine:
         out_ << "checkmate timeout\n";
         break;
     }
