@@ -74,15 +74,6 @@ Prelude ScoreBeforeSearch(const SearchBoard& board, int s)
     return { Prelude::Searched, RandomBelow(RandomSpread) + ControlTerms(board, s) };
 }
 
-// The position after root move m of side s. No root move takes a king: in a position that play
-// reaches, the side not to move is never in check.
-SearchBoard After(const SearchBoard& root, int s, const SearchMove& m)
-{
-    SearchBoard next = root;
-    Play(next, s, m);
-    return next;
-}
-
 // The candidates of ForEachRootMove, less the pawn drops that mate where the rules forbid them.
 template <typename Visit>
 void ForEachCandidate(const SearchBoard& root, int s, bool pawnDropMateLegal, Visit&& visit)

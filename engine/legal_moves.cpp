@@ -35,8 +35,7 @@ bool IsPawnDropMate(const SearchBoard& b, int s, int to)
     const int enemyKing = b.king[SideIndex(-s)];
     if ((Attacks.step[SideIndex(-s)][Pawn][enemyKing] & Bit(to)) == 0)
         return false;
-    SearchBoard next = b;
-    Play(next, s, SearchMove { 0, int8_t(to), Pawn, 0 });
+    const SearchBoard next = After(b, s, SearchMove { 0, int8_t(to), Pawn, 0 });
     // A king checked by a pawn next to it has nothing to interpose, so no drop of its own counts.
     return !HasLegalMove(next, -s, true);
 }

@@ -52,11 +52,7 @@ public:
     // returns true: checks for the attacker, every legal reply for the defender.
     template <typename Visit> void ForEachChild(const SearchBoard& b, int s, Visit&& visit) const
     {
-        auto made = [&](const SearchMove& m) {
-            SearchBoard next = b;
-            Play(next, s, m);
-            return visit(m, next);
-        };
+        auto made = [&](const SearchMove& m) { return visit(m, After(b, s, m)); };
         if (AttackerToMove(s))
             AnyLegalCheck(b, s, pawnDropMateLegal_, made);
         else
