@@ -17,13 +17,15 @@ constexpr uint64_t ShorteningNodesPerProofNode = 8;
 
 } // namespace
 
-MateSolution SolveMate(int s, bool pawnDropMateLegal, const std::function<bool()>& askStop)
+MateSolution SolveMate(const GamePosition& position, const std::function<bool()>& askStop)
 {
+    const int s = position.side;
+    const bool pawnDropMateLegal = position.rules->pawnDropMateLegal;
     // Once asked to stop, stopped for good: the caller is not asked again.
     bool stopAnswered = false;
     const std::function<bool()> shouldStop
         = [&] { return stopAnswered = stopAnswered || askStop(); };
-    const SearchBoard root = LoadBoard(1, 0);
+    const SearchBoard& root = position.board;
     MateSolution solution;
     // One table serves every pass; each pass asks its own question, so starts from a clear one.
     ProofTable table(TableMegabytes);

@@ -43,7 +43,8 @@ void TimerTick(GameView& view)
 void ComputerTurn(GameView& view)
 {
     const int s = Game.SideToMove;
-    const ComputerDecision decision = DecideComputerMove(s, PawnDropMateLegal(Game.Rules));
+    const RuleSet& rules = Game.Rules == GameRules::Velmora ? VelmoraRules : StandardRules;
+    const ComputerDecision decision = DecideComputerMove(PositionOfPly(1, s, rules));
     if (decision.resigns)
         Resign(view, s);
     else

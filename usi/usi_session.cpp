@@ -271,7 +271,7 @@ std::string UsiSession::Think()
     }
     const uint64_t movesBefore = PlayedMoves;
     const Clock::time_point start = Clock::now();
-    const ComputerDecision decision = DecideComputerMove(header_.side, variant_->pawnDropMateLegal);
+    const ComputerDecision decision = DecideComputerMove(PositionOfPly(1, header_.side, *variant_));
     out_ << "info depth " << DecisionDepth << ' ' << NodesAndTime(PlayedMoves - movesBefore, start);
     if (decision.forcedMate)
         out_ << " score mate " << MatePlies(decision.score);
@@ -296,7 +296,7 @@ void UsiSession::Perft(std::string_view args)
     if (!hasPosition_)
         return Error(NoPosition);
     stopping_ = false;
-    const auto entries = FastPerftDivide(header_.side, int(*depth), variant_->pawnDropMateLegal,
+    const auto entries = FastPerftDivide(PositionOfPly(1, header_.side, *variant_), int(*depth),
         [&] { return StopRequested(false); });
     if (!entries) {
         out_ << "info string perft stopped\n";
@@ -328,7 +328,7 @@ void UsiSession::Mate(std::string_view args)
     const Clock::time_point deadline = start + std::chrono::milliseconds(*ms);
     const auto shouldStop
         = [&] { return StopRequested(infinite) || (!infinite && Clock::now() >= deadline); };
-    const MateSolution solution = SolveMate(header_.side, variant_->pawnDropMateLegal, shouldStop);
+    const MateSolution solution = SolveMate(PositionOfPly(1, header_.side, *variant_), shouldStop);
     if (solution.outcome == MateOutcome::ProvedWithoutLine) {
         // A proof that cannot be read back as a line ending in mate is not trusted: the question
         // stays open, and a timeout is not claimed before the time is up or stop has come.

@@ -20,6 +20,11 @@ namespace {
 
 const std::function<bool()> NeverStop = [] { return false; };
 
+const RuleSet& RulesWith(bool pawnDropMateLegal)
+{
+    return pawnDropMateLegal ? VelmoraRules : StandardRules;
+}
+
 std::string Written(const std::vector<Move>& line)
 {
     std::string text;
@@ -142,7 +147,8 @@ TEST_P(MatingProblems, AnswerWithALegalLineOfTheKnownLength)
 {
     const Problem& p = GetParam();
     const int side = LoadSfen(p.sfen);
-    const MateSolution solution = SolveMate(side, p.pawnDropMateLegal, NeverStop);
+    const MateSolution solution
+        = SolveMate(PositionOfPly(1, side, RulesWith(p.pawnDropMateLegal)), NeverStop);
     if (p.plies == 0) {
         EXPECT_EQ(solution.outcome, MateOutcome::NoMate)
             << p.sfen << ": " << Written(solution.line);
@@ -205,12 +211,12 @@ namespace {
 void ExpectEveryForcedMateFound(const std::string& sfen)
 {
     const int side = LoadSfen(sfen);
-    const ComputerDecision decision = ChooseForcedMate(side);
+    const ComputerDecision decision = ChooseForcedMate(PositionOfPly(1, side, VelmoraRules));
     if (!decision.forcedMate)
         return;
     const int plies = decision.score == 10000 ? 1 : decision.score == 9000 ? 3 : 5;
     LoadSfen(sfen);
-    const MateSolution solution = SolveMate(side, true, NeverStop);
+    const MateSolution solution = SolveMate(PositionOfPly(1, side, VelmoraRules), NeverStop);
     ASSERT_EQ(solution.outcome, MateOutcome::Mate) << sfen;
     EXPECT_LE(int(solution.line.size()), plies) << sfen << ": " << Written(solution.line);
 }
@@ -221,7 +227,8 @@ constexpr int PlainNoMatePlies = 5;
 void ExpectSoundAnswer(const std::string& sfen, bool pawnDropMateLegal)
 {
     const int side = LoadSfen(sfen);
-    const MateSolution solution = SolveMate(side, pawnDropMateLegal, NeverStop);
+    const MateSolution solution
+        = SolveMate(PositionOfPly(1, side, RulesWith(pawnDropMateLegal)), NeverStop);
     ASSERT_NE(solution.outcome, MateOutcome::Stopped) << sfen;
     if (solution.outcome == MateOutcome::Mate) {
         EXPECT_EQ(LineFault(sfen, solution.line, pawnDropMateLegal), "")
@@ -264,7 +271,8 @@ TEST(SolveMate, StopsWhenAsked)
     // Neither side can be proved to mate or not within a few positions here.
     const int side = LoadSfen("5/1k3/1+p3/5/4K b RBG2Sgp 77");
     int polls = 0;
-    const MateSolution solution = SolveMate(side, true, [&] { return ++polls == 3; });
+    const MateSolution solution
+        = SolveMate(PositionOfPly(1, side, VelmoraRules), [&] { return ++polls == 3; });
     EXPECT_EQ(solution.outcome, MateOutcome::Stopped);
     EXPECT_TRUE(solution.line.empty());
     EXPECT_EQ(polls, 3) << "no poll after the answer to stop";
@@ -277,13 +285,15 @@ TEST(SolveMate, StoppedAnywhereAnswersNothingOrAWholeMate)
     const std::string sfen = "k3p/g2s1/4G/b4/4K w RPrs 12"; // first proved in more than 13 plies
     const int side = LoadSfen(sfen);
     int polls = 0;
-    const MateSolution whole = SolveMate(side, true, [&] { return ++polls, false; });
+    const MateSolution whole
+        = SolveMate(PositionOfPly(1, side, VelmoraRules), [&] { return ++polls, false; });
     ASSERT_EQ(whole.outcome, MateOutcome::Mate);
     int stopped = 0, mates = 0;
     for (int stopAt = 1; stopAt <= polls; stopAt += std::max(1, polls / 8)) {
         int asked = 0;
         LoadSfen(sfen);
-        const MateSolution cut = SolveMate(side, true, [&] { return ++asked >= stopAt; });
+        const MateSolution cut
+            = SolveMate(PositionOfPly(1, side, VelmoraRules), [&] { return ++asked >= stopAt; });
         if (cut.outcome == MateOutcome::Stopped) {
             EXPECT_TRUE(cut.line.empty()) << "stopped at poll " << stopAt;
             ++stopped;
@@ -305,7 +315,8 @@ TEST(SolveMate, AProofWithoutALineReturnsWithoutAStop)
 {
     const int side = LoadSfen("2k2/5/5/5/K4 b RBGSPrbgsp 1");
     int polls = 0;
-    const MateSolution solution = SolveMate(side, false, [&] { return ++polls, false; });
+    const MateSolution solution
+        = SolveMate(PositionOfPly(1, side, StandardRules), [&] { return ++polls, false; });
     EXPECT_EQ(solution.outcome, MateOutcome::ProvedWithoutLine) << Written(solution.line);
     EXPECT_TRUE(solution.line.empty()) << Written(solution.line);
     EXPECT_GT(polls, 0);
@@ -315,6 +326,6 @@ TEST(SolveMate, ChangesNoPly)
 {
     const std::string sfen = "1k3/3K1/5/2p2/1+rg2 b RBG2SP 59";
     const int side = LoadSfen(sfen);
-    SolveMate(side, false, NeverStop);
+    SolveMate(PositionOfPly(1, side, StandardRules), NeverStop);
     EXPECT_EQ(WriteSfen(1, SfenHeader { side, 59 }), sfen);
 }
