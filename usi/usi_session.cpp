@@ -228,7 +228,7 @@ void UsiSession::Position(std::string_view args)
         if (move.empty())
             break;
         RememberPosition();
-        if (!PlayUsiMove(move, header_.side, error, variant_->pawnDropMateLegal)) {
+        if (!PlayUsiMove(move, header_.side, error, *variant_)) {
             ReadSfen(sfen_, header_, error);
             header_ = previous;
             history_.clear();

@@ -118,7 +118,7 @@ TEST(DecideComputerMove, UnderStandardRulesNeverDropsAPawnToMate)
         EXPECT_TRUE(own.forcedMate && IsPawnDropMate(1, side, own.move)) << sfen;
         const ComputerDecision standard = DecideComputerMove(PositionOfPly(1, side, StandardRules));
         EXPECT_FALSE(standard.resigns) << sfen;
-        EXPECT_EQ(JudgeMove(1, side, standard.move), MoveVerdict::Legal) << sfen;
+        EXPECT_EQ(JudgeMove(1, side, standard.move, StandardRules), MoveVerdict::Legal) << sfen;
         EXPECT_FALSE(IsPawnDropMate(1, side, standard.move))
             << sfen << " " << WriteUsiMove(standard.move);
     }

@@ -20,11 +20,6 @@ namespace {
 
 const std::function<bool()> NeverStop = [] { return false; };
 
-const RuleSet& RulesWith(bool pawnDropMateLegal)
-{
-    return pawnDropMateLegal ? VelmoraRules : StandardRules;
-}
-
 std::string Written(const std::vector<Move>& line)
 {
     std::string text;
@@ -109,7 +104,7 @@ std::string LineFault(
     int s = attacker;
     for (size_t i = 0; i < line.size(); ++i, s = -s) {
         const std::string at = "ply " + std::to_string(i + 1) + " " + WriteUsiMove(line[i]);
-        const MoveVerdict verdict = JudgeMove(1, s, line[i]);
+        const MoveVerdict verdict = JudgeMove(1, s, line[i], RuleSetFor(pawnDropMateLegal));
         if (verdict != MoveVerdict::Legal)
             return at + ": " + Describe(verdict);
         PlayOnPly1(line[i]);
@@ -148,7 +143,7 @@ TEST_P(MatingProblems, AnswerWithALegalLineOfTheKnownLength)
     const Problem& p = GetParam();
     const int side = LoadSfen(p.sfen);
     const MateSolution solution
-        = SolveMate(PositionOfPly(1, side, RulesWith(p.pawnDropMateLegal)), NeverStop);
+        = SolveMate(PositionOfPly(1, side, RuleSetFor(p.pawnDropMateLegal)), NeverStop);
     if (p.plies == 0) {
         EXPECT_EQ(solution.outcome, MateOutcome::NoMate)
             << p.sfen << ": " << Written(solution.line);
@@ -228,7 +223,7 @@ void ExpectSoundAnswer(const std::string& sfen, bool pawnDropMateLegal)
 {
     const int side = LoadSfen(sfen);
     const MateSolution solution
-        = SolveMate(PositionOfPly(1, side, RulesWith(pawnDropMateLegal)), NeverStop);
+        = SolveMate(PositionOfPly(1, side, RuleSetFor(pawnDropMateLegal)), NeverStop);
     ASSERT_NE(solution.outcome, MateOutcome::Stopped) << sfen;
     if (solution.outcome == MateOutcome::Mate) {
         EXPECT_EQ(LineFault(sfen, solution.line, pawnDropMateLegal), "")
