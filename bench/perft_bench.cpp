@@ -18,15 +18,16 @@ uint64_t Total(const std::vector<PerftEntry>& entries)
     return total;
 }
 
-void FastPerft(benchmark::State& state, const char* sfen, bool pawnDropMateLegal)
+void FastPerft(benchmark::State& state, const char* sfen, const RuleSet* rules)
 {
     const std::optional<int> side = LoadBenchPosition(state, sfen);
     if (!side)
         return;
     const int depth = int(state.range(0));
+    const GamePosition position = PositionOfPly(1, *side, *rules);
     uint64_t leaves = 0;
     for (auto _ : state)
-        leaves += Total(*FastPerftDivide(*side, depth, pawnDropMateLegal, [] { return false; }));
+        leaves += Total(*FastPerftDivide(position, depth, [] { return false; }));
     state.SetItemsProcessed(int64_t(leaves));
 }
 
@@ -47,16 +48,16 @@ constexpr const char* FullHands = "2k2/5/5/5/2K2 b RBGSPrbgsp 1";
 
 } // namespace
 
-BENCHMARK_CAPTURE(FastPerft, standard_start_standard_rules, StandardStart, false)
+BENCHMARK_CAPTURE(FastPerft, standard_start_standard_rules, StandardStart, &StandardRules)
     ->DenseRange(4, 6)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(FastPerft, standard_start_velmora_rules, StandardStart, true)
+BENCHMARK_CAPTURE(FastPerft, standard_start_velmora_rules, StandardStart, &VelmoraRules)
     ->DenseRange(4, 6)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RulesPerft, standard_start, StandardStart)
     ->DenseRange(4, 5)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(FastPerft, full_hands_standard_rules, FullHands, false)
+BENCHMARK_CAPTURE(FastPerft, full_hands_standard_rules, FullHands, &StandardRules)
     ->DenseRange(2, 3)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RulesPerft, full_hands, FullHands)

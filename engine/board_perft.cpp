@@ -52,9 +52,11 @@ private:
 } // namespace
 
 std::optional<std::vector<PerftEntry>> FastPerftDivide(
-    int s, int depth, bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
+    const GamePosition& position, int depth, const std::function<bool()>& shouldStop)
 {
-    const SearchBoard root = LoadBoard(1, 0);
+    const SearchBoard& root = position.board;
+    const int s = position.side;
+    const bool pawnDropMateLegal = position.rules->pawnDropMateLegal;
     BoardPerft perft(pawnDropMateLegal, shouldStop);
     std::vector<PerftEntry> entries;
     AnyLegalMove(root, s, pawnDropMateLegal, [&](const SearchMove& m) {

@@ -74,15 +74,6 @@ Prelude ScoreBeforeSearch(const SearchBoard& board, int s)
     return { Prelude::Searched, RandomBelow(RandomSpread) + ControlTerms(board, s) };
 }
 
-// The position after root move m of side s. No root move takes a king: in a position that play
-// reaches, the side not to move is never in check.
-SearchBoard After(const SearchBoard& root, int s, const SearchMove& m)
-{
-    SearchBoard next = root;
-    Play(next, s, m);
-    return next;
-}
-
 // The candidates of ForEachRootMove, less the pawn drops that mate where the rules forbid them.
 template <typename Visit>
 void ForEachCandidate(const SearchBoard& root, int s, bool pawnDropMateLegal, Visit&& visit)
@@ -161,6 +152,14 @@ Leader SearchForLeader(const SearchBoard& root, int s, const Candidate* candidat
     return leader;
 }
 
+// The position's board with the material the classic computer's tree search carries forward.
+SearchBoard ClassicRoot(const GamePosition& position)
+{
+    SearchBoard root = position.board;
+    root.material = CountMaterial(root, Sente);
+    return root;
+}
+
 } // namespace
 
 int32_t ScoreCandidate(int p, int s)
@@ -172,11 +171,13 @@ int32_t ScoreCandidate(int p, int s)
     return prelude.value - SearchValue(board, -s, TreeDepth, -UnboundedValue, UnboundedValue);
 }
 
-ComputerDecision ChooseForcedMate(int s, bool pawnDropMateLegal)
+ComputerDecision ChooseForcedMate(const GamePosition& position)
 {
+    const int s = position.side;
+    const bool pawnDropMateLegal = position.rules->pawnDropMateLegal;
     ComputerDecision best;
     best.score = NoMoveValue;
-    const SearchBoard root = LoadBoard(1, CountMaterial(1, Sente));
+    const SearchBoard root = ClassicRoot(position);
     const int enemyKing = root.king[SideIndex(-s)];
     const bool enemyChecked = KingAttacked(root, -s);
     ForEachCandidate(root, s, pawnDropMateLegal, [&](const SearchMove& m) {
@@ -194,14 +195,15 @@ ComputerDecision ChooseForcedMate(int s, bool pawnDropMateLegal)
     return best;
 }
 
-ComputerDecision DecideComputerMove(int s, bool pawnDropMateLegal)
+ComputerDecision DecideComputerMove(const GamePosition& position)
 {
-    const ComputerDecision mate = ChooseForcedMate(s, pawnDropMateLegal);
+    const ComputerDecision mate = ChooseForcedMate(position);
     if (mate.forcedMate)
         return mate;
-    const SearchBoard root = LoadBoard(1, CountMaterial(1, Sente));
+    const int s = position.side;
+    const SearchBoard root = ClassicRoot(position);
     Candidate candidates[MaxCandidates];
-    const int count = GatherCandidates(root, s, pawnDropMateLegal, candidates);
+    const int count = GatherCandidates(root, s, position.rules->pawnDropMateLegal, candidates);
     const Leader leader = SearchForLeader(root, s, candidates, count);
     ComputerDecision best;
     best.score = leader.score;

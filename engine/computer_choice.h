@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game_position.h"
+
 #include "rules/moves.h"
 
 #include <cstdint>
@@ -28,13 +30,13 @@ struct ComputerDecision {
 // Scores the position of ply p that side s has just produced with a candidate move.
 int32_t ScoreCandidate(int p, int s);
 
-// The forced-mate pass: the best mate class over the candidates of side s on ply 1, with its move.
-// The class is below 6000 when no forced mate by checks was found.
-ComputerDecision ChooseForcedMate(int s, bool pawnDropMateLegal = true);
+// The forced-mate pass: the best mate class over the candidates of the side to move, with its
+// move. The class is below 6000 when no forced mate by checks was found.
+ComputerDecision ChooseForcedMate(const GamePosition& position);
 
-// The computer's whole decision for side s to move on ply 1, a position that play reaches (the
-// side not to move is not in check): the window and the engine program both call this. Ply 1 is
-// left as it was. Without pawnDropMateLegal (standard minishogi) a pawn drop that gives mate is no
-// candidate; the searches below the candidates still count such drops as the window's game does,
-// so the only change is that the computer never plays one.
-ComputerDecision DecideComputerMove(int s, bool pawnDropMateLegal = true);
+// The computer's whole decision for the side to move in a position that play reaches (the side
+// not to move is not in check): the window and the engine program both call this, with the
+// position of ply 1. Where the rules forbid a pawn drop that gives mate (standard minishogi) such
+// a drop is no candidate; the searches below the candidates still count such drops as the
+// window's game does, so the only change is that the computer never plays one.
+ComputerDecision DecideComputerMove(const GamePosition& position);

@@ -22,6 +22,19 @@ int32_t CountMaterial(int p, int s)
     return sum * s;
 }
 
+int32_t CountMaterial(const SearchBoard& b, int s)
+{
+    int32_t sum = 0;
+    for (int square = 0; square < SquareCount; ++square) {
+        const int c = b.code[square];
+        if (c != 0)
+            sum += PieceValueTable[std::abs(c)] * SideOf(c);
+    }
+    for (int t = 1; t <= HandTypeCount; ++t)
+        sum += (b.hand[SideIndex(Sente)][t] - b.hand[SideIndex(Gote)][t]) * PieceValueTable[t];
+    return sum * s;
+}
+
 int32_t RandomBelow(int32_t n)
 {
     RandomSeed = RandomSeed * 134775813u + 1u;

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "search_board.h"
+
 #include <cstdint>
 
 // The material balance of ply p from scratch, seen from side s; pieces in hand count at the
 // value of their unpromoted type.
 int32_t CountMaterial(int p, int s);
+
+// The same balance on a search board.
+int32_t CountMaterial(const SearchBoard& b, int s);
 
 // The generator's state: 0 at program start and never reseeded, so the computer's choices
 // repeat for the same inputs.

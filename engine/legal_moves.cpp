@@ -1,5 +1,7 @@
 #include "legal_moves.h"
 
+#include "rules/pawn_drop_mate.h"
+
 KingSafety ReadKingSafety(const SearchBoard& b, int s)
 {
     KingSafety safety;
@@ -32,13 +34,16 @@ KingSafety ReadKingSafety(const SearchBoard& b, int s)
 
 bool IsPawnDropMate(const SearchBoard& b, int s, int to)
 {
+    // A dropped pawn checks only the king right in front of it.
     const int enemyKing = b.king[SideIndex(-s)];
-    if ((Attacks.step[SideIndex(-s)][Pawn][enemyKing] & Bit(to)) == 0)
-        return false;
-    SearchBoard next = b;
-    Play(next, s, SearchMove { 0, int8_t(to), Pawn, 0 });
-    // A king checked by a pawn next to it has nothing to interpose, so no drop of its own counts.
-    return !HasLegalMove(next, -s, true);
+    return PawnDropMates(
+        [&] { return (Attacks.step[SideIndex(-s)][Pawn][enemyKing] & Bit(to)) != 0; },
+        [&] {
+            const SearchBoard next = After(b, s, SearchMove { 0, int8_t(to), Pawn, 0 });
+            // A king checked by a pawn next to it has nothing to interpose, so no drop of its own
+            // counts.
+            return HasLegalMove(next, -s, true);
+        });
 }
 
 bool HasLegalMove(const SearchBoard& b, int s, bool pawnDropMateLegal)

@@ -49,8 +49,7 @@ inline Bitboard SafeDropSquares(const SearchBoard& b, const KingSafety& safety)
     return ~Occupied(b) & safety.blockable;
 }
 
-// Whether side s's pawn drop on the square checks the enemy king and leaves it no legal move:
-// illegal under standard minishogi rules.
+// Whether side s's pawn drop on the square is a pawn drop that mates, on the engine's board.
 bool IsPawnDropMate(const SearchBoard& b, int s, int to);
 
 // Whether side s has a legal move at all.

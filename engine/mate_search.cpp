@@ -7,13 +7,6 @@
 
 namespace {
 
-SearchBoard After(const SearchBoard& b, int s, const SearchMove& m)
-{
-    SearchBoard next = b;
-    Play(next, s, m);
-    return next;
-}
-
 // One level of FindMate: side s looks for a check after which the defender has no escape within
 // depth - 1. The enemy king is not attacked yet, so a move checks exactly when the piece lands on
 // a checking square or uncovers a slider, and only those moves are made; none of them can take a

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <new>
@@ -26,7 +27,7 @@ struct ProofEntry {
     uint32_t pn = 1, dn = 1;
     uint32_t work = 0; // the positions searched for it, kept to choose what to overwrite
     uint16_t loopPly = NoLoop;
-    bool used = false;
+    uint8_t generation = 0; // the table's generation that wrote it; 0 for never
 
     bool Proven() const { return pn == 0; }
     bool Disproven() const { return dn == 0; }
@@ -42,11 +43,20 @@ public:
         : bucketMask_(
             std::bit_floor(std::max<size_t>(megabytes * 1024 * 1024 / sizeof(ProofEntry) / Ways, 1))
             - 1)
-        , entries_(
-              static_cast<ProofEntry*>(std::calloc((bucketMask_ + 1) * Ways, sizeof(ProofEntry))))
+        , entries_(static_cast<ProofEntry*>(std::calloc(Capacity(), sizeof(ProofEntry))))
     {
         if (entries_ == nullptr)
             throw std::bad_alloc();
+    }
+
+    // Forgets every position, for a search that asks a different question. Entries of an older
+    // generation count as unused, so only the rare wrap of the generation touches the memory.
+    void Clear()
+    {
+        if (++generation_ == 0) {
+            std::memset(static_cast<void*>(entries_.get()), 0, Capacity() * sizeof(ProofEntry));
+            generation_ = 1;
+        }
     }
 
     // The entry of the position, or none.
@@ -54,7 +64,7 @@ public:
     {
         const ProofEntry* bucket = &entries_[Index(key)];
         for (size_t i = 0; i < Ways; ++i)
-            if (bucket[i].used && bucket[i].key == key)
+            if (Live(bucket[i]) && bucket[i].key == key)
                 return &bucket[i];
         return nullptr;
     }
@@ -70,17 +80,30 @@ public:
         ProofEntry* victim = &bucket[0];
         for (size_t i = 0; i < Ways; ++i) {
             ProofEntry& e = bucket[i];
-            if (!e.used || e.key == key)
+            if (!Live(e))
+                return Fresh(e, key);
+            if (e.key == key)
                 return e;
             if (Cost(e) < Cost(*victim))
                 victim = &e;
         }
-        *victim = ProofEntry {};
-        return *victim;
+        return Fresh(*victim, key);
     }
 
 private:
     static constexpr size_t Ways = 4;
+
+    size_t Capacity() const { return (bucketMask_ + 1) * Ways; }
+
+    bool Live(const ProofEntry& e) const { return e.generation == generation_; }
+
+    ProofEntry& Fresh(ProofEntry& e, uint64_t key) const
+    {
+        e = ProofEntry {};
+        e.key = key;
+        e.generation = generation_;
+        return e;
+    }
 
     // A power of two of buckets, so that a key's bucket is its low bits.
     size_t Index(uint64_t key) const { return (key & bucketMask_) * Ways; }
@@ -95,5 +118,6 @@ private:
         void operator()(ProofEntry* p) const { std::free(p); }
     };
     size_t bucketMask_;
+    uint8_t generation_ = 1;
     std::unique_ptr<ProofEntry[], Free> entries_;
 };

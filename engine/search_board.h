@@ -33,6 +33,14 @@ SearchBoard LoadBoard(int p, int32_t material);
 // material with them.
 void Play(SearchBoard& board, int s, const SearchMove& move);
 
+// The position after move m of side s, the board itself left as it was.
+inline SearchBoard After(const SearchBoard& board, int s, const SearchMove& m)
+{
+    SearchBoard next = board;
+    Play(next, s, m);
+    return next;
+}
+
 // How many moves Play has made on this thread: the engine program reports its growth over a
 // classic decision as the decision's node count. One counter per thread, since the strong search
 // plays on several at once.

@@ -2,6 +2,7 @@
 
 #include "check.h"
 #include "make_move.h"
+#include "pawn_drop_mate.h"
 
 bool MakeMoveIfSafe(int p, int s, const Move& m)
 {
@@ -10,7 +11,7 @@ bool MakeMoveIfSafe(int p, int s, const Move& m)
     return IsKingAttacked(p + 1, s) == 0;
 }
 
-MoveVerdict JudgeMove(int p, int s, const Move& m)
+MoveVerdict JudgeMove(int p, int s, const Move& m, const RuleSet& rules)
 {
     const bool inGrid = m.fromX >= 1 && m.fromX <= BoardSize && m.fromY >= 1 && m.fromY <= GridRows;
     if (!inGrid || !IsSource(p, s, m.fromX, m.fromY))
@@ -25,7 +26,11 @@ MoveVerdict JudgeMove(int p, int s, const Move& m)
         return MoveVerdict::CannotPromote;
     if (code == TargetPromoteForced && m.promote != 1)
         return MoveVerdict::MustPromote;
-    return MakeMoveIfSafe(p, s, m) ? MoveVerdict::Legal : MoveVerdict::LeavesKingAttacked;
+    if (!MakeMoveIfSafe(p, s, m))
+        return MoveVerdict::LeavesKingAttacked;
+    if (!rules.pawnDropMateLegal && IsPawnDropMate(p, s, m))
+        return MoveVerdict::PawnDropMate;
+    return MoveVerdict::Legal;
 }
 
 const char* Describe(MoveVerdict verdict)
@@ -43,6 +48,8 @@ const char* Describe(MoveVerdict verdict)
         return "the piece cannot promote on this move";
     case MoveVerdict::LeavesKingAttacked:
         return "it leaves the mover's own king attacked";
+    case MoveVerdict::PawnDropMate:
+        return "a pawn drop may not give mate";
     }
     return "";
 }

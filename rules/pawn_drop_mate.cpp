@@ -5,11 +5,13 @@
 
 bool IsPawnDropMate(int p, int s, const Move& m)
 {
-    const bool pawnDrop = m.fromY == HandRow(s) && m.fromX == Pawn;
-    if (!pawnDrop || !MakeMoveIfSafe(p, s, m) || IsKingAttacked(p + 1, -s) == 0)
+    if (m.fromY != HandRow(s) || m.fromX != Pawn)
         return false;
-    bool escapes = false;
-    ForEachMove(p + 1, -s,
-        [&](const Move& reply) { escapes = escapes || MakeMoveIfSafe(p + 1, -s, reply); });
-    return !escapes;
+    return PawnDropMates([&] { return MakeMoveIfSafe(p, s, m) && IsKingAttacked(p + 1, -s) != 0; },
+        [&] {
+            bool escapes = false;
+            ForEachMove(p + 1, -s,
+                [&](const Move& reply) { escapes = escapes || MakeMoveIfSafe(p + 1, -s, reply); });
+            return escapes;
+        });
 }

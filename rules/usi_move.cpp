@@ -2,7 +2,6 @@
 
 #include "legality.h"
 #include "make_move.h"
-#include "pawn_drop_mate.h"
 
 #include <cstring>
 
@@ -54,21 +53,17 @@ std::string WriteUsiMove(const Move& m)
     return SquareName(m.fromX, m.fromY) + SquareName(m.toX, m.toY) + (m.promote == 1 ? "+" : "");
 }
 
-bool PlayUsiMove(std::string_view text, int s, std::string& error, bool pawnDropMateLegal)
+bool PlayUsiMove(std::string_view text, int s, std::string& error, const RuleSet& rules)
 {
     const auto move = ReadUsiMove(text, s, error);
     if (!move)
         return false;
     int8_t targets[BoardSize + 1][BoardSize + 1];
     std::memcpy(targets, TargetMap[1], sizeof targets);
-    const MoveVerdict verdict = JudgeMove(1, s, *move);
+    const MoveVerdict verdict = JudgeMove(1, s, *move, rules);
     std::memcpy(TargetMap[1], targets, sizeof targets);
     if (verdict != MoveVerdict::Legal) {
         error = "move '" + std::string(text) + "' is illegal: " + Describe(verdict);
-        return false;
-    }
-    if (!pawnDropMateLegal && IsPawnDropMate(1, s, *move)) {
-        error = "move '" + std::string(text) + "' is illegal: a pawn drop may not give mate";
         return false;
     }
     MakeMove(1, move->fromX, move->fromY, move->toX, move->toY, move->promote);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "moves.h"
+#include "rule_set.h"
 
 #include <optional>
 #include <string>
@@ -15,7 +16,6 @@ std::string WriteUsiMove(const Move& move);
 // The USI name of the board square (x, y): "5a" for (1, 1) to "1e" for (5, 5).
 std::string SquareName(int x, int y);
 
-// Reads the move and checks it against ply 1 with side s to move; on success plays it on
-// ply 1. Otherwise ply 1 is unchanged and error says why. Without pawnDropMateLegal (standard
-// minishogi) a pawn drop that gives mate is refused.
-bool PlayUsiMove(std::string_view text, int s, std::string& error, bool pawnDropMateLegal = true);
+// Reads the move and checks it against ply 1 with side s to move under the rules; on success
+// plays it on ply 1. Otherwise ply 1 is unchanged and error says why.
+bool PlayUsiMove(std::string_view text, int s, std::string& error, const RuleSet& rules);

@@ -42,7 +42,7 @@ void TimerTick(GameView& view)
 
 void ComputerTurn(GameView& view)
 {
-    PlayDecision(view, DecideComputerMove(Game.SideToMove, Game.Rules->pawnDropMateLegal));
+    PlayDecision(view, DecideComputerMove(PositionOfPly(1, Game.SideToMove, *Game.Rules)));
 }
 
 void PlayDecision(GameView& view, const ComputerDecision& decision)

@@ -3,7 +3,6 @@
 #include "engine/mate_search.h"
 #include "rules/check.h"
 #include "rules/legality.h"
-#include "rules/pawn_drop_mate.h"
 #include "rules/ply_snapshot.h"
 #include "rules/sfen.h"
 #include "rules/usi_move.h"
@@ -641,12 +640,10 @@ bool RecordReader::Play(int line, const Move& move, std::string_view text, bool 
         return Fail(line, "a move after the game was lost by a foul");
     const std::string name
         = "move " + std::to_string(record_.moves.size() + 1) + " '" + std::string(text) + "'";
-    const MoveVerdict verdict = JudgeMove(1, side_, move);
+    const MoveVerdict verdict = JudgeMove(1, side_, move, rules_);
     foul_ = verdict == MoveVerdict::LeavesKingAttacked && foulAllowed;
     if (verdict != MoveVerdict::Legal && !foul_)
         return Fail(line, name + " is illegal: " + Describe(verdict));
-    if (!rules_.pawnDropMateLegal && IsPawnDropMate(1, side_, move))
-        return Fail(line, name + " is illegal: a pawn drop may not give mate");
     AppendMove(record_, move, side_);
     side_ = -side_;
     return true;

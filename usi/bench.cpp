@@ -49,7 +49,8 @@ uint64_t RunBench(std::ostream& out, std::ostream& timing)
             out << p.name << " error " << error << '\n';
             continue;
         }
-        const std::string line = DecisionLine(p.name, DecideComputerMove(header.side));
+        const std::string line
+            = DecisionLine(p.name, DecideComputerMove(PositionOfPly(1, header.side, VelmoraRules)));
         signature = Fnv1a(signature, line + '\n');
         out << line << '\n';
         ++decided;

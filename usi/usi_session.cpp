@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <thread>
 
 namespace {
 
@@ -227,7 +228,7 @@ void UsiSession::Position(std::string_view args)
         if (move.empty())
             break;
         RememberPosition();
-        if (!PlayUsiMove(move, header_.side, error, variant_->pawnDropMateLegal)) {
+        if (!PlayUsiMove(move, header_.side, error, *variant_)) {
             ReadSfen(sfen_, header_, error);
             header_ = previous;
             history_.clear();
@@ -270,7 +271,7 @@ std::string UsiSession::Think()
     }
     const uint64_t movesBefore = PlayedMoves;
     const Clock::time_point start = Clock::now();
-    const ComputerDecision decision = DecideComputerMove(header_.side, variant_->pawnDropMateLegal);
+    const ComputerDecision decision = DecideComputerMove(PositionOfPly(1, header_.side, *variant_));
     out_ << "info depth " << DecisionDepth << ' ' << NodesAndTime(PlayedMoves - movesBefore, start);
     if (decision.forcedMate)
         out_ << " score mate " << MatePlies(decision.score);
@@ -295,7 +296,7 @@ void UsiSession::Perft(std::string_view args)
     if (!hasPosition_)
         return Error(NoPosition);
     stopping_ = false;
-    const auto entries = FastPerftDivide(header_.side, int(*depth), variant_->pawnDropMateLegal,
+    const auto entries = FastPerftDivide(PositionOfPly(1, header_.side, *variant_), int(*depth),
         [&] { return StopRequested(false); });
     if (!entries) {
         out_ << "info string perft stopped\n";
@@ -325,8 +326,15 @@ void UsiSession::Mate(std::string_view args)
     stopping_ = false;
     const Clock::time_point start = Clock::now();
     const Clock::time_point deadline = start + std::chrono::milliseconds(*ms);
-    const MateSolution solution = SolveMate(header_.side, variant_->pawnDropMateLegal,
-        [&] { return StopRequested(infinite) || (!infinite && Clock::now() >= deadline); });
+    const auto shouldStop
+        = [&] { return StopRequested(infinite) || (!infinite && Clock::now() >= deadline); };
+    const MateSolution solution = SolveMate(PositionOfPly(1, header_.side, *variant_), shouldStop);
+    if (solution.outcome == MateOutcome::ProvedWithoutLine) {
+        // A proof that cannot be read back as a line ending in mate is not trusted: the question
+        // stays open, and a timeout is not claimed before the time is up or stop has come.
+        while (!shouldStop())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     out_ << "info " << NodesAndTime(solution.nodes, start) << '\n';
     switch (solution.outcome) {
     case MateOutcome::Mate:
@@ -339,6 +347,7 @@ void UsiSession::Mate(std::string_view args)
         out_ << "checkmate nomate\n";
         break;
     case MateOutcome::Stopped:
+    case MateOutcome::ProvedWithoutLine:
         out_ << "checkmate timeout\n";
         break;
     }

@@ -35,7 +35,7 @@ void ExpectSameDivide(const std::string& sfen, int depth)
 {
     const int side = LoadSfen(sfen);
     const std::vector<PerftEntry> expected = PerftDivide(side, depth);
-    const auto fast = FastPerftDivide(side, depth, true, NeverStop);
+    const auto fast = FastPerftDivide(PositionOfPly(1, side, VelmoraRules), depth, NeverStop);
     ASSERT_TRUE(fast) << sfen;
     ASSERT_EQ(fast->size(), expected.size()) << sfen;
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -83,8 +83,8 @@ TEST(FastPerftDivide, AgreesWithTheRulesAlongRandomGames)
 TEST(FastPerftDivide, StandardRulesLeaveOutAPawnDropThatMates)
 {
     const int side = LoadSfen("k4/2S2/1G3/5/4K b P 1");
-    const auto with = FastPerftDivide(side, 1, true, NeverStop);
-    const auto without = FastPerftDivide(side, 1, false, NeverStop);
+    const auto with = FastPerftDivide(PositionOfPly(1, side, VelmoraRules), 1, NeverStop);
+    const auto without = FastPerftDivide(PositionOfPly(1, side, StandardRules), 1, NeverStop);
     ASSERT_TRUE(with && without);
     ASSERT_EQ(with->size(), without->size() + 1);
     for (size_t i = 0, j = 0; i < with->size(); ++i) {
@@ -97,8 +97,8 @@ TEST(FastPerftDivide, StandardRulesLeaveOutAPawnDropThatMates)
 TEST(FastPerftDivide, StandardStartAtDepthSevenCountsWithoutThePawnDropMates)
 {
     const int side = LoadSfen("rbsgk/4p/5/P4/KGSBR b - 1");
-    const auto with = FastPerftDivide(side, 7, true, NeverStop);
-    const auto without = FastPerftDivide(side, 7, false, NeverStop);
+    const auto with = FastPerftDivide(PositionOfPly(1, side, VelmoraRules), 7, NeverStop);
+    const auto without = FastPerftDivide(PositionOfPly(1, side, StandardRules), 7, NeverStop);
     ASSERT_TRUE(with && without);
     EXPECT_EQ(Total(*with), 132'680'698u);
     EXPECT_EQ(Total(*without), 132'680'617u);
@@ -108,6 +108,7 @@ TEST(FastPerftDivide, GivesUpOnceAskedToStop)
 {
     LoadSfen("rbsgk/4p/5/P4/KGSBR b - 1");
     int polls = 0;
-    EXPECT_FALSE(FastPerftDivide(Sente, 6, true, [&] { return ++polls > 2; }));
+    EXPECT_FALSE(
+        FastPerftDivide(PositionOfPly(1, Sente, VelmoraRules), 6, [&] { return ++polls > 2; }));
     EXPECT_EQ(polls, 3) << "no poll after the answer to stop";
 }

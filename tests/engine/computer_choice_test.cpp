@@ -56,7 +56,7 @@ TEST_P(Decisions, FollowTheOrderOfPreference)
     int8_t before[BoardSize + 1][GridRows + 1];
     std::memcpy(before, Position[1], sizeof before);
     RandomSeed = 0;
-    const ComputerDecision d = DecideComputerMove(side);
+    const ComputerDecision d = DecideComputerMove(PositionOfPly(1, side, VelmoraRules));
     EXPECT_EQ(WriteUsiMove(d.move), c.move) << c.sfen;
     EXPECT_EQ(d.forcedMate, c.forcedMate) << c.sfen;
     EXPECT_EQ(d.resigns, c.resigns) << c.sfen;
@@ -102,7 +102,7 @@ TEST(DecideComputerMove, DrawsOncePerScoredCandidateInOrder)
             });
             const uint32_t drawn = RandomSeed;
             RandomSeed = seed;
-            const ComputerDecision d = DecideComputerMove(side);
+            const ComputerDecision d = DecideComputerMove(PositionOfPly(1, side, VelmoraRules));
             EXPECT_EQ(WriteUsiMove(d.move), WriteUsiMove(expected)) << sfen << " seed " << seed;
             EXPECT_EQ(d.score, best) << sfen << " seed " << seed;
             EXPECT_EQ(RandomSeed, drawn) << sfen << " seed " << seed;
@@ -114,11 +114,11 @@ TEST(DecideComputerMove, UnderStandardRulesNeverDropsAPawnToMate)
     // P*1b mates at once, and only Velmora's own game allows it.
     for (const char* sfen : { "4k/2S2/3G1/5/K4 b P 1", "4k/5/1g3/2s2/K4 w p 1" }) {
         const int side = LoadSfen(sfen);
-        const ComputerDecision own = DecideComputerMove(side);
+        const ComputerDecision own = DecideComputerMove(PositionOfPly(1, side, VelmoraRules));
         EXPECT_TRUE(own.forcedMate && IsPawnDropMate(1, side, own.move)) << sfen;
-        const ComputerDecision standard = DecideComputerMove(side, false);
+        const ComputerDecision standard = DecideComputerMove(PositionOfPly(1, side, StandardRules));
         EXPECT_FALSE(standard.resigns) << sfen;
-        EXPECT_EQ(JudgeMove(1, side, standard.move), MoveVerdict::Legal) << sfen;
+        EXPECT_EQ(JudgeMove(1, side, standard.move, StandardRules), MoveVerdict::Legal) << sfen;
         EXPECT_FALSE(IsPawnDropMate(1, side, standard.move))
             << sfen << " " << WriteUsiMove(standard.move);
     }

@@ -101,8 +101,8 @@ void ExpectSameDecision(const std::string& sfen, uint32_t seed)
 
     LoadSfen(sfen);
     RandomSeed = seed;
-    const ComputerDecision fastMate = ChooseForcedMate(side);
-    const ComputerDecision fastChoice = DecideComputerMove(side);
+    const ComputerDecision fastMate = ChooseForcedMate(PositionOfPly(1, side, VelmoraRules));
+    const ComputerDecision fastChoice = DecideComputerMove(PositionOfPly(1, side, VelmoraRules));
 
     EXPECT_EQ(Describe(fastMate), Describe(plainMate)) << "forced-mate pass on " << sfen;
     EXPECT_EQ(Describe(fastChoice), Describe(plainChoice)) << "decision on " << sfen;

@@ -2,7 +2,6 @@
 
 #include "rules/legality.h"
 #include "rules/make_move.h"
-#include "rules/pawn_drop_mate.h"
 #include "rules/ply_snapshot.h"
 #include "rules/rule_tables.h"
 #include "rules/setup.h"
@@ -37,14 +36,12 @@ void ExpectReplays(const GameRecord& record, const RuleSet& rules)
     int s = header.side;
     for (size_t i = 0; i < record.moves.size(); ++i, s = -s) {
         const Move& m = record.moves[i].move;
-        const MoveVerdict verdict = JudgeMove(1, s, m);
+        const MoveVerdict verdict = JudgeMove(1, s, m, rules);
         const bool lastFoul = i + 1 == record.moves.size()
             && record.end == GameEnd::OwnKingLeftAttacked
             && verdict == MoveVerdict::LeavesKingAttacked;
         if (verdict != MoveVerdict::Legal && !lastFoul)
             Fail("move " + std::to_string(i + 1) + " is illegal: " + Describe(verdict));
-        if (!rules.pawnDropMateLegal && IsPawnDropMate(1, s, m))
-            Fail("move " + std::to_string(i + 1) + " drops a pawn to mate");
         MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
         if (WriteSfen(1, SfenHeader { -s, int(i) + 2 }) != record.moves[i].after)
             Fail("the position after move " + std::to_string(i + 1) + " is not the record's");

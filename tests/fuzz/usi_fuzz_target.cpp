@@ -210,7 +210,7 @@ std::string FindBestMoveFault(const std::string& text, const Before& before)
         const auto move = ReadUsiMove(moves[i], side, error);
         if (!move)
             return "bestmove is not a move: " + error;
-        if (JudgeMove(ScratchPly + i, side, *move) != MoveVerdict::Legal)
+        if (JudgeMove(ScratchPly + i, side, *move, VelmoraRules) != MoveVerdict::Legal)
             return "bestmove " + text + " is illegal in " + DescribePly(ScratchPly + i);
     }
     return {};
@@ -243,7 +243,7 @@ std::string FindMateLineFault(const std::string& text, const Before& before, boo
     int count = 0;
     for (std::string move; fault.empty() && moves >> move; side = -side, ++count) {
         std::string error;
-        if (!PlayUsiMove(move, side, error, pawnDropMateLegal))
+        if (!PlayUsiMove(move, side, error, RuleSetFor(pawnDropMateLegal)))
             fault = "checkmate line: " + error;
         else if (side == before.side && IsKingAttacked(1, -side) == 0)
             fault = "checkmate line: " + move + " gives no check";

@@ -121,7 +121,7 @@ TEST_P(UsiMoveErrors, AreRefusedWithAReasonAndChangeNothing)
     const int side = LoadSfen(GetParam().sfen);
     const PlySnapshot before(1);
     std::string error;
-    EXPECT_FALSE(PlayUsiMove(GetParam().move, side, error)) << GetParam().move;
+    EXPECT_FALSE(PlayUsiMove(GetParam().move, side, error, VelmoraRules)) << GetParam().move;
     EXPECT_NE(error.find(GetParam().error), std::string::npos)
         << GetParam().move << " -> " << error;
     EXPECT_TRUE(before == PlySnapshot(1)) << GetParam().move;
@@ -150,6 +150,6 @@ TEST(UsiMove, PlaysALegalMoveOnPly1)
 {
     const int side = LoadSfen("k4/5/5/5/4K b S 1");
     std::string error;
-    ASSERT_TRUE(PlayUsiMove("S*3b", side, error)) << error;
+    ASSERT_TRUE(PlayUsiMove("S*3b", side, error, VelmoraRules)) << error;
     EXPECT_EQ(WriteSfen(1, { Gote, 2 }), "k4/2S2/5/5/4K w - 2");
 }

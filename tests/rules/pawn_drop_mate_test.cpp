@@ -1,3 +1,4 @@
+#include "rules/legality.h"
 #include "rules/pawn_drop_mate.h"
 #include "rules/usi_move.h"
 #include "tests/support/sfen_fixture.h"
@@ -32,10 +33,29 @@ TEST(PawnDropMate, IsRefusedOnlyUnderStandardRules)
     const char* sfen = "4k/2S2/3G1/5/K4 b P 1";
     const int side = LoadSfen(sfen);
     std::string error;
-    EXPECT_FALSE(PlayUsiMove("P*1b", side, error, false));
+    EXPECT_FALSE(PlayUsiMove("P*1b", side, error, StandardRules));
     EXPECT_EQ(error, "move 'P*1b' is illegal: a pawn drop may not give mate");
     EXPECT_EQ(WriteSfen(1, { side, 1 }), sfen) << "ply 1 unchanged";
-    EXPECT_TRUE(PlayUsiMove("P*1c", side, error, false)) << "a pawn drop without mate" << error;
+    EXPECT_TRUE(PlayUsiMove("P*1c", side, error, StandardRules))
+        << "a pawn drop without mate" << error;
     LoadSfen(sfen);
-    EXPECT_TRUE(PlayUsiMove("P*1b", side, error)) << error;
+    EXPECT_TRUE(PlayUsiMove("P*1b", side, error, VelmoraRules)) << error;
+}
+
+TEST(PawnDropMate, IsAVerdictOfItsOwnUnderStandardRulesAndLegalInVelmoras)
+{
+    const char* sfen = "4k/2S2/3G1/5/K4 b P 1"; // P*1b mates
+    const struct {
+        const RuleSet* rules;
+        MoveVerdict verdict;
+    } cases[] = {
+        { &StandardRules, MoveVerdict::PawnDropMate },
+        { &VelmoraRules, MoveVerdict::Legal },
+    };
+    for (const auto& c : cases) {
+        const int side = LoadSfen(sfen);
+        EXPECT_EQ(JudgeMove(1, side, UsiMove("P*1b", side), *c.rules), c.verdict)
+            << sfen << " under " << c.rules->name;
+    }
+    EXPECT_STREQ(Describe(MoveVerdict::PawnDropMate), "a pawn drop may not give mate");
 }

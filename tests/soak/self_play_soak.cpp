@@ -114,7 +114,7 @@ std::optional<Move> ComputerMove(const Game& game)
 {
     CheckSearchBoards(game, 1, game.side, 2);
     const PlySnapshot before(1);
-    const ComputerDecision decision = DecideComputerMove(game.side);
+    const ComputerDecision decision = DecideComputerMove(PositionOfPly(1, game.side, VelmoraRules));
     if (!(PlySnapshot(1) == before))
         Fail(game, "the search changed ply 1 to " + DescribePly(1));
     if (decision.resigns)

@@ -95,18 +95,16 @@ Ending PlayGame(int number, uint64_t nodes, std::mt19937& random)
                 // The expected reply must be legal after the move.
                 MakeMoveIfSafe(1, side, move);
                 const Move reply = RulesMove(r.ponder, -side);
-                if (JudgeMove(2, -side, reply) != MoveVerdict::Legal)
+                if (JudgeMove(2, -side, reply, *game.rules) != MoveVerdict::Legal)
                     Fail(game,
                         "ponder move " + WriteUsiMove(reply) + " after " + WriteUsiMove(move));
             }
         }
         if (legal.empty())
             return Ending::Mate;
-        const MoveVerdict verdict = JudgeMove(1, side, move);
+        const MoveVerdict verdict = JudgeMove(1, side, move, *game.rules);
         if (verdict != MoveVerdict::Legal)
             Fail(game, "illegal move " + WriteUsiMove(move) + ": " + Describe(verdict));
-        if (!game.rules->pawnDropMateLegal && IsPawnDropMate(1, side, move))
-            Fail(game, "pawn drop mate " + WriteUsiMove(move));
         history.push_back(PastPosition { key, IsKingAttacked(1, side) != 0 });
         MakeMove(1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
         UpdateCheckerFlags(1);

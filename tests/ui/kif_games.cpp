@@ -81,7 +81,7 @@ void PersonMoves(GameView& view, Person person, std::mt19937& random)
 {
     const int s = Game.SideToMove;
     if (person == Person::PlaysLikeTheComputer) {
-        const ComputerDecision decision = DecideComputerMove(s);
+        const ComputerDecision decision = DecideComputerMove(PositionOfPly(1, s, VelmoraRules));
         if (!decision.resigns && !IsCheckingPawnDrop(decision.move, s)) {
             PlayByMouse(view, decision.move);
             return;

@@ -46,7 +46,7 @@ void Referee::Play(std::string_view usi)
         error = "move '" + std::string(usi) + "' is illegal: no piece of the mover there";
     else if (move) {
         RecordedMove kept = DescribeMove(*move);
-        if (PlayUsiMove(usi, side_, error, rules_.pawnDropMateLegal)) {
+        if (PlayUsiMove(usi, side_, error, RuleSetFor(rules_.pawnDropMateLegal))) {
             const int number = startMoveNumber_ + int(record_.moves.size()) + 1;
             kept.after = WriteSfen(1, SfenHeader { -side_, number });
             record_.moves.push_back(std::move(kept));
