@@ -17,7 +17,6 @@ const char* const Positions[] = {
 // GenerateTargets for every source of both sides, board pieces and hand slots alike.
 void GenerateTargetsForEveryPiece(benchmark::State& state)
 {
-    BuildRuleTables();
     SfenHeader header;
     std::string error;
     ReadSfen(Positions[state.range(0)], header, error);

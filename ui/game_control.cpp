@@ -41,7 +41,6 @@ void ResetGameState()
 
 void StartUp(GameView& view)
 {
-    BuildRuleTables();
     BuildCellPixelTable();
     ResetGameState();
     Record = GameRecord {};

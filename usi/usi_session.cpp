@@ -85,7 +85,6 @@ UsiSession::UsiSession(std::ostream& out, PollLine poll)
     , variant_(RuleSets[0])
     , strong_(std::make_unique<StrongEngine>(size_t(options_.hashMegabytes)))
 {
-    BuildRuleTables();
     SetUpStart();
 }
 

@@ -45,7 +45,6 @@ const std::vector<std::string> KingsStepOutAndBack = { "1e1d", "5a5b", "1d1e", "
 TEST_P(RefereeJudges, HowTheGameEnds)
 {
     const RefereeCase& c = GetParam();
-    BuildRuleTables();
     Referee referee(RefereeRules { c.velmoraRules, c.maxPlies }, c.sfen);
     for (const std::string& move : c.moves) {
         ASSERT_FALSE(referee.Over())
@@ -105,7 +104,6 @@ INSTANTIATE_TEST_SUITE_P(Endings, RefereeJudges, testing::Values(
 
 TEST(Referee, ThreeTimesTheSamePositionGoOn)
 {
-    BuildRuleTables();
     Referee referee(RefereeRules {}, "k4/5/5/5/4K b - 1");
     for (const std::string& move : Times(2, KingsStepOutAndBack))
         referee.Play(move);
@@ -119,7 +117,6 @@ TEST(Referee, ThreeTimesTheSamePositionGoOn)
 
 TEST(Referee, NamesThePlayersInTheKif)
 {
-    BuildRuleTables();
     Referee referee(RefereeRules {}, "k4/5/1G3/5/4K b G 1");
     referee.Play("G*5b");
     GameRecord record = referee.Record();
@@ -133,7 +130,6 @@ TEST(Referee, NamesThePlayersInTheKif)
 
 TEST(Referee, ReportsAnIllegalMoveWithItsPosition)
 {
-    BuildRuleTables();
     Referee referee(RefereeRules {}, "k4/5/5/5/4K w - 7");
     referee.Play("5a5b");
     referee.Play("2e2d");

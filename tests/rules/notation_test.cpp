@@ -21,7 +21,6 @@ TEST(Sfen, ReadThenWriteGivesTheSameText)
              "4k/5/2+b2/5/K4 b 2P2g 3", "k4/5/5/5/4K w - 1" }) {
         SfenHeader header;
         std::string error;
-        BuildRuleTables();
         ASSERT_TRUE(ReadSfen(sfen, header, error)) << sfen << ": " << error;
         EXPECT_EQ(WriteSfen(1, header), sfen);
     }

@@ -14,7 +14,6 @@
 
 TEST(RuleTables, PromotedSlidersAddRangingLinesToTheKingRow)
 {
-    BuildRuleTables();
     const uint8_t horse[] = { 0, 2, 1, 2, 1, 1, 2, 1, 2 };
     const uint8_t dragon[] = { 0, 1, 2, 1, 2, 2, 1, 2, 1 };
     for (int d = 1; d <= DirectionCount; ++d) {
@@ -38,7 +37,6 @@ class SetUp : public testing::TestWithParam<LevelCase> { };
 
 TEST_P(SetUp, WritesTheLevelsArmyAndKingSquaresOntoPly1)
 {
-    BuildRuleTables();
     Position[1][Bishop][HandRow(Sente)] = 2; // left over from an earlier game
     SetUpPosition(GetParam().level);
     EXPECT_EQ(WriteSfen(1, {}), GetParam().sfen);
@@ -55,7 +53,6 @@ INSTANTIATE_TEST_SUITE_P(Levels, SetUp,
 
 TEST(CheckerFlags, InTheStartPositionOnlyTheRangingPiecesAreFlagged)
 {
-    BuildRuleTables();
     SetUpPosition(1);
     UpdateCheckerFlags(1);
     for (int s : { Sente, Gote })

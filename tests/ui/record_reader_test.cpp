@@ -51,7 +51,6 @@ std::string Player(const GameRecord& record, int s)
 TEST_P(RecordReaderAccepts, TheGameWithItsStartMovesEndAndPlayers)
 {
     const AcceptedCase& c = GetParam();
-    BuildRuleTables();
     SetUpPosition(1);
     const PlySnapshot before(1);
     GameRecord record;

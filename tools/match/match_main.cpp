@@ -187,7 +187,6 @@ int main(int argc, char** argv)
         std::cerr << "velmora-match: " << error << "\n" << MatchUsage;
         return 2;
     }
-    BuildRuleTables();
     if (options->openingsPath.empty())
         options->openingsPath = VELMORA_MATCH_OPENINGS;
     const auto openings = LoadOpenings(*options);
