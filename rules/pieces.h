@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // Sides are +1 and -1: multiplying a piece code or a direction step by the side
 // turns a Sente-oriented value into that side's.
@@ -26,6 +27,18 @@ inline constexpr int HandTypeCount = 5; // the unpromoted, non-king types can be
 inline constexpr int PromotionOffset = 6;
 inline constexpr int BoardSize = 5;
 inline constexpr int GridRows = 7; // rows 6 and 7 of a position are the hands
+
+// The SFEN and USI letter of types 1 to 6, Sente's in upper case and Gote's in lower case; a
+// promoted piece is written '+' and its unpromoted letter.
+inline constexpr std::string_view PieceLetters = " PSBRGK";
+
+// The type a piece letter of either case names, or 0.
+constexpr int TypeOfLetter(char c)
+{
+    const char upper = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    const size_t i = PieceLetters.find(upper);
+    return i == std::string_view::npos ? 0 : int(i);
+}
 
 inline constexpr bool IsPromotable(int type) { return type < Gold; }
 // Bishops, rooks and their promotions slide along their lines; every other piece steps.

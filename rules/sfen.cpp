@@ -13,18 +13,9 @@
 
 namespace {
 
-// Piece letters by type; index 0 unused. Promoted types are written '+' and their base letter.
-constexpr std::string_view Letters = " PSBRGK";
 // The order hands are written in.
 constexpr std::array<int, HandTypeCount> HandOrder = { Rook, Bishop, Gold, Silver, Pawn };
 constexpr int MaxOfAKind = 2;
-
-int TypeOfLetter(char c)
-{
-    const char upper = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-    const size_t i = Letters.find(upper);
-    return i == std::string_view::npos || i == 0 ? 0 : int(i);
-}
 
 int SideOfLetter(char c) { return c >= 'a' && c <= 'z' ? Gote : Sente; }
 
@@ -239,7 +230,7 @@ std::string WriteSfen(int p, const SfenHeader& header)
                 out += '+';
                 type -= PromotionOffset;
             }
-            out += q > 0 ? Letters[type] : char(Letters[type] - 'A' + 'a');
+            out += q > 0 ? PieceLetters[type] : char(PieceLetters[type] - 'A' + 'a');
         }
         if (empty)
             out += char('0' + empty);
@@ -254,7 +245,7 @@ std::string WriteSfen(int p, const SfenHeader& header)
             if (count > 1)
                 hands += std::to_string(count);
             if (count > 0)
-                hands += side == Sente ? Letters[type] : char(Letters[type] - 'A' + 'a');
+                hands += side == Sente ? PieceLetters[type] : char(PieceLetters[type] - 'A' + 'a');
         }
     out += hands.empty() ? "-" : hands;
     out += ' ' + std::to_string(header.moveNumber);
