@@ -12,7 +12,7 @@ namespace {
 
 const std::string_view Positions[] = {
     StartSfen,
-    "2k2/1+P3/5/1+r1+S1/2K2 w RBGSPbgs 17",
+    "2k2/1+P3/5/+r2+S1/2K2 w RBGPbgs 17",
     "k4/5/5/5/4K b RBGSPrbgsp 1",
 };
 
