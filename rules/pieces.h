@@ -27,6 +27,10 @@ inline constexpr int HandTypeCount = 5; // the unpromoted, non-king types can be
 inline constexpr int PromotionOffset = 6;
 inline constexpr int BoardSize = 5;
 inline constexpr int GridRows = 7; // rows 6 and 7 of a position are the hands
+// The game has two pieces of each kind, a promoted piece counting as its kind.
+inline constexpr int MaxOfAKind = 2;
+// The order in which a hand is written, in SFEN and in game records alike.
+inline constexpr int HandOrder[HandTypeCount] = { Rook, Bishop, Gold, Silver, Pawn };
 
 // The SFEN and USI letter of types 1 to 6, Sente's in upper case and Gote's in lower case; a
 // promoted piece is written '+' and its unpromoted letter.

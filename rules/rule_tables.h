@@ -60,6 +60,10 @@ inline constexpr int32_t PieceValueTable[PieceTypeCount + 1] = {
 
 // clang-format on
 
+// Front ends count in centipawns, a pawn being 100; the tables count a pawn as 10.
+inline constexpr int32_t CentipawnsPerUnit = 100 / PieceValueTable[Pawn];
+static_assert(CentipawnsPerUnit * PieceValueTable[Pawn] == 100);
+
 // The whole MoveTable, indexed [type][direction]: a tokin and a promoted silver move as a gold; a
 // horse and a dragon step like the king and keep their unpromoted ranging lines.
 struct MoveTableRows {

@@ -6,16 +6,11 @@
 #include "ply_stack.h"
 #include "usi_move.h"
 
-#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 namespace {
-
-// The order hands are written in.
-constexpr std::array<int, HandTypeCount> HandOrder = { Rook, Bishop, Gold, Silver, Pawn };
-constexpr int MaxOfAKind = 2;
 
 int SideOfLetter(char c) { return c >= 'a' && c <= 'z' ? Gote : Sente; }
 

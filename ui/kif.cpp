@@ -8,7 +8,7 @@ namespace {
 constexpr std::string_view FileDigits[BoardSize + 1] = { "", "５", "４", "３", "２", "１" };
 constexpr std::string_view RankNumerals[BoardSize + 1] = { "", "一", "二", "三", "四", "五" };
 // A side holds at most two of a kind.
-constexpr std::string_view CountNumerals[] = { "", "", "二" };
+constexpr std::string_view CountNumerals[MaxOfAKind + 1] = { "", "", "二" };
 
 // The names KIF readers expect in moves and in the hands, by piece type: one king name for
 // both sides, and the promoted silver spelt out.
@@ -17,8 +17,6 @@ constexpr std::string_view MoveNames[PieceTypeCount + 1]
 // A board diagram gives every piece one character.
 constexpr std::string_view DiagramNames[PieceTypeCount + 1]
     = { "", "歩", "銀", "角", "飛", "金", "玉", "と", "全", "馬", "龍" };
-// The order in which hands are listed.
-constexpr int HandOrder[] = { Rook, Bishop, Gold, Silver, Pawn };
 
 std::string_view SideName(int s) { return s == Sente ? "先手" : "後手"; }
 

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int MaxOfAKind = 2;
-
 int KindOf(int code)
 {
     const int type = std::abs(code);
