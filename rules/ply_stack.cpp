@@ -5,12 +5,9 @@
 
 int8_t Position[PlyCount][BoardSize + 1][GridRows + 1];
 int8_t TargetMap[PlyCount][BoardSize + 1][BoardSize + 1];
-bool CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
-uint8_t CheckCandidateMap[PlyCount][BoardSize + 1][GridRows + 1];
 bool CheckerFlags[PlyCount][SideSlots][PieceTypeCount + 1];
 int8_t KingX[PlyCount][SideSlots];
 int8_t KingY[PlyCount][SideSlots];
-uint8_t ControlMap[PlyCount][SideSlots][BoardSize + 1][BoardSize + 1];
 
 void CopyPly(int p)
 {

@@ -32,7 +32,6 @@ void ResetGameState()
     Game.ComputerPlays[Gote + 1] = 1;
     Game.ComputerPlays[Sente + 1] = 0;
     std::memset(TargetMap[0], 0, sizeof TargetMap[0]);
-    std::memset(CheckLineMap[0], 0, sizeof CheckLineMap[0]);
     std::memset(CheckerFlags[0], 0, sizeof CheckerFlags[0]);
     ClearTargets();
     Game.SideToMove = Sente;

@@ -170,16 +170,11 @@ std::vector<std::string_view> SplitWords(std::string_view text)
 // Puts ply 1 and its maps back however reading ends: the game on screen stays as it was.
 class Ply1Guard {
 public:
-    Ply1Guard()
-    {
-        std::memcpy(targets_, TargetMap[1], sizeof targets_);
-        std::memcpy(checkLines_, CheckLineMap[1], sizeof checkLines_);
-    }
+    Ply1Guard() { std::memcpy(targets_, TargetMap[1], sizeof targets_); }
     ~Ply1Guard()
     {
         ply_.Restore(1);
         std::memcpy(TargetMap[1], targets_, sizeof targets_);
-        std::memcpy(CheckLineMap[1], checkLines_, sizeof checkLines_);
     }
     Ply1Guard(const Ply1Guard&) = delete;
     Ply1Guard& operator=(const Ply1Guard&) = delete;
@@ -187,7 +182,6 @@ public:
 private:
     PlySnapshot ply_ { 1 };
     int8_t targets_[BoardSize + 1][BoardSize + 1];
-    uint8_t checkLines_[BoardSize + 1][BoardSize + 1];
 };
 
 // A KIF start as the header describes it, turned into SFEN once the moves begin.
