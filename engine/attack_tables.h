@@ -12,7 +12,7 @@
 
 struct AttackTables {
     // [side index][type][square]: the squares a piece reaches by its single steps.
-    Bitboard step[2][PieceTypeCount + 1][SquareCount];
+    Bitboard step[SideSlots][PieceTypeCount + 1][SquareCount];
     // [square][d - 1]: the squares from the square outward in direction d as Sente sees it.
     Bitboard ray[SquareCount][DirectionCount];
     // Whether square numbers grow along direction d, so the nearest blocker is the lowest bit.
@@ -25,7 +25,7 @@ struct AttackTables {
     // The 3 x 3 block around a square, the square included.
     Bitboard near[SquareCount];
     Bitboard column[BoardSize + 1];
-    Bitboard farRow[2];
+    Bitboard farRow[SideSlots];
 };
 
 constexpr AttackTables BuildAttackTables()

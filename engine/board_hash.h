@@ -10,7 +10,7 @@
 
 struct HashKeys {
     uint64_t piece[2 * PieceTypeCount + 1][SquareCount]; // [code + PieceTypeCount][square]
-    uint64_t hand[2][HandTypeCount + 1][MaxOfAKind + 1]; // [side index][type][count]
+    uint64_t hand[SideSlots][HandTypeCount + 1][MaxOfAKind + 1]; // [side index][type][count]
     uint64_t goteToMove;
 };
 

@@ -54,6 +54,9 @@ inline constexpr bool IsRanging(int type)
 }
 inline constexpr int HandRow(int side) { return side > 0 ? 6 : 7; }
 inline constexpr int FarRow(int side) { return side > 0 ? 1 : BoardSize; }
+// Every table with a slot per side holds Sente's first and is indexed through this.
+inline constexpr int SideIndex(int side) { return side > 0 ? 0 : 1; }
+inline constexpr int SideSlots = 2;
 inline constexpr int SideOf(int code) { return code > 0 ? Sente : Gote; }
 inline constexpr bool OnBoard(int x, int y)
 {

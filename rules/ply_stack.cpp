@@ -27,7 +27,8 @@ void UpdateCheckerFlags(int p)
             const int s = -SideOf(q); // the side whose king this piece may attack
             const int t = std::abs(q);
             if (IsRanging(t)
-                || (std::abs(x - KingX[p][s + 1]) <= 1 && std::abs(y - KingY[p][s + 1]) <= 1))
-                CheckerFlags[p][s + 1][t] = true;
+                || (std::abs(x - KingX[p][SideIndex(s)]) <= 1
+                    && std::abs(y - KingY[p][SideIndex(s)]) <= 1))
+                CheckerFlags[p][SideIndex(s)][t] = true;
         }
 }

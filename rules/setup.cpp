@@ -27,8 +27,8 @@ constexpr StartBoard ReadStartBoard(std::string_view sfen)
             const int side = c >= 'a' && c <= 'z' ? Gote : Sente;
             board.cell[x][y] = int8_t(side * TypeOfLetter(c));
             if (TypeOfLetter(c) == King) {
-                board.kingX[side + 1] = int8_t(x);
-                board.kingY[side + 1] = int8_t(y);
+                board.kingX[SideIndex(side)] = int8_t(x);
+                board.kingY[SideIndex(side)] = int8_t(y);
             }
             ++x;
         }
@@ -56,8 +56,8 @@ void SetUpPosition(int level)
             Position[1][x][y] = Start.cell[x][y];
     RemoveHandicapPieces(level);
     for (int side : { Sente, Gote }) {
-        KingX[1][side + 1] = Start.kingX[side + 1];
-        KingY[1][side + 1] = Start.kingY[side + 1];
+        KingX[1][SideIndex(side)] = Start.kingX[SideIndex(side)];
+        KingY[1][SideIndex(side)] = Start.kingY[SideIndex(side)];
     }
 }
 

@@ -121,17 +121,19 @@ bool CheckPieceCounts(const Grid& grid, std::string& error)
                 = std::abs(q) > PromotionOffset ? std::abs(q) - PromotionOffset : std::abs(q);
             ++counts[type];
             if (type == King)
-                ++kings[SideOf(q) + 1];
+                ++kings[SideIndex(SideOf(q))];
             if (q == SideOf(q) * Pawn && y == FarRow(SideOf(q)))
                 return error = "an unpromoted pawn on its far row at " + SquareName(x, y), false;
         }
     for (int t = 1; t <= HandTypeCount; ++t)
         counts[t] += grid[t][HandRow(Sente)] + grid[t][HandRow(Gote)];
-    if (kings[Sente + 1] != 1)
-        return error = "Sente needs exactly one king, has " + std::to_string(kings[Sente + 1]),
+    if (kings[SideIndex(Sente)] != 1)
+        return error
+               = "Sente needs exactly one king, has " + std::to_string(kings[SideIndex(Sente)]),
                false;
-    if (kings[Gote + 1] != 1)
-        return error = "Gote needs exactly one king, has " + std::to_string(kings[Gote + 1]), false;
+    if (kings[SideIndex(Gote)] != 1)
+        return error = "Gote needs exactly one king, has " + std::to_string(kings[SideIndex(Gote)]),
+               false;
     for (int t = 1; t < King; ++t)
         if (counts[t] > MaxOfAKind)
             return error = std::to_string(counts[t]) + " " + KindNames[t] + ", the game has 2",
@@ -160,8 +162,8 @@ void PlaceOnPly1(const Grid& grid)
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             if (grid[x][y] == King || grid[x][y] == -King) {
-                KingX[1][grid[x][y] / King + 1] = int8_t(x);
-                KingY[1][grid[x][y] / King + 1] = int8_t(y);
+                KingX[1][SideIndex(grid[x][y] / King)] = int8_t(x);
+                KingY[1][SideIndex(grid[x][y] / King)] = int8_t(y);
             }
     UpdateCheckerFlags(1);
 }

@@ -9,7 +9,7 @@
 // The state of the game around the position on ply 1, alive for the whole run.
 struct GameState {
     int8_t SideToMove = Sente;
-    // [side + 1]: 1 when the computer plays that side. At most one side is the computer's.
+    // [SideIndex(side)]: 1 when the computer plays that side. At most one side is the computer's.
     uint8_t ComputerPlays[SideSlots] = {};
     int8_t Level = 1;
     uint8_t GameRunning = 0;
@@ -24,7 +24,7 @@ struct GameState {
     // Which game is played; changed only while no game runs.
     GameRules Rules = GameRules::Velmora;
 
-    bool ComputerToMove() const { return ComputerPlays[SideToMove + 1] != 0; }
+    bool ComputerToMove() const { return ComputerPlays[SideIndex(SideToMove)] != 0; }
 };
 
 extern GameState Game;

@@ -122,9 +122,9 @@ std::string KifMove(const RecordedMove& m, int previousX, int previousY)
 std::string WriteKif(const GameRecord& record)
 {
     const auto player = [&](int s) {
-        if (!record.playerNames[s + 1].empty())
-            return record.playerNames[s + 1];
-        return std::string(record.computerPlays[s + 1] ? "Com" : "You");
+        if (!record.playerNames[SideIndex(s)].empty())
+            return record.playerNames[SideIndex(s)];
+        return std::string(record.computerPlays[SideIndex(s)] ? "Com" : "You");
     };
     std::string kif = "手合割：5五将棋\n";
     kif += "先手：" + player(Sente) + "\n";

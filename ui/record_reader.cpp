@@ -378,8 +378,9 @@ bool RecordReader::ReadKifHeader(int line, std::string_view key, std::string_vie
     if (key == "先手" || key == "下手" || key == "後手" || key == "上手") {
         const int s = key == "先手" || key == "下手" ? Sente : Gote;
         // The window writes its players as "Com" and "You"; any other name is kept as it stands.
-        record_.computerPlays[s + 1] = value == "Com";
-        record_.playerNames[s + 1] = value == "Com" || value == "You" ? "" : std::string(value);
+        record_.computerPlays[SideIndex(s)] = value == "Com";
+        record_.playerNames[SideIndex(s)]
+            = value == "Com" || value == "You" ? "" : std::string(value);
         return true;
     }
     if (key == "先手の持駒" || key == "下手の持駒")
@@ -405,7 +406,7 @@ bool RecordReader::ReadHandicap(int line, std::string_view value)
 
 bool RecordReader::ReadHand(int line, std::string_view value, int s)
 {
-    std::string& hand = kif_.hands[s + 1];
+    std::string& hand = kif_.hands[SideIndex(s)];
     hand.clear();
     if (value == "なし")
         return true;
@@ -502,7 +503,7 @@ bool RecordReader::StartKif(int line)
     std::string sfen;
     for (const std::string& row : kif_.board)
         sfen += (sfen.empty() ? "" : "/") + row;
-    const std::string hands = kif_.hands[Sente + 1] + kif_.hands[Gote + 1];
+    const std::string hands = kif_.hands[SideIndex(Sente)] + kif_.hands[SideIndex(Gote)];
     sfen += std::string(kif_.side == Sente ? " b " : " w ") + (hands.empty() ? "-" : hands) + " 1";
     return Start(kif_.diagramLine, sfen);
 }

@@ -120,8 +120,8 @@ TEST(Referee, NamesThePlayersInTheKif)
     Referee referee(RefereeRules {}, "k4/5/1G3/5/4K b G 1");
     referee.Play("G*5b");
     GameRecord record = referee.Record();
-    record.playerNames[Sente + 1] = "Velmora 1.0.0";
-    record.playerNames[Gote + 1] = "Fairy-Stockfish 11.1 LB 64";
+    record.playerNames[SideIndex(Sente)] = "Velmora 1.0.0";
+    record.playerNames[SideIndex(Gote)] = "Fairy-Stockfish 11.1 LB 64";
     EXPECT_TRUE(WriteKif(record).starts_with(
         "手合割：5五将棋\n先手：Velmora 1.0.0\n後手：Fairy-Stockfish 11.1 LB 64\n"))
         << WriteKif(record);

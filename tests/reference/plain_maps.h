@@ -12,5 +12,5 @@
 extern bool CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
 // [ply][x][y 1..7]: the pieces (and hand slots) that may give check, as plain::CandidateKind.
 extern uint8_t CheckCandidateMap[PlyCount][BoardSize + 1][GridRows + 1];
-// [ply][side + 1][x][y]: how many of that side's board pieces reach the square.
+// [ply][SideIndex(side)][x][y]: how many of that side's board pieces reach the square.
 extern uint8_t ControlMap[PlyCount][SideSlots][BoardSize + 1][BoardSize + 1];
