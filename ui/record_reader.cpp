@@ -167,7 +167,7 @@ std::vector<std::string_view> SplitWords(std::string_view text)
     return words;
 }
 
-// Puts ply 1 and its maps back however reading ends: the game on screen stays as it was.
+// Puts ply 1 and its target map back however reading ends: the game on screen stays as it was.
 class Ply1Guard {
 public:
     Ply1Guard() { std::memcpy(targets_, TargetMap[1], sizeof targets_); }
