@@ -45,13 +45,6 @@ constexpr int TypeOfLetter(char c)
 }
 
 inline constexpr bool IsPromotable(int type) { return type < Gold; }
-// Bishops, rooks and their promotions slide along their lines; every other piece steps.
-inline constexpr bool SlidesDiagonally(int type) { return type == Bishop || type == Horse; }
-inline constexpr bool SlidesOrthogonally(int type) { return type == Rook || type == Dragon; }
-inline constexpr bool IsRanging(int type)
-{
-    return SlidesDiagonally(type) || SlidesOrthogonally(type);
-}
 inline constexpr int HandRow(int side) { return side > 0 ? 6 : 7; }
 inline constexpr int FarRow(int side) { return side > 0 ? 1 : BoardSize; }
 // Every table with a slot per side holds Sente's first and is indexed through this.

@@ -1,5 +1,7 @@
 #include "ply_stack.h"
 
+#include "rule_tables.h"
+
 #include <cstdlib>
 #include <cstring>
 

@@ -88,6 +88,22 @@ constexpr MoveTableRows DeriveMoveTable()
 
 inline constexpr MoveTableRows MoveTable = DeriveMoveTable();
 
+// Whether pieces of the type slide along their diagonals or along their row and column: one
+// direction stands for all four, as the assertion below checks.
+constexpr bool SlidesDiagonally(int type) { return MoveTable[type][1] == MoveSlide; }
+constexpr bool SlidesOrthogonally(int type) { return MoveTable[type][2] == MoveSlide; }
+constexpr bool IsRanging(int type) { return SlidesDiagonally(type) || SlidesOrthogonally(type); }
+static_assert([] {
+    for (int t = Pawn; t <= PieceTypeCount; ++t)
+        for (int d = 1; d <= DirectionCount; ++d) {
+            const bool diagonal = DirectionX[d] != 0 && DirectionY[d] != 0;
+            if ((MoveTable[t][d] == MoveSlide)
+                != (diagonal ? SlidesDiagonally(t) : SlidesOrthogonally(t)))
+                return false;
+        }
+    return true;
+}());
+
 // What taking a piece of the type adds to the captor's material: the piece leaves the board and
 // enters the captor's hand demoted. A king has no hand slot; taking it swings the balance by 2000.
 constexpr int32_t CaptureGain(int type)
