@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "analysis_window.h"
 #include "assets.h"
 #include "board_picture.h"
 #include "kif.h"
@@ -16,10 +17,12 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QScreen>
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 TForm1* Form1 = nullptr;
 
@@ -28,6 +31,7 @@ namespace {
 constexpr QSize ClientSize(193, 112);
 constexpr int TimerInterval = 50; // ms
 constexpr int FontPixels = 12;
+constexpr int AnalysisPollInterval = 100; // ms
 const QString FontName = QStringLiteral("ＭＳ Ｐゴシック");
 // The designed font is seldom installed; IPAPGothic (fonts-ipafont-gothic) is a free proportional
 // Gothic of the same kind.
@@ -65,6 +69,12 @@ TForm1::TForm1(QWidget* parent)
           AddAction("Forward one move", { QKeySequence(Qt::Key_Right) }, &TForm1::StepForward))
     , StartAction(AddAction("To the start", { QKeySequence(Qt::Key_Home) }, &TForm1::ToStart))
     , EndAction(AddAction("To the end", { QKeySequence(Qt::Key_End) }, &TForm1::ToEnd))
+    , AnalyseAction(
+          AddAction("Analyse game", { QKeySequence("Ctrl+Shift+A") }, &TForm1::AnalyseGame))
+    , BestLineForwardAction(AddAction(
+          "Best line: next move", { QKeySequence("Ctrl+Right") }, &TForm1::BestLineForward))
+    , BestLineBackAction(
+          AddAction("Best line: back", { QKeySequence("Ctrl+Left") }, &TForm1::BestLineBack))
     , VelmoraRulesAction(AddRulesAction("Velmora", GameRules::Velmora))
     , StandardRulesAction(AddRulesAction("Standard minishogi", GameRules::Standard))
     // Ctrl+= is Ctrl+plus without the shift on most keyboards.
@@ -73,6 +83,8 @@ TForm1::TForm1(QWidget* parent)
     , ZoomOutAction(AddAction("Zoom out", { QKeySequence::ZoomOut }, &TForm1::ZoomOut))
     , ActualSizeAction(AddAction("Actual size", { QKeySequence("Ctrl+0") }, &TForm1::ActualSize))
     , AboutAction(AddAction("About Velmora", {}, &TForm1::FormDblClick))
+    , analyser_(std::make_unique<GameAnalyser>())
+    , analysisPoll_(new QTimer(this))
 {
     setWindowTitle("Velmora");
     setWindowIcon(LoadWindowIcon());
@@ -102,6 +114,8 @@ TForm1::TForm1(QWidget* parent)
     connect(Label3, &ControlLabel::Click, this, &TForm1::Label3Click);
     connect(Label4, &ControlLabel::MouseDown, this, &TForm1::Label4MouseDown);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    analysisPoll_->setInterval(AnalysisPollInterval);
+    connect(analysisPoll_, &QTimer::timeout, this, &TForm1::PollAnalysis);
     // The timer runs only while the computer is to move, on the ticks of one started now.
     Timer1->setInterval(TimerInterval);
     clock_.start();
@@ -186,8 +200,10 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     CopySfenAction->setEnabled(recorded);
     SaveAction->setEnabled(recorded);
     TakeBackAction->setEnabled(Session.CanTakeBack());
-    for (QAction* step : { BackAction, ForwardAction, StartAction, EndAction })
+    for (QAction* step : { BackAction, ForwardAction, StartAction, EndAction, AnalyseAction })
         step->setEnabled(Session.CanReplay());
+    BestLineForwardAction->setEnabled(Session.CanStepBestLine());
+    BestLineBackAction->setEnabled(Session.CanStepBestLine() && Session.LineShown() > 0);
     const bool idle = !Session.State().GameRunning;
     VelmoraRulesAction->setEnabled(idle);
     StandardRulesAction->setEnabled(idle);
@@ -201,6 +217,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     menu.addAction(TakeBackAction);
     menu.addSeparator();
     menu.addActions({ BackAction, ForwardAction, StartAction, EndAction });
+    menu.addSeparator();
+    menu.addActions({ AnalyseAction, BestLineForwardAction, BestLineBackAction });
     menu.addSeparator();
     QMenu* rules = menu.addMenu("Rules");
     rules->addActions({ VelmoraRulesAction, StandardRulesAction });
@@ -298,7 +316,7 @@ QAction* TForm1::AddAction(
 void TForm1::CopyKif()
 {
     if (Session.Record().started)
-        QGuiApplication::clipboard()->setText(QString::fromStdString(WriteKif(Session.Record())));
+        QGuiApplication::clipboard()->setText(QString::fromStdString(Session.Kif()));
 }
 
 void TForm1::CopySfen()
@@ -313,7 +331,7 @@ void TForm1::SaveGame()
     if (!Session.Record().started)
         return;
     // The record is written as it stands now; it stays in memory whatever becomes of the file.
-    const std::string kif = WriteKif(Session.Record());
+    const std::string kif = Session.Kif();
     const QString name = AskSaveName();
     if (name.isEmpty())
         return;
@@ -394,6 +412,70 @@ QAction* TForm1::AddRulesAction(const QString& text, GameRules rules)
     });
     return action;
 }
+
+void TForm1::AnalyseGame()
+{
+    if (!Session.CanReplay() || analyser_->Running())
+        return;
+    analyser_->Start(Session.Record(), Session.State().Rules);
+    const int total = int(analyser_->PositionsTotal());
+    progress_ = new QProgressDialog("Analysing the game...", "Cancel", 0, total, this);
+    progress_->setWindowTitle("Velmora");
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(0);
+    progress_->setAutoReset(false);
+    progress_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(progress_, &QProgressDialog::canceled, this, &TForm1::CancelAnalysis);
+    progress_->show();
+    analysisPoll_->start();
+}
+
+void TForm1::PollAnalysis()
+{
+    if (!progress_)
+        return;
+    progress_->setValue(int(analyser_->PositionsDone()));
+    if (!analyser_->Done())
+        return;
+    analysisPoll_->stop();
+    Session.SetAnalysis(analyser_->Take());
+    CloseProgress();
+    ShowAnalysis();
+}
+
+void TForm1::CancelAnalysis()
+{
+    analysisPoll_->stop();
+    analyser_->Cancel();
+    CloseProgress();
+}
+
+void TForm1::CloseProgress()
+{
+    if (QProgressDialog* dialog = std::exchange(progress_, nullptr)) {
+        dialog->disconnect(this); // closing the box is no cancel once the analysis is over
+        dialog->close();
+    }
+}
+
+void TForm1::ShowAnalysis()
+{
+    if (!analysisWindow_) {
+        analysisWindow_ = new AnalysisWindow(this);
+        connect(analysisWindow_, &AnalysisWindow::PositionPicked, this, [this](size_t n) {
+            // The graph may have outlived its record: a new game or record drops the analysis.
+            if (Session.Analysis() && Session.CanReplay())
+                Session.ShowMove(n);
+        });
+    }
+    analysisWindow_->SetAnalysis(*Session.Analysis());
+    analysisWindow_->show();
+    analysisWindow_->raise();
+}
+
+void TForm1::BestLineForward() { Session.BestLineForward(); }
+
+void TForm1::BestLineBack() { Session.BestLineBack(); }
 
 void TForm1::ZoomIn() { SetZoom(zoom_ + 1); }
 

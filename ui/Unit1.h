@@ -11,7 +11,11 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
+
+class AnalysisWindow;
+class QProgressDialog;
 
 // The game window: the picture of the game, four labels that steer it and the timer that
 // gives the computer its turn. The handlers forward to the game flow; the window only draws,
@@ -62,6 +66,9 @@ public:
     QAction* ForwardAction;
     QAction* StartAction;
     QAction* EndAction;
+    QAction* AnalyseAction;
+    QAction* BestLineForwardAction;
+    QAction* BestLineBackAction;
     QAction* VelmoraRulesAction;
     QAction* StandardRulesAction;
     QAction* ZoomInAction;
@@ -78,6 +85,9 @@ public:
 
     // Opens a record or a position from a file, as Ctrl+O and dropping a file do.
     void OpenFile(const QString& path);
+
+    // The graph of the last analysis; null until one has finished.
+    AnalysisWindow* Analysis() const { return analysisWindow_; }
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -120,6 +130,13 @@ private:
     void ZoomIn();
     void ZoomOut();
     void ActualSize();
+    void AnalyseGame();
+    void PollAnalysis();
+    void CancelAnalysis();
+    void CloseProgress();
+    void ShowAnalysis();
+    void BestLineForward();
+    void BestLineBack();
 
     // The designed geometry of each component, which a zoom multiplies.
     struct DesignedGeometry {
@@ -130,6 +147,11 @@ private:
     int zoom_ = 1;
     // Counts from window creation; the computer's tick keeps the phase of a timer started then.
     QElapsedTimer clock_;
+    // An analysis under way runs on its own thread; the window polls it while the progress shows.
+    std::unique_ptr<GameAnalyser> analyser_;
+    QProgressDialog* progress_ = nullptr;
+    QTimer* analysisPoll_;
+    AnalysisWindow* analysisWindow_ = nullptr;
 };
 
 extern TForm1* Form1;

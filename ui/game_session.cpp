@@ -2,6 +2,7 @@
 
 #include "computer_turn.h"
 #include "game_control.h"
+#include "kif.h"
 #include "record_reader.h"
 #include "take_back.h"
 
@@ -142,6 +143,7 @@ void GameSession::ShowMove(size_t n)
     }
     replaying_ = true;
     shown_ = n;
+    line_ = 0;
     view_.SetTitle(ReplayTitle(n, ::Record.moves.size()));
 }
 
@@ -182,4 +184,56 @@ const std::string& GameSession::ShownSfen() const
 std::string GameSession::ShownUsiPosition() const
 {
     return ::Record.UsiPosition(replaying_ ? shown_ : ::Record.moves.size());
+}
+
+const GameAnalysis* GameSession::Analysis() const
+{
+    return analysis_.Describes(::Record) ? &analysis_ : nullptr;
+}
+
+std::string GameSession::Kif() const
+{
+    const GameAnalysis* analysis = Analysis();
+    return WriteKif(::Record, analysis ? analysis->KifComments() : std::vector<std::string> {});
+}
+
+bool GameSession::CanStepBestLine() const { return CanReplay() && Analysis() != nullptr; }
+
+void GameSession::BestLineForward()
+{
+    if (!CanStepBestLine())
+        return;
+    if (!replaying_)
+        ShowMove(::Record.moves.size());
+    if (line_ < analysis_.positions[shown_].line.size())
+        ShowBestLine(line_ + 1);
+}
+
+void GameSession::BestLineBack()
+{
+    if (CanStepBestLine() && replaying_ && line_ > 0)
+        ShowBestLine(line_ - 1);
+}
+
+// The record's position with the first k moves of its best line made on ply 1, the last of
+// them framed in red as a replayed move is.
+void GameSession::ShowBestLine(size_t k)
+{
+    const std::vector<RecordedMove>& line = analysis_.positions[shown_].line;
+    ShowMove(shown_);
+    if (k == 0)
+        return;
+    int s = Game.SideToMove;
+    for (size_t i = 0; i < k; ++i, s = -s) {
+        const Move& m = line[i].move;
+        MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
+    }
+    Game.SideToMove = static_cast<int8_t>(s);
+    view_.DrawPosition(1);
+    const Move& last = line[k - 1].move;
+    view_.MarkCell(last.fromX, last.fromY);
+    view_.MarkCell(last.toX, last.toY);
+    line_ = k;
+    view_.SetTitle(ReplayTitle(shown_, ::Record.moves.size()) + ", best line " + std::to_string(k)
+        + " of " + std::to_string(line.size()));
 }

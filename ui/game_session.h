@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game_analysis.h"
 #include "game_record.h"
 #include "game_rules.h"
 #include "game_state.h"
@@ -63,11 +64,27 @@ public:
     const std::string& ShownSfen() const;
     std::string ShownUsiPosition() const;
 
+    // The analysis of the record; none once the record has changed since.
+    void SetAnalysis(GameAnalysis analysis) { analysis_ = std::move(analysis); }
+    const GameAnalysis* Analysis() const;
+    // The record as KIF, with the analysis as comments while it describes the record.
+    std::string Kif() const;
+
+    // The engine's best line from the record's position shown, played out on the board move by
+    // move; the replay keys return to the record. LineShown is 0 on the record's own position.
+    bool CanStepBestLine() const;
+    size_t LineShown() const { return line_; }
+    void BestLineForward();
+    void BestLineBack();
+
 private:
+    void ShowBestLine(size_t k);
     void LeaveReplay();
     void PlayOn();
 
     GameView& view_;
     bool replaying_ = false;
     size_t shown_ = 0;
+    GameAnalysis analysis_;
+    size_t line_ = 0;
 };

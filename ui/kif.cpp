@@ -119,7 +119,7 @@ std::string KifMove(const RecordedMove& m, int previousX, int previousY)
     return text + "(" + std::to_string(6 - move.fromX) + std::to_string(move.fromY) + ")";
 }
 
-std::string WriteKif(const GameRecord& record)
+std::string WriteKif(const GameRecord& record, const std::vector<std::string>& comments)
 {
     const auto player = [&](int s) {
         if (!record.playerNames[SideIndex(s)].empty())
@@ -133,10 +133,16 @@ std::string WriteKif(const GameRecord& record)
     if (record.startSide == Gote)
         kif += "後手番\n";
     kif += "手数----指手---------消費時間--\n";
+    const auto comment = [&](size_t position) {
+        if (position < comments.size())
+            kif += comments[position] + "\n";
+    };
+    comment(0);
     int previousX = 0, previousY = 0;
     for (size_t i = 0; i < record.moves.size(); ++i) {
         const Move& move = record.moves[i].move;
         kif += MoveLine(i + 1, KifMove(record.moves[i], previousX, previousY));
+        comment(i + 1);
         previousX = move.toX;
         previousY = move.toY;
     }

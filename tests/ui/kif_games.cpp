@@ -1,10 +1,12 @@
 // Plays whole games of the window's game flow, a person against the computer, and writes each
 // as KIF (game-N.kif) with the USI line of its moves (game-N.usi) and the position it reached
-// (game-N.sfen), for a KIF reader of another program to read back.
+// (game-N.sfen), for a KIF reader of another program to read back; the first game once more with
+// an analysis as comment lines (game-1-analysed), which the reader must skip.
 // The person's moves are the computer's own choices or random ones, made with the mouse.
 // Usage: kif_games <folder>
 #include "ui/cell_pixels.h"
 #include "ui/computer_turn.h"
+#include "ui/game_analysis.h"
 #include "ui/game_control.h"
 #include "ui/game_record.h"
 #include "ui/game_state.h"
@@ -117,6 +119,18 @@ bool Write(const std::string& path, const std::string& text)
     return static_cast<bool>(file);
 }
 
+bool WriteGame(const std::string& name, const std::string& kif)
+{
+    if (Write(name + ".kif", kif) && Write(name + ".usi", Record.UsiPosition() + "\n")
+        && Write(name + ".sfen", Record.CurrentSfen() + "\n"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", name.c_str());
+    return false;
+}
+
+// A shallow search is enough for comments of every kind: evaluations, mates and best lines.
+constexpr SearchLimits CommentLimits { 6, 0, false, {}, false };
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -138,12 +152,12 @@ int main(int argc, char** argv)
     for (const GameSetting& setting : settings) {
         Play(view, setting);
         const std::string name = folder + "/game-" + std::to_string(++number);
-        if (!Write(name + ".kif", WriteKif(Record))
-            || !Write(name + ".usi", Record.UsiPosition() + "\n")
-            || !Write(name + ".sfen", Record.CurrentSfen() + "\n")) {
-            std::fprintf(stderr, "cannot write %s\n", name.c_str());
+        if (!WriteGame(name, WriteKif(Record)))
             return 1;
-        }
+        if (number == 1
+            && !WriteGame(name + "-analysed",
+                WriteKif(Record, AnalyseRecord(Record, Game.Rules, CommentLimits).KifComments())))
+            return 1;
         std::printf("%s: level %d, %zu moves\n", name.c_str(), setting.level, Record.moves.size());
     }
     return 0;

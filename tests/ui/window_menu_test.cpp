@@ -65,8 +65,9 @@ TEST_F(WindowAdditions, ContextMenuOnTheSurfaceListsTheActionsWithTheirShortcuts
             "Copy the position as SFEN Ctrl+Shift+C", "Save the game... Ctrl+S",
             "Open a game... Ctrl+O", "Paste a game or position Ctrl+V", "Take back Ctrl+Z",
             "Back one move Left", "Forward one move Right", "To the start Home", "To the end End",
-            "Rules ", "Zoom in Ctrl++", "Zoom out Ctrl+-", "Actual size Ctrl+0",
-            "About Velmora " }));
+            "Analyse game Ctrl+Shift+A", "Best line: next move Ctrl+Right",
+            "Best line: back Ctrl+Left", "Rules ", "Zoom in Ctrl++", "Zoom out Ctrl+-",
+            "Actual size Ctrl+0", "About Velmora " }));
     form.AboutAction->trigger();
     ASSERT_EQ(messages.size(), 1u) << "About Velmora shows the credit";
 }

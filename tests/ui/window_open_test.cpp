@@ -1,4 +1,5 @@
 #include "ui/Unit1.h"
+#include "ui/analysis_window.h"
 #include "ui/board_picture.h"
 #include "ui/cell_pixels.h"
 #include "ui/game_record.h"
@@ -14,6 +15,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -196,4 +198,37 @@ TEST_F(WindowOpens, RulesMenuSetsUpStandardMinishogi)
     form.VelmoraRulesAction->trigger();
     EXPECT_EQ(form.Image1->Picture(), Expected("kgsbr/p4/5/4P/RBSGK b - 1", {}));
     EXPECT_FALSE(form.StandardRulesAction->isChecked());
+}
+
+// "Analyse game" shows its progress; "Cancel" keeps nothing of it and leaves the game shown as
+// it was. Run to its end, it opens the graph, whose click shows the position picked.
+TEST_F(WindowOpens, AnalysisCancelsCleanlyAndItsGraphPicksAPosition)
+{
+    QGuiApplication::clipboard()->setText("position startpos moves 1d1c 5b5c 1c1b");
+    Key(QKeySequence::Paste);
+    const GameRecord record = Record;
+    const QImage shown = form.Image1->Picture();
+
+    form.AnalyseAction->trigger();
+    auto* progress = form.findChild<QProgressDialog*>();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    progress->cancel();
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_EQ(form.Analysis(), nullptr);
+    EXPECT_EQ(form.Session.Analysis(), nullptr);
+    EXPECT_EQ(Record, record);
+    EXPECT_EQ(form.Image1->Picture(), shown);
+
+    form.AnalyseAction->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Analysis() != nullptr; }, 120'000));
+    EXPECT_TRUE(form.Analysis()->isVisible());
+    ASSERT_NE(form.Session.Analysis(), nullptr);
+    EXPECT_EQ(form.Session.Analysis()->positions.size(), 4u);
+    QTest::mouseClick(
+        form.Analysis(), Qt::LeftButton, {}, QPoint(form.Analysis()->width() - 12, 100));
+    EXPECT_EQ(form.windowTitle(), "Velmora - move 3 of 3");
+    QTest::mouseClick(form.Analysis(), Qt::LeftButton, {}, QPoint(44, 100));
+    EXPECT_EQ(form.windowTitle(), "Velmora - start of 3 moves");
+    EXPECT_EQ(Record, record);
 }
