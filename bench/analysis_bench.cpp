@@ -19,7 +19,6 @@ constexpr const char* SixtyMoves
 
 void AnalyseSixtyMoves(benchmark::State& state)
 {
-    BuildRuleTables();
     GameRecord record;
     std::string error;
     if (!ReadGameRecord(SixtyMoves, VelmoraRules, record, error)) {

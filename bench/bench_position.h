@@ -9,11 +9,10 @@
 #include <string>
 #include <string_view>
 
-// Sets up the SFEN on ply 1, rule tables first, and gives the side to move. A malformed SFEN
+// Sets up the SFEN on ply 1 and gives the side to move. A malformed SFEN
 // skips the benchmark with the reason and gives nothing.
 inline std::optional<int> LoadBenchPosition(benchmark::State& state, std::string_view sfen)
 {
-    BuildRuleTables();
     SfenHeader header;
     std::string error;
     if (!ReadSfen(sfen, header, error)) {

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <optional>
+#include <string_view>
 
 // Perft on search boards against the rules' own perft, on the same positions and depths; the
 // leaves counted per second are shown as items.
@@ -18,7 +19,7 @@ uint64_t Total(const std::vector<PerftEntry>& entries)
     return total;
 }
 
-void FastPerft(benchmark::State& state, const char* sfen, const RuleSet* rules)
+void FastPerft(benchmark::State& state, std::string_view sfen, const RuleSet* rules)
 {
     const std::optional<int> side = LoadBenchPosition(state, sfen);
     if (!side)
@@ -31,7 +32,7 @@ void FastPerft(benchmark::State& state, const char* sfen, const RuleSet* rules)
     state.SetItemsProcessed(int64_t(leaves));
 }
 
-void RulesPerft(benchmark::State& state, const char* sfen)
+void RulesPerft(benchmark::State& state, std::string_view sfen)
 {
     const std::optional<int> side = LoadBenchPosition(state, sfen);
     if (!side)
@@ -43,18 +44,17 @@ void RulesPerft(benchmark::State& state, const char* sfen)
     state.SetItemsProcessed(int64_t(leaves));
 }
 
-constexpr const char* StandardStart = "rbsgk/4p/5/P4/KGSBR b - 1";
-constexpr const char* FullHands = "2k2/5/5/5/2K2 b RBGSPrbgsp 1";
+constexpr std::string_view FullHands = "2k2/5/5/5/2K2 b RBGSPrbgsp 1";
 
 } // namespace
 
-BENCHMARK_CAPTURE(FastPerft, standard_start_standard_rules, StandardStart, &StandardRules)
+BENCHMARK_CAPTURE(FastPerft, standard_start_standard_rules, StandardStartSfen, &StandardRules)
     ->DenseRange(4, 6)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(FastPerft, standard_start_velmora_rules, StandardStart, &VelmoraRules)
+BENCHMARK_CAPTURE(FastPerft, standard_start_velmora_rules, StandardStartSfen, &VelmoraRules)
     ->DenseRange(4, 6)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RulesPerft, standard_start, StandardStart)
+BENCHMARK_CAPTURE(RulesPerft, standard_start, StandardStartSfen)
     ->DenseRange(4, 5)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FastPerft, full_hands_standard_rules, FullHands, &StandardRules)

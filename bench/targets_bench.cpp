@@ -1,26 +1,26 @@
+#include "bench_position.h"
+
 #include "rules/moves.h"
 #include "rules/rule_tables.h"
 #include "rules/sfen.h"
 
 #include <benchmark/benchmark.h>
 
-#include <string>
+#include <string_view>
 
 namespace {
 
-const char* const Positions[] = {
-    "kgsbr/p4/5/4P/RBSGK b - 1",
-    "2k2/1+P3/5/1+r1+S1/2K2 w RBGSPbgs 17",
+const std::string_view Positions[] = {
+    StartSfen,
+    "2k2/1+P3/5/+r2+S1/2K2 w RBGPbgs 17",
     "k4/5/5/5/4K b RBGSPrbgsp 1",
 };
 
 // GenerateTargets for every source of both sides, board pieces and hand slots alike.
 void GenerateTargetsForEveryPiece(benchmark::State& state)
 {
-    BuildRuleTables();
-    SfenHeader header;
-    std::string error;
-    ReadSfen(Positions[state.range(0)], header, error);
+    if (!LoadBenchPosition(state, Positions[state.range(0)]))
+        return;
     for (auto _ : state)
         for (int s : { Sente, Gote })
             for (int x = 1; x <= BoardSize; ++x)

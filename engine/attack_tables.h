@@ -7,24 +7,12 @@
 #include <bit>
 #include <initializer_list>
 
-// The rule tables turned into square sets, computed at compile time from the same rows as the
-// MoveTable, so the searches can ask "which squares does this piece reach" in a few operations.
-
-// The MoveTable entry of (type, d), derived as the rules derive the promoted rows.
-constexpr int PieceMoveKind(int type, int d)
-{
-    using MoveRows::BaseMoves;
-    if (type <= King)
-        return BaseMoves[type][d - 1];
-    if (type == Tokin || type == ProSilver)
-        return BaseMoves[Gold][d - 1];
-    const int ranging = type == Horse ? Bishop : Rook;
-    return BaseMoves[ranging][d - 1] == MoveSlide ? int(MoveSlide) : BaseMoves[King][d - 1];
-}
+// The rule tables turned into square sets, computed at compile time from the MoveTable, so the
+// searches can ask "which squares does this piece reach" in a few operations.
 
 struct AttackTables {
     // [side index][type][square]: the squares a piece reaches by its single steps.
-    Bitboard step[2][PieceTypeCount + 1][SquareCount];
+    Bitboard step[SideSlots][PieceTypeCount + 1][SquareCount];
     // [square][d - 1]: the squares from the square outward in direction d as Sente sees it.
     Bitboard ray[SquareCount][DirectionCount];
     // Whether square numbers grow along direction d, so the nearest blocker is the lowest bit.
@@ -37,7 +25,7 @@ struct AttackTables {
     // The 3 x 3 block around a square, the square included.
     Bitboard near[SquareCount];
     Bitboard column[BoardSize + 1];
-    Bitboard farRow[2];
+    Bitboard farRow[SideSlots];
 };
 
 constexpr AttackTables BuildAttackTables()
@@ -46,8 +34,7 @@ constexpr AttackTables BuildAttackTables()
     for (int sq = 0; sq < SquareCount; ++sq) {
         const int x = XOf(sq), y = YOf(sq);
         for (int d = 1; d <= DirectionCount; ++d) {
-            const int dx = MoveRows::DirectionSteps[0][d - 1],
-                      dy = MoveRows::DirectionSteps[1][d - 1];
+            const int dx = DirectionX[d], dy = DirectionY[d];
             t.ascending[d - 1] = dx * BoardSize + dy > 0;
             for (int tx = x + dx, ty = y + dy; OnBoard(tx, ty); tx += dx, ty += dy) {
                 t.ray[sq][d - 1] |= Bit(SquareAt(tx, ty));
@@ -55,16 +42,14 @@ constexpr AttackTables BuildAttackTables()
             for (int side : { Sente, Gote })
                 for (int type = Pawn; type <= PieceTypeCount; ++type) {
                     const int sx = x + dx * side, sy = y + dy * side;
-                    if (PieceMoveKind(type, d) == MoveStep && OnBoard(sx, sy))
+                    if (MoveTable[type][d] == MoveStep && OnBoard(sx, sy))
                         t.step[SideIndex(side)][type][sq] |= Bit(SquareAt(sx, sy));
                 }
         }
         t.near[sq] = t.step[0][King][sq] | Bit(sq);
-        for (int d = 0; d < DirectionCount; ++d)
-            (MoveRows::DirectionSteps[0][d] != 0 && MoveRows::DirectionSteps[1][d] != 0
-                    ? t.diagonalLines
-                    : t.orthogonalLines)[sq]
-                |= t.ray[sq][d];
+        for (int d = 1; d <= DirectionCount; ++d)
+            (DirectionX[d] != 0 && DirectionY[d] != 0 ? t.diagonalLines : t.orthogonalLines)[sq]
+                |= t.ray[sq][d - 1];
         t.column[x] |= Bit(sq);
         if (y == FarRow(Sente))
             t.farRow[0] |= Bit(sq);

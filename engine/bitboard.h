@@ -23,6 +23,3 @@ inline int PopLowest(Bitboard& set)
     set &= set - 1;
     return square;
 }
-
-// Two-slot tables hold Sente first.
-constexpr int SideIndex(int side) { return side > 0 ? 0 : 1; }

@@ -8,11 +8,9 @@
 // count of each kind in each hand and for Gote to move, so that a position's key is the exclusive
 // or of its parts and two different positions share a key only by rare accident.
 
-inline constexpr int MaxHeld = 2; // the game has two pieces of each kind
-
 struct HashKeys {
     uint64_t piece[2 * PieceTypeCount + 1][SquareCount]; // [code + PieceTypeCount][square]
-    uint64_t hand[2][HandTypeCount + 1][MaxHeld + 1]; // [side index][type][count]
+    uint64_t hand[SideSlots][HandTypeCount + 1][MaxOfAKind + 1]; // [side index][type][count]
     uint64_t goteToMove;
 };
 
@@ -33,7 +31,7 @@ constexpr HashKeys BuildHashKeys()
             key = SplitMix64(state);
     for (auto& side : k.hand)
         for (auto& type : side)
-            for (int count = 1; count <= MaxHeld; ++count) // an empty slot adds nothing
+            for (int count = 1; count <= MaxOfAKind; ++count) // an empty slot adds nothing
                 type[count] = SplitMix64(state);
     k.goteToMove = SplitMix64(state);
     return k;

@@ -18,6 +18,8 @@ inline constexpr int32_t EveryReplyLoses = 5000;
 inline constexpr int RandomSpread = 5;
 // The plies of the tree search after a candidate: the reply, the answer and the leaf.
 inline constexpr int32_t TreeDepth = 3;
+// How deep a decision looks: the candidate move and the tree search below it.
+inline constexpr int DecisionDepth = 1 + TreeDepth;
 
 // What the computer does on its turn: play a move, or resign.
 struct ComputerDecision {

@@ -14,7 +14,7 @@ inline constexpr int32_t OrderValue[PieceTypeCount + 1] = { 0, 1, 5, 6, 7, 6, 20
 // How often a quiet move of a piece (or a drop) to a square made a cut: [side][mover][to],
 // where mover is the type on the board, or PieceTypeCount + the type dropped.
 struct HistoryTable {
-    int16_t score[2][PieceTypeCount + HandTypeCount + 1][SquareCount];
+    int16_t score[SideSlots][PieceTypeCount + HandTypeCount + 1][SquareCount];
 
     static int Mover(const SearchBoard& b, int s, const SearchMove& m)
     {

@@ -11,10 +11,10 @@
 // Boards are copied forward like the plies: a move is made on a copy, never undone.
 struct SearchBoard {
     int8_t code[SquareCount];
-    uint8_t hand[2][HandTypeCount + 1]; // [side index][type]
-    Bitboard side[2];
+    uint8_t hand[SideSlots][HandTypeCount + 1]; // [side index][type]
+    Bitboard side[SideSlots];
     Bitboard type[PieceTypeCount + 1];
-    int8_t king[2]; // the square of each side's king; -1 once the tree search has taken it
+    int8_t king[SideSlots]; // the square of each side's king; -1 once the tree search has taken it
     int32_t material; // from Sente's point of view: CaptureGain and PromotionGain keep it
 };
 

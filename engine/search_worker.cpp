@@ -18,8 +18,6 @@ constexpr uint64_t CheckInterval = 512;
 constexpr int MaxQuiescencePlies = 16;
 // How far back a repetition is looked for: a cycle in a real game is short.
 constexpr int MaxRepetitionPlies = 32;
-// The search boards keep material in the rule tables' units, a pawn being 10.
-constexpr int CentipawnsPerMaterialUnit = 10;
 // The first aspiration window around the last depth's score, in centipawns.
 constexpr int AspirationWindow = 30;
 
@@ -225,7 +223,7 @@ int StrongEngine::Worker::Quiesce(
         const SearchMove& m = PickNext(list, i);
         // A capture that cannot lift the score to alpha is not worth following.
         if (!inCheck && !IsMateScore(alpha) && m.promote == 0 && b.code[m.to] != 0) {
-            const int gained = CaptureGain(-b.code[m.to] * s) * CentipawnsPerMaterialUnit;
+            const int gained = CaptureGain(-b.code[m.to] * s) * CentipawnsPerUnit;
             if (standPat + gained + 200 < alpha && !GivesCheck(b, s, m, enemyKing))
                 continue;
         }

@@ -15,7 +15,7 @@ using namespace EvalFeature;
 // costs one addition rather than a feature walk.
 struct EvalTables {
     int32_t pieceSquare[2 * PieceTypeCount + 1][SquareCount]; // [code + PieceTypeCount][square]
-    int32_t hand[HandTypeCount + 1][MaxHeld + 1]; // Sente's, by count held
+    int32_t hand[HandTypeCount + 1][MaxOfAKind + 1]; // Sente's, by count held
     int32_t pressure[MaxZoneAttacks + 1][MaxHeldCounted + 1];
     int32_t shelter[MaxShelter + 1];
 };
@@ -31,7 +31,7 @@ constexpr EvalTables BuildEvalTables()
                         + EvalWeights[Placement + type * SquareCount + OwnView(s, square)]);
         }
     for (int type = Pawn; type <= HandTypeCount; ++type)
-        for (int count = 1; count <= MaxHeld; ++count)
+        for (int count = 1; count <= MaxOfAKind; ++count)
             t.hand[type][count] = t.hand[type][count - 1]
                 + EvalWeights[HandPiece + (type - 1) * MaxHandCount + std::min(count, MaxHandCount)
                     - 1];

@@ -8,9 +8,9 @@
 // king.
 int IsKingAttacked(int p, int s)
 {
-    const int kx = KingX[p][s + 1], ky = KingY[p][s + 1];
+    const int kx = KingX[p][SideIndex(s)], ky = KingY[p][SideIndex(s)];
     for (int t = 1; t <= PieceTypeCount; ++t) {
-        if (!CheckerFlags[p][s + 1][t])
+        if (!CheckerFlags[p][SideIndex(s)][t])
             continue;
         const int attacker = -t * s;
         for (int d = 1; d <= DirectionCount; ++d) {

@@ -9,8 +9,8 @@ void MakeMove(int p, int fromX, int fromY, int toX, int toY, int promote)
     int8_t(&pos)[BoardSize + 1][GridRows + 1] = Position[p];
     const int moving = pos[fromX][fromY];
     if (fromY <= BoardSize && (moving == King || moving == -King)) {
-        KingX[p][moving / King + 1] = static_cast<int8_t>(toX);
-        KingY[p][moving / King + 1] = static_cast<int8_t>(toY);
+        KingX[p][SideIndex(moving / King)] = static_cast<int8_t>(toX);
+        KingY[p][SideIndex(moving / King)] = static_cast<int8_t>(toY);
     }
     const int captured = pos[toX][toY];
     if (captured != 0) {

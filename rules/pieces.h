@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // Sides are +1 and -1: multiplying a piece code or a direction step by the side
 // turns a Sente-oriented value into that side's.
@@ -26,17 +27,29 @@ inline constexpr int HandTypeCount = 5; // the unpromoted, non-king types can be
 inline constexpr int PromotionOffset = 6;
 inline constexpr int BoardSize = 5;
 inline constexpr int GridRows = 7; // rows 6 and 7 of a position are the hands
+// The game has two pieces of each kind, a promoted piece counting as its kind.
+inline constexpr int MaxOfAKind = 2;
+// The order in which a hand is written, in SFEN and in game records alike.
+inline constexpr int HandOrder[HandTypeCount] = { Rook, Bishop, Gold, Silver, Pawn };
+
+// The SFEN and USI letter of types 1 to 6, Sente's in upper case and Gote's in lower case; a
+// promoted piece is written '+' and its unpromoted letter.
+inline constexpr std::string_view PieceLetters = " PSBRGK";
+
+// The type a piece letter of either case names, or 0.
+constexpr int TypeOfLetter(char c)
+{
+    const char upper = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    const size_t i = PieceLetters.find(upper);
+    return i == std::string_view::npos ? 0 : int(i);
+}
 
 inline constexpr bool IsPromotable(int type) { return type < Gold; }
-// Bishops, rooks and their promotions slide along their lines; every other piece steps.
-inline constexpr bool SlidesDiagonally(int type) { return type == Bishop || type == Horse; }
-inline constexpr bool SlidesOrthogonally(int type) { return type == Rook || type == Dragon; }
-inline constexpr bool IsRanging(int type)
-{
-    return SlidesDiagonally(type) || SlidesOrthogonally(type);
-}
 inline constexpr int HandRow(int side) { return side > 0 ? 6 : 7; }
 inline constexpr int FarRow(int side) { return side > 0 ? 1 : BoardSize; }
+// Every table with a slot per side holds Sente's first and is indexed through this.
+inline constexpr int SideIndex(int side) { return side > 0 ? 0 : 1; }
+inline constexpr int SideSlots = 2;
 inline constexpr int SideOf(int code) { return code > 0 ? Sente : Gote; }
 inline constexpr bool OnBoard(int x, int y)
 {

@@ -1,16 +1,15 @@
 #include "ply_stack.h"
 
+#include "rule_tables.h"
+
 #include <cstdlib>
 #include <cstring>
 
 int8_t Position[PlyCount][BoardSize + 1][GridRows + 1];
 int8_t TargetMap[PlyCount][BoardSize + 1][BoardSize + 1];
-bool CheckLineMap[PlyCount][BoardSize + 1][BoardSize + 1];
-uint8_t CheckCandidateMap[PlyCount][BoardSize + 1][GridRows + 1];
 bool CheckerFlags[PlyCount][SideSlots][PieceTypeCount + 1];
 int8_t KingX[PlyCount][SideSlots];
 int8_t KingY[PlyCount][SideSlots];
-uint8_t ControlMap[PlyCount][SideSlots][BoardSize + 1][BoardSize + 1];
 
 void CopyPly(int p)
 {
@@ -30,7 +29,8 @@ void UpdateCheckerFlags(int p)
             const int s = -SideOf(q); // the side whose king this piece may attack
             const int t = std::abs(q);
             if (IsRanging(t)
-                || (std::abs(x - KingX[p][s + 1]) <= 1 && std::abs(y - KingY[p][s + 1]) <= 1))
-                CheckerFlags[p][s + 1][t] = true;
+                || (std::abs(x - KingX[p][SideIndex(s)]) <= 1
+                    && std::abs(y - KingY[p][SideIndex(s)]) <= 1))
+                CheckerFlags[p][SideIndex(s)][t] = true;
         }
 }

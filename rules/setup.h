@@ -4,5 +4,8 @@
 inline constexpr int MinLevel = 1;
 inline constexpr int MaxLevel = 3;
 
-// Writes the initial position of the level into ply 1 with both king squares.
+// Writes Velmora's start (StartSfen) for the level into ply 1 with both king squares.
 void SetUpPosition(int level);
+
+// Takes from Sente's army on ply 1 the pieces the level removes, whichever start it stands in.
+void RemoveHandicapPieces(int level);

@@ -6,25 +6,11 @@
 #include "ply_stack.h"
 #include "usi_move.h"
 
-#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 namespace {
-
-// Piece letters by type; index 0 unused. Promoted types are written '+' and their base letter.
-constexpr std::string_view Letters = " PSBRGK";
-// The order hands are written in.
-constexpr std::array<int, HandTypeCount> HandOrder = { Rook, Bishop, Gold, Silver, Pawn };
-constexpr int MaxOfAKind = 2;
-
-int TypeOfLetter(char c)
-{
-    const char upper = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-    const size_t i = Letters.find(upper);
-    return i == std::string_view::npos || i == 0 ? 0 : int(i);
-}
 
 int SideOfLetter(char c) { return c >= 'a' && c <= 'z' ? Gote : Sente; }
 
@@ -135,17 +121,19 @@ bool CheckPieceCounts(const Grid& grid, std::string& error)
                 = std::abs(q) > PromotionOffset ? std::abs(q) - PromotionOffset : std::abs(q);
             ++counts[type];
             if (type == King)
-                ++kings[SideOf(q) + 1];
+                ++kings[SideIndex(SideOf(q))];
             if (q == SideOf(q) * Pawn && y == FarRow(SideOf(q)))
                 return error = "an unpromoted pawn on its far row at " + SquareName(x, y), false;
         }
     for (int t = 1; t <= HandTypeCount; ++t)
         counts[t] += grid[t][HandRow(Sente)] + grid[t][HandRow(Gote)];
-    if (kings[Sente + 1] != 1)
-        return error = "Sente needs exactly one king, has " + std::to_string(kings[Sente + 1]),
+    if (kings[SideIndex(Sente)] != 1)
+        return error
+               = "Sente needs exactly one king, has " + std::to_string(kings[SideIndex(Sente)]),
                false;
-    if (kings[Gote + 1] != 1)
-        return error = "Gote needs exactly one king, has " + std::to_string(kings[Gote + 1]), false;
+    if (kings[SideIndex(Gote)] != 1)
+        return error = "Gote needs exactly one king, has " + std::to_string(kings[SideIndex(Gote)]),
+               false;
     for (int t = 1; t < King; ++t)
         if (counts[t] > MaxOfAKind)
             return error = std::to_string(counts[t]) + " " + KindNames[t] + ", the game has 2",
@@ -174,8 +162,8 @@ void PlaceOnPly1(const Grid& grid)
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             if (grid[x][y] == King || grid[x][y] == -King) {
-                KingX[1][grid[x][y] / King + 1] = int8_t(x);
-                KingY[1][grid[x][y] / King + 1] = int8_t(y);
+                KingX[1][SideIndex(grid[x][y] / King)] = int8_t(x);
+                KingY[1][SideIndex(grid[x][y] / King)] = int8_t(y);
             }
     UpdateCheckerFlags(1);
 }
@@ -239,7 +227,7 @@ std::string WriteSfen(int p, const SfenHeader& header)
                 out += '+';
                 type -= PromotionOffset;
             }
-            out += q > 0 ? Letters[type] : char(Letters[type] - 'A' + 'a');
+            out += q > 0 ? PieceLetters[type] : char(PieceLetters[type] - 'A' + 'a');
         }
         if (empty)
             out += char('0' + empty);
@@ -254,7 +242,7 @@ std::string WriteSfen(int p, const SfenHeader& header)
             if (count > 1)
                 hands += std::to_string(count);
             if (count > 0)
-                hands += side == Sente ? Letters[type] : char(Letters[type] - 'A' + 'a');
+                hands += side == Sente ? PieceLetters[type] : char(PieceLetters[type] - 'A' + 'a');
         }
     out += hands.empty() ? "-" : hands;
     out += ' ' + std::to_string(header.moveNumber);

@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr std::string_view DropLetters = " PSBRG";
+// A drop names the piece by its upper-case letter, whichever side drops it.
+constexpr std::string_view DropLetters = PieceLetters.substr(0, HandTypeCount + 1);
 
 bool ReadSquare(std::string_view text, int8_t& x, int8_t& y)
 {

@@ -10,5 +10,5 @@ inline constexpr int CellSize = 16;
 extern int32_t CellPixelX[BoardSize + 1][GridRows + 1];
 extern int32_t CellPixelY[BoardSize + 1][GridRows + 1];
 
-// Fills both tables; the window calls it once at start-up, right after the rule tables.
+// Fills both tables; the window calls it once at start-up.
 void BuildCellPixelTable();

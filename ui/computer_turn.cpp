@@ -23,7 +23,7 @@ void Resign(GameView& view, int s)
     StopGame(view);
     EndRecord(GameEnd::Resignation, -s);
     // Only a person who has beaten the computer from the largest handicap gets the compliment.
-    if (Game.Level == 3 && Game.ComputerPlays[Sente + 1] == 0)
+    if (Game.Level == 3 && Game.ComputerPlays[SideIndex(Sente)] == 0)
         view.ShowMessage("いやお強い！");
     view.ShowMessage("まいりました");
     view.ShowMessage(WinnerMessage(-s));

@@ -29,10 +29,9 @@ void ClearTargets() { std::memcpy(TargetMap[1], TargetMap[0], sizeof TargetMap[1
 
 void ResetGameState()
 {
-    Game.ComputerPlays[Gote + 1] = 1;
-    Game.ComputerPlays[Sente + 1] = 0;
+    Game.ComputerPlays[SideIndex(Gote)] = 1;
+    Game.ComputerPlays[SideIndex(Sente)] = 0;
     std::memset(TargetMap[0], 0, sizeof TargetMap[0]);
-    std::memset(CheckLineMap[0], 0, sizeof CheckLineMap[0]);
     std::memset(CheckerFlags[0], 0, sizeof CheckerFlags[0]);
     ClearTargets();
     Game.SideToMove = Sente;
@@ -41,7 +40,6 @@ void ResetGameState()
 
 void StartUp(GameView& view)
 {
-    BuildRuleTables();
     BuildCellPixelTable();
     ResetGameState();
     Record = GameRecord {};
@@ -72,13 +70,13 @@ void TogglePlayer(GameView& view, int s)
 {
     if (Game.GameRunning)
         return;
-    if (Game.ComputerPlays[s + 1] == 0) {
-        Game.ComputerPlays[s + 1] = 1;
+    if (Game.ComputerPlays[SideIndex(s)] == 0) {
+        Game.ComputerPlays[SideIndex(s)] = 1;
         view.SetCaption(PlayerLabel(s), "Com");
-        Game.ComputerPlays[-s + 1] = 0;
+        Game.ComputerPlays[SideIndex(-s)] = 0;
         view.SetCaption(PlayerLabel(-s), "You");
     } else {
-        Game.ComputerPlays[s + 1] = 0;
+        Game.ComputerPlays[SideIndex(s)] = 0;
         view.SetCaption(PlayerLabel(s), "You");
     }
 }

@@ -9,7 +9,7 @@
 // The state of the game around the position on ply 1, alive for the whole run.
 struct GameState {
     int8_t SideToMove = Sente;
-    // [side + 1]: 1 when the computer plays that side. At most one side is the computer's.
+    // [SideIndex(side)]: 1 when the computer plays that side. At most one side is the computer's.
     uint8_t ComputerPlays[SideSlots] = {};
     int8_t Level = 1;
     uint8_t GameRunning = 0;
@@ -25,7 +25,7 @@ struct GameState {
     // no game runs.
     const RuleSet* Rules = &VelmoraRules;
 
-    bool ComputerToMove() const { return ComputerPlays[SideToMove + 1] != 0; }
+    bool ComputerToMove() const { return ComputerPlays[SideIndex(SideToMove)] != 0; }
 };
 
 extern GameState Game;

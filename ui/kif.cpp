@@ -8,7 +8,7 @@ namespace {
 constexpr std::string_view FileDigits[BoardSize + 1] = { "", "５", "４", "３", "２", "１" };
 constexpr std::string_view RankNumerals[BoardSize + 1] = { "", "一", "二", "三", "四", "五" };
 // A side holds at most two of a kind.
-constexpr std::string_view CountNumerals[] = { "", "", "二" };
+constexpr std::string_view CountNumerals[MaxOfAKind + 1] = { "", "", "二" };
 
 // The names KIF readers expect in moves and in the hands, by piece type: one king name for
 // both sides, and the promoted silver spelt out.
@@ -17,8 +17,6 @@ constexpr std::string_view MoveNames[PieceTypeCount + 1]
 // A board diagram gives every piece one character.
 constexpr std::string_view DiagramNames[PieceTypeCount + 1]
     = { "", "歩", "銀", "角", "飛", "金", "玉", "と", "全", "馬", "龍" };
-// The order in which hands are listed.
-constexpr int HandOrder[] = { Rook, Bishop, Gold, Silver, Pawn };
 
 std::string_view SideName(int s) { return s == Sente ? "先手" : "後手"; }
 
@@ -124,9 +122,9 @@ std::string KifMove(const RecordedMove& m, int previousX, int previousY)
 std::string WriteKif(const GameRecord& record, const std::vector<std::string>& comments)
 {
     const auto player = [&](int s) {
-        if (!record.playerNames[s + 1].empty())
-            return record.playerNames[s + 1];
-        return std::string(record.computerPlays[s + 1] ? "Com" : "You");
+        if (!record.playerNames[SideIndex(s)].empty())
+            return record.playerNames[SideIndex(s)];
+        return std::string(record.computerPlays[SideIndex(s)] ? "Com" : "You");
     };
     std::string kif = "手合割：5五将棋\n";
     kif += "先手：" + player(Sente) + "\n";

@@ -166,19 +166,14 @@ std::vector<std::string_view> SplitWords(std::string_view text)
     return words;
 }
 
-// Puts ply 1 and its maps back however reading ends: the game on screen stays as it was.
+// Puts ply 1 and its target map back however reading ends: the game on screen stays as it was.
 class Ply1Guard {
 public:
-    Ply1Guard()
-    {
-        std::memcpy(targets_, TargetMap[1], sizeof targets_);
-        std::memcpy(checkLines_, CheckLineMap[1], sizeof checkLines_);
-    }
+    Ply1Guard() { std::memcpy(targets_, TargetMap[1], sizeof targets_); }
     ~Ply1Guard()
     {
         ply_.Restore(1);
         std::memcpy(TargetMap[1], targets_, sizeof targets_);
-        std::memcpy(CheckLineMap[1], checkLines_, sizeof checkLines_);
     }
     Ply1Guard(const Ply1Guard&) = delete;
     Ply1Guard& operator=(const Ply1Guard&) = delete;
@@ -186,7 +181,6 @@ public:
 private:
     PlySnapshot ply_ { 1 };
     int8_t targets_[BoardSize + 1][BoardSize + 1];
-    uint8_t checkLines_[BoardSize + 1][BoardSize + 1];
 };
 
 // A KIF start as the header describes it, turned into SFEN once the moves begin.
@@ -383,8 +377,9 @@ bool RecordReader::ReadKifHeader(int line, std::string_view key, std::string_vie
     if (key == "先手" || key == "下手" || key == "後手" || key == "上手") {
         const int s = key == "先手" || key == "下手" ? Sente : Gote;
         // The window writes its players as "Com" and "You"; any other name is kept as it stands.
-        record_.computerPlays[s + 1] = value == "Com";
-        record_.playerNames[s + 1] = value == "Com" || value == "You" ? "" : std::string(value);
+        record_.computerPlays[SideIndex(s)] = value == "Com";
+        record_.playerNames[SideIndex(s)]
+            = value == "Com" || value == "You" ? "" : std::string(value);
         return true;
     }
     if (key == "先手の持駒" || key == "下手の持駒")
@@ -410,7 +405,7 @@ bool RecordReader::ReadHandicap(int line, std::string_view value)
 
 bool RecordReader::ReadHand(int line, std::string_view value, int s)
 {
-    std::string& hand = kif_.hands[s + 1];
+    std::string& hand = kif_.hands[SideIndex(s)];
     hand.clear();
     if (value == "なし")
         return true;
@@ -507,7 +502,7 @@ bool RecordReader::StartKif(int line)
     std::string sfen;
     for (const std::string& row : kif_.board)
         sfen += (sfen.empty() ? "" : "/") + row;
-    const std::string hands = kif_.hands[Sente + 1] + kif_.hands[Gote + 1];
+    const std::string hands = kif_.hands[SideIndex(Sente)] + kif_.hands[SideIndex(Gote)];
     sfen += std::string(kif_.side == Sente ? " b " : " w ") + (hands.empty() ? "-" : hands) + " 1";
     return Start(kif_.diagramLine, sfen);
 }

@@ -13,7 +13,8 @@ int MovesToTakeBack()
 {
     if (!Game.GameRunning || Game.ComputerToMove() || Game.ComputerBusy)
         return 0;
-    const bool againstComputer = Game.ComputerPlays[Sente + 1] || Game.ComputerPlays[Gote + 1];
+    const bool againstComputer
+        = Game.ComputerPlays[SideIndex(Sente)] || Game.ComputerPlays[SideIndex(Gote)];
     const int undone = againstComputer ? 2 : 1;
     return static_cast<int>(Record.moves.size()) >= undone ? undone : 0;
 }

@@ -38,7 +38,6 @@ std::string DecisionLine(const std::string& name, const ComputerDecision& d)
 uint64_t RunBench(std::ostream& out, std::ostream& timing)
 {
     const auto started = std::chrono::steady_clock::now();
-    BuildRuleTables();
     RandomSeed = 0;
     uint64_t signature = FnvOffset;
     int decided = 0;

@@ -14,7 +14,6 @@
 uint64_t RunStrongBench(std::ostream& out, std::ostream& timing, int depth)
 {
     const auto started = std::chrono::steady_clock::now();
-    BuildRuleTables();
     uint64_t total = 0;
     for (const SuitePosition& p : ParsePositionSuite(PositionSuiteText)) {
         SfenHeader header;

@@ -52,10 +52,6 @@ std::string PrintableLine(const std::string& text)
 
 constexpr const char* NoPosition = "no position: the last position command was refused";
 
-// The decision searches every candidate three plies deep below it.
-constexpr int DecisionDepth = 4;
-// A pawn is worth 10 in the engine's scores and 100 centipawns to a front end.
-constexpr int32_t CentipawnsPerUnit = 10;
 // The board perft counts up to this depth.
 constexpr int MaxGoPerftDepth = 10;
 // Longer than any time a front end gives; keeps the deadline far from overflowing.
@@ -86,7 +82,6 @@ UsiSession::UsiSession(std::ostream& out, PollLine poll)
     , variant_(RuleSets[0])
     , strong_(std::make_unique<StrongEngine>(size_t(options_.hashMegabytes)))
 {
-    BuildRuleTables();
     SetUpStart();
 }
 

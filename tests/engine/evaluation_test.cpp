@@ -33,19 +33,19 @@ TEST(BuildControlMap, CountsAttackersAndDefendersOfEverySquare)
 {
     LoadSfen("k4/5/5/5/3GK b - 1");
     plain::BuildControlMap(1);
-    const auto& sente = ControlMap[1][Sente + 1];
+    const auto& sente = ControlMap[1][SideIndex(Sente)];
     EXPECT_EQ(sente[5][5], 1) << "the gold defends its king";
     EXPECT_EQ(sente[4][5], 1) << "the king defends its gold";
     EXPECT_EQ(sente[4][4], 2) << "both reach 2d";
     EXPECT_EQ(sente[3][5], 1);
-    EXPECT_EQ(ControlMap[1][Gote + 1][1][1], 0) << "nothing defends Gote's king";
-    EXPECT_EQ(ControlMap[1][Gote + 1][2][2], 1);
+    EXPECT_EQ(ControlMap[1][SideIndex(Gote)][1][1], 0) << "nothing defends Gote's king";
+    EXPECT_EQ(ControlMap[1][SideIndex(Gote)][2][2], 1);
     const SearchBoard board = LoadBoard(1, 0);
     for (int s : { Sente, Gote })
         for (int x = 1; x <= BoardSize; ++x)
             for (int y = 1; y <= BoardSize; ++y)
                 EXPECT_EQ((Reach(board, s, Occupied(board)) & Bit(SquareAt(x, y))) != 0,
-                    ControlMap[1][s + 1][x][y] > 0)
+                    ControlMap[1][SideIndex(s)][x][y] > 0)
                     << "side " << s << " at " << x << "," << y;
 }
 

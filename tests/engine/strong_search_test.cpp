@@ -19,7 +19,6 @@ namespace {
 
 GamePosition Read(const std::string& sfen, const RuleSet& rules = StandardRules)
 {
-    BuildRuleTables();
     SfenHeader header;
     std::string error;
     EXPECT_TRUE(ReadSfen(sfen, header, error)) << sfen << ": " << error;

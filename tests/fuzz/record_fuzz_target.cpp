@@ -53,7 +53,6 @@ void ExpectReplays(const GameRecord& record, const RuleSet& rules)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const bool ready = [] {
-        BuildRuleTables();
         SetUpPosition(1);
         return true;
     }();

@@ -12,7 +12,6 @@ namespace {
 
 std::vector<std::string> ReadShippedOpenings(bool velmoraRules, std::string& error)
 {
-    BuildRuleTables();
     std::ifstream file(VELMORA_MATCH_OPENINGS);
     EXPECT_TRUE(file) << VELMORA_MATCH_OPENINGS;
     return ReadOpenings(file, velmoraRules, error);
@@ -58,7 +57,6 @@ TEST(Openings, UnplayableLinesAreRefusedByLine)
             "line 1 'k4/1G3/1G3/5/4K w - 1': the side to move has no legal move" },
         { "# only a comment\n", "no opening positions" },
     };
-    BuildRuleTables();
     for (const auto& c : cases) {
         std::istringstream in(c.text);
         std::string error;

@@ -45,7 +45,6 @@ const std::vector<std::string> KingsStepOutAndBack = { "1e1d", "5a5b", "1d1e", "
 TEST_P(RefereeJudges, HowTheGameEnds)
 {
     const RefereeCase& c = GetParam();
-    BuildRuleTables();
     Referee referee(RefereeRules { c.velmoraRules, c.maxPlies }, c.sfen);
     for (const std::string& move : c.moves) {
         ASSERT_FALSE(referee.Over())
@@ -105,7 +104,6 @@ INSTANTIATE_TEST_SUITE_P(Endings, RefereeJudges, testing::Values(
 
 TEST(Referee, ThreeTimesTheSamePositionGoOn)
 {
-    BuildRuleTables();
     Referee referee(RefereeRules {}, "k4/5/5/5/4K b - 1");
     for (const std::string& move : Times(2, KingsStepOutAndBack))
         referee.Play(move);
@@ -119,12 +117,11 @@ TEST(Referee, ThreeTimesTheSamePositionGoOn)
 
 TEST(Referee, NamesThePlayersInTheKif)
 {
-    BuildRuleTables();
     Referee referee(RefereeRules {}, "k4/5/1G3/5/4K b G 1");
     referee.Play("G*5b");
     GameRecord record = referee.Record();
-    record.playerNames[Sente + 1] = "Velmora 1.0.0";
-    record.playerNames[Gote + 1] = "Fairy-Stockfish 11.1 LB 64";
+    record.playerNames[SideIndex(Sente)] = "Velmora 1.0.0";
+    record.playerNames[SideIndex(Gote)] = "Fairy-Stockfish 11.1 LB 64";
     EXPECT_TRUE(WriteKif(record).starts_with(
         "手合割：5五将棋\n先手：Velmora 1.0.0\n後手：Fairy-Stockfish 11.1 LB 64\n"))
         << WriteKif(record);
@@ -133,7 +130,6 @@ TEST(Referee, NamesThePlayersInTheKif)
 
 TEST(Referee, ReportsAnIllegalMoveWithItsPosition)
 {
-    BuildRuleTables();
     Referee referee(RefereeRules {}, "k4/5/5/5/4K w - 7");
     referee.Play("5a5b");
     referee.Play("2e2d");

@@ -16,11 +16,12 @@ namespace {
     // Board-control terms of a candidate's position, seen from the mover s.
     int32_t ControlTerms(int p, int s)
     {
-        const int kx = KingX[p][-s + 1], ky = KingY[p][-s + 1];
+        const int kx = KingX[p][SideIndex(-s)], ky = KingY[p][SideIndex(-s)];
         int32_t score = 0;
         for (int x = 1; x <= BoardSize; ++x)
             for (int y = 1; y <= BoardSize; ++y) {
-                const int own = ControlMap[p][s + 1][x][y], enemy = ControlMap[p][-s + 1][x][y];
+                const int own = ControlMap[p][SideIndex(s)][x][y],
+                          enemy = ControlMap[p][SideIndex(-s)][x][y];
                 if (x == kx && y == ky) {
                     score
                         += (own > 0 ? 2 : 0) + (own > enemy ? 5 : 0); // pressure on the king itself
@@ -32,7 +33,7 @@ namespace {
                 if (own > 0)
                     score += 1; // reach
             }
-        if (KingY[p][s + 1] == (s == Sente ? BoardSize : 1))
+        if (KingY[p][SideIndex(s)] == (s == Sente ? BoardSize : 1))
             score += 10; // the king still at home
         return score;
     }

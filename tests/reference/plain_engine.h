@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/computer_choice.h"
+#include "tests/reference/plain_maps.h"
 
 #include <cstdint>
 

@@ -17,7 +17,7 @@ void BuildControlMap(int p)
             if (c == 0)
                 continue;
             GenerateTargets(p, x, y);
-            uint8_t(&counts)[BoardSize + 1][BoardSize + 1] = ControlMap[p][SideOf(c) + 1];
+            uint8_t(&counts)[BoardSize + 1][BoardSize + 1] = ControlMap[p][SideIndex(SideOf(c))];
             for (int tx = 1; tx <= BoardSize; ++tx)
                 for (int ty = 1; ty <= BoardSize; ++ty)
                     if (TargetMap[p][tx][ty] != TargetNone)

@@ -9,10 +9,10 @@ namespace plain {
 
 void MarkCheckLines(int p, int s)
 {
-    const int kx = KingX[p][s + 1], ky = KingY[p][s + 1];
+    const int kx = KingX[p][SideIndex(s)], ky = KingY[p][SideIndex(s)];
     std::memcpy(CheckLineMap[p], CheckLineMap[0], sizeof CheckLineMap[p]);
     for (int t = 1; t <= PieceTypeCount; ++t) {
-        if (!CheckerFlags[p][s + 1][t])
+        if (!CheckerFlags[p][SideIndex(s)][t])
             continue;
         const int checker = -t * s;
         for (int d = 1; d <= DirectionCount; ++d) {

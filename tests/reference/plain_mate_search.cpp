@@ -30,7 +30,7 @@ namespace {
 
 bool FindMate(int p, int s, int d)
 {
-    const int kx = KingX[p][-s + 1], ky = KingY[p][-s + 1];
+    const int kx = KingX[p][SideIndex(-s)], ky = KingY[p][SideIndex(-s)];
     MarkCheckCandidates(p, s);
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= GridRows; ++y) {
@@ -63,7 +63,7 @@ bool FindMate(int p, int s, int d)
 bool FindEscape(int p, int s, int d)
 {
     MarkCheckLines(p, s);
-    const int kx = KingX[p][s + 1], ky = KingY[p][s + 1];
+    const int kx = KingX[p][SideIndex(s)], ky = KingY[p][SideIndex(s)];
     // A reply escapes when it leaves the king safe and the attacker then has no mate in time.
     auto escapes = [&](int x, int y, int tx, int ty, int promote) {
         TryMove(p, x, y, tx, ty, promote);

@@ -33,7 +33,7 @@ int32_t LeafValue(int p, int s)
     const int32_t material = MaterialScore[p] * s;
     int32_t best = material;
     BuildControlMap(p);
-    const uint8_t(&enemyReach)[BoardSize + 1][BoardSize + 1] = ControlMap[p][-s + 1];
+    const uint8_t(&enemyReach)[BoardSize + 1][BoardSize + 1] = ControlMap[p][SideIndex(-s)];
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y) {
             const int t = Position[p][x][y] * s;

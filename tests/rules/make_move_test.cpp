@@ -63,12 +63,12 @@ TEST(MakeMove, KeepsTheKingSquareWhileTheFastMoverLeavesItStale)
     LoadSfen("kgsbr/p4/5/4P/RBSGK b - 1");
     CopyPly(1);
     MakeMove(2, 5, 5, 4, 4, 0);
-    EXPECT_EQ(KingX[2][Sente + 1], 4);
-    EXPECT_EQ(KingY[2][Sente + 1], 4);
+    EXPECT_EQ(KingX[2][SideIndex(Sente)], 4);
+    EXPECT_EQ(KingY[2][SideIndex(Sente)], 4);
     CopyPly(1);
     MakeMoveFast(2, 5, 5, 4, 4, 0);
-    EXPECT_EQ(KingX[2][Sente + 1], 5);
-    EXPECT_EQ(KingY[2][Sente + 1], 5);
+    EXPECT_EQ(KingX[2][SideIndex(Sente)], 5);
+    EXPECT_EQ(KingY[2][SideIndex(Sente)], 5);
 }
 
 TEST(MakeMoveFast, TakingAKingSwingsTheScoreAndWritesNoHandSlot)

@@ -21,7 +21,6 @@ TEST(Sfen, ReadThenWriteGivesTheSameText)
              "4k/5/2+b2/5/K4 b 2P2g 3", "k4/5/5/5/4K w - 1" }) {
         SfenHeader header;
         std::string error;
-        BuildRuleTables();
         ASSERT_TRUE(ReadSfen(sfen, header, error)) << sfen << ": " << error;
         EXPECT_EQ(WriteSfen(1, header), sfen);
     }
@@ -31,10 +30,10 @@ TEST(Sfen, SetsKingSquaresAndAcceptsHandsInAnyOrder)
 {
     EXPECT_EQ(LoadSfen("5/5/1k3/5/3K1 w PrRp"), Gote);
     EXPECT_EQ(WriteSfen(1, { Gote, 1 }), "5/5/1k3/5/3K1 w RPrp 1");
-    EXPECT_EQ(KingX[1][Gote + 1], 2);
-    EXPECT_EQ(KingY[1][Gote + 1], 3);
-    EXPECT_EQ(KingX[1][Sente + 1], 4);
-    EXPECT_EQ(KingY[1][Sente + 1], 5);
+    EXPECT_EQ(KingX[1][SideIndex(Gote)], 2);
+    EXPECT_EQ(KingY[1][SideIndex(Gote)], 3);
+    EXPECT_EQ(KingX[1][SideIndex(Sente)], 4);
+    EXPECT_EQ(KingY[1][SideIndex(Sente)], 5);
 }
 
 struct BadSfen {

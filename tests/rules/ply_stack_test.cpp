@@ -14,7 +14,6 @@
 
 TEST(RuleTables, PromotedSlidersAddRangingLinesToTheKingRow)
 {
-    BuildRuleTables();
     const uint8_t horse[] = { 0, 2, 1, 2, 1, 1, 2, 1, 2 };
     const uint8_t dragon[] = { 0, 1, 2, 1, 2, 2, 1, 2, 1 };
     for (int d = 1; d <= DirectionCount; ++d) {
@@ -38,14 +37,13 @@ class SetUp : public testing::TestWithParam<LevelCase> { };
 
 TEST_P(SetUp, WritesTheLevelsArmyAndKingSquaresOntoPly1)
 {
-    BuildRuleTables();
     Position[1][Bishop][HandRow(Sente)] = 2; // left over from an earlier game
     SetUpPosition(GetParam().level);
     EXPECT_EQ(WriteSfen(1, {}), GetParam().sfen);
-    EXPECT_EQ(KingX[1][Sente + 1], 5);
-    EXPECT_EQ(KingY[1][Sente + 1], 5);
-    EXPECT_EQ(KingX[1][Gote + 1], 1);
-    EXPECT_EQ(KingY[1][Gote + 1], 1);
+    EXPECT_EQ(KingX[1][SideIndex(Sente)], 5);
+    EXPECT_EQ(KingY[1][SideIndex(Sente)], 5);
+    EXPECT_EQ(KingX[1][SideIndex(Gote)], 1);
+    EXPECT_EQ(KingY[1][SideIndex(Gote)], 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, SetUp,
@@ -55,25 +53,24 @@ INSTANTIATE_TEST_SUITE_P(Levels, SetUp,
 
 TEST(CheckerFlags, InTheStartPositionOnlyTheRangingPiecesAreFlagged)
 {
-    BuildRuleTables();
     SetUpPosition(1);
     UpdateCheckerFlags(1);
     for (int s : { Sente, Gote })
         for (int t = 1; t <= PieceTypeCount; ++t)
-            EXPECT_EQ(CheckerFlags[1][s + 1][t], t == Bishop || t == Rook)
+            EXPECT_EQ(CheckerFlags[1][SideIndex(s)][t], t == Bishop || t == Rook)
                 << "side " << s << " type " << t;
     SetUpPosition(3);
     UpdateCheckerFlags(1);
     for (int t = 1; t <= PieceTypeCount; ++t)
-        EXPECT_FALSE(CheckerFlags[1][Gote + 1][t]) << "type " << t;
+        EXPECT_FALSE(CheckerFlags[1][SideIndex(Gote)][t]) << "type " << t;
 }
 
 TEST(CheckerFlags, AStepperIsFlaggedOnlyNextToTheKing)
 {
     LoadSfen("k1G2/5/5/5/4K b - 1");
-    EXPECT_FALSE(CheckerFlags[1][Gote + 1][Gold]);
+    EXPECT_FALSE(CheckerFlags[1][SideIndex(Gote)][Gold]);
     LoadSfen("kG3/5/5/5/4K w - 1");
-    EXPECT_TRUE(CheckerFlags[1][Gote + 1][Gold]);
+    EXPECT_TRUE(CheckerFlags[1][SideIndex(Gote)][Gold]);
 }
 
 TEST(PlyCopies, CopiesLeaveTheSourcePlyAlone)
@@ -82,9 +79,9 @@ TEST(PlyCopies, CopiesLeaveTheSourcePlyAlone)
     MaterialScore[1] = 123;
     CopyPly(1);
     Position[2][5][4] = 0;
-    KingX[2][Sente + 1] = 3;
+    KingX[2][SideIndex(Sente)] = 3;
     EXPECT_EQ(Position[1][5][4], Pawn);
-    EXPECT_EQ(KingX[1][Sente + 1], 5);
+    EXPECT_EQ(KingX[1][SideIndex(Sente)], 5);
     CopyPlyFast(1);
     EXPECT_EQ(MaterialScore[2], 123);
     EXPECT_EQ(0, std::memcmp(Position[1], Position[2], sizeof Position[1]));

@@ -167,7 +167,6 @@ int main(int argc, char** argv)
     }
     const int games = std::atoi(argv[1]);
     const int first = argc > 2 ? std::atoi(argv[2]) : 0;
-    BuildRuleTables();
     const auto started = std::chrono::steady_clock::now();
     int endings[int(Ending::Count)] = {};
     Game longest;

@@ -123,7 +123,6 @@ int main(int argc, char** argv)
 {
     const int games = argc > 1 ? std::atoi(argv[1]) : 1000;
     const uint64_t nodes = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 200;
-    BuildRuleTables();
     std::mt19937 random(20261210);
     int endings[3] = {};
     for (int g = 0; g < games; ++g)

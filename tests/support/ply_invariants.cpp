@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int MaxOfAKind = 2;
-
 int KindOf(int code)
 {
     const int type = std::abs(code);
@@ -80,7 +78,7 @@ std::string FindKingFault(int p)
         if (kings != 1)
             return std::string(SideName(s)) + " has " + std::to_string(kings) + " kings in "
                 + DescribePly(p);
-        const int kx = KingX[p][s + 1], ky = KingY[p][s + 1];
+        const int kx = KingX[p][SideIndex(s)], ky = KingY[p][SideIndex(s)];
         if (!OnBoard(kx, ky) || Position[p][kx][ky] != King * s)
             return std::string(SideName(s)) + "'s king square (" + std::to_string(kx) + ","
                 + std::to_string(ky) + ") holds no king in " + DescribePly(p);
@@ -108,13 +106,13 @@ std::string FindCountFault(int p)
 std::string FindCheckerFlagFault(int p)
 {
     for (int s : { Sente, Gote }) {
-        const int kx = KingX[p][s + 1], ky = KingY[p][s + 1];
+        const int kx = KingX[p][SideIndex(s)], ky = KingY[p][SideIndex(s)];
         for (int x = 1; x <= BoardSize; ++x)
             for (int y = 1; y <= BoardSize; ++y) {
                 const int code = Position[p][x][y];
                 if (code * s >= 0 || !PieceReaches(p, x, y, kx, ky))
                     continue;
-                if (!CheckerFlags[p][s + 1][std::abs(code)])
+                if (!CheckerFlags[p][SideIndex(s)][std::abs(code)])
                     return std::string(SideName(s)) + "'s king is attacked from ("
                         + std::to_string(x) + "," + std::to_string(y)
                         + ") but the checker flag of type " + std::to_string(std::abs(code))

@@ -36,7 +36,6 @@ inline Move PickLeaningToCaptures(const std::vector<Move>& legal, int side, std:
 
 inline std::vector<std::string> RandomPlayPositions(uint32_t seed, int count, int maxPlies)
 {
-    BuildRuleTables();
     std::mt19937 random(seed);
     std::vector<std::string> positions;
     for (int game = 0; int(positions.size()) < count; ++game) {

@@ -30,7 +30,7 @@ inline std::string FindSearchBoardFault(const SearchBoard& b, int p)
             || b.hand[1][t] != Position[p][t][HandRow(Gote)])
             return "the search board's hands differ in type " + std::to_string(t);
     for (int s : { Sente, Gote }) {
-        if (b.king[SideIndex(s)] != SquareAt(KingX[p][s + 1], KingY[p][s + 1]))
+        if (b.king[SideIndex(s)] != SquareAt(KingX[p][SideIndex(s)], KingY[p][SideIndex(s)]))
             return "the search board's king square differs";
         if (KingAttacked(b, s) != (IsKingAttacked(p, s) == 1))
             return "the search board's attacked king differs";

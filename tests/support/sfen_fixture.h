@@ -7,10 +7,9 @@
 
 #include <string>
 
-// Builds the rule tables and loads a position onto ply 1; returns the side to move.
+// Loads a position onto ply 1; returns the side to move.
 inline int LoadSfen(const std::string& sfen)
 {
-    BuildRuleTables();
     SfenHeader header;
     std::string error;
     EXPECT_TRUE(ReadSfen(sfen, header, error)) << sfen << ": " << error;

@@ -81,8 +81,8 @@ bool OneMoveAway(const Board& board, int s, bool legal)
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             if (board[x][y] == King || board[x][y] == -King) {
-                KingX[7][board[x][y] / King + 1] = int8_t(x);
-                KingY[7][board[x][y] / King + 1] = int8_t(y);
+                KingX[7][SideIndex(board[x][y] / King)] = int8_t(x);
+                KingY[7][SideIndex(board[x][y] / King)] = int8_t(y);
             }
     bool found = false;
     ForEachMove(7, s, [&](const Move& m) {
@@ -135,7 +135,7 @@ void CheckGame(TForm1& form)
         Fail(fault);
     if (Game.SideToMove != Sente && Game.SideToMove != Gote)
         Fail("SideToMove is " + std::to_string(Game.SideToMove));
-    if (Game.ComputerPlays[Sente + 1] && Game.ComputerPlays[Gote + 1])
+    if (Game.ComputerPlays[SideIndex(Sente)] && Game.ComputerPlays[SideIndex(Gote)])
         Fail("the computer plays both sides");
     if (Game.ComputerBusy)
         Fail("ComputerBusy is left set between events");
@@ -271,8 +271,9 @@ Qt::MouseButton RandomButton()
 void Tally()
 {
     ++(Game.GameRunning ? Count.running : Count.idle);
-    ++(Game.ComputerPlays[Sente + 1] || Game.ComputerPlays[Gote + 1] ? Count.againstComputer
-                                                                     : Count.twoPlayer);
+    ++(Game.ComputerPlays[SideIndex(Sente)] || Game.ComputerPlays[SideIndex(Gote)]
+            ? Count.againstComputer
+            : Count.twoPlayer);
 }
 
 // One random press, release or double click, checked after each of its events.

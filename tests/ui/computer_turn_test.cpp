@@ -85,7 +85,7 @@ TEST(TimerTick, LeavesThePersonsTurnTheStoppedGameAndABusyComputerAlone)
     RecordingView view;
     StartGameAt(view, "4k/5/2sg1/5/4K w - 1", true, false);
     TimerTick(view); // a person plays Gote
-    Game.ComputerPlays[Gote + 1] = 1;
+    Game.ComputerPlays[SideIndex(Gote)] = 1;
     Game.GameRunning = 0;
     TimerTick(view);
     Game.GameRunning = 1;

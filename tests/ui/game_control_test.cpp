@@ -26,8 +26,8 @@ TEST(StartUp, ShowsTheLevelOnePositionWithNoGameRunning)
     EXPECT_EQ(Game.GameRunning, 0);
     EXPECT_EQ(Game.Level, 1);
     EXPECT_EQ(Game.SideToMove, Sente);
-    EXPECT_EQ(Game.ComputerPlays[Gote + 1], 1);
-    EXPECT_EQ(Game.ComputerPlays[Sente + 1], 0);
+    EXPECT_EQ(Game.ComputerPlays[SideIndex(Gote)], 1);
+    EXPECT_EQ(Game.ComputerPlays[SideIndex(Sente)], 0);
 }
 
 TEST(PlayOrStop, StopFreezesThePositionAndPlayStartsAnewWithTheSamePlayers)
@@ -49,7 +49,7 @@ TEST(PlayOrStop, StopFreezesThePositionAndPlayStartsAnewWithTheSamePlayers)
     PlayOrStop(view);
     EXPECT_EQ(Ply1Sfen(), LevelSfens[1]);
     EXPECT_EQ(Game.SideToMove, Sente);
-    EXPECT_EQ(Game.ComputerPlays[Gote + 1], 1);
+    EXPECT_EQ(Game.ComputerPlays[SideIndex(Gote)], 1);
     EXPECT_EQ(view.calls, (std::vector<std::string> { "draw 1", "draw 1", "caption 1 Stop" }));
 }
 
@@ -57,7 +57,7 @@ TEST(PlayOrStop, ANewGameForgetsThePickOfTheLastOne)
 {
     RecordingView view;
     StartUp(view);
-    Game.ComputerPlays[Gote + 1] = 0;
+    Game.ComputerPlays[SideIndex(Gote)] = 0;
     PlayOrStop(view);
     ClickCell(view, 5, 4); // picks the pawn, whose destination is 1c
     PlayOrStop(view);
@@ -90,8 +90,8 @@ TEST(PlayerLabels, KeepTheComputerOnOneSideAtMost)
         TogglePlayer(view, step.side);
         EXPECT_EQ(view.captions[2], step.sente);
         EXPECT_EQ(view.captions[3], step.gote);
-        EXPECT_EQ(Game.ComputerPlays[Sente + 1], view.captions[2] == "Com");
-        EXPECT_EQ(Game.ComputerPlays[Gote + 1], view.captions[3] == "Com");
+        EXPECT_EQ(Game.ComputerPlays[SideIndex(Sente)], view.captions[2] == "Com");
+        EXPECT_EQ(Game.ComputerPlays[SideIndex(Gote)], view.captions[3] == "Com");
     }
 }
 
@@ -122,7 +122,7 @@ TEST(ControlLabels, IgnoreThePlayersAndTheLevelWhileAGameRuns)
     TogglePlayer(view, Gote);
     CycleLevel(view);
     EXPECT_TRUE(view.calls.empty());
-    EXPECT_EQ(Game.ComputerPlays[Gote + 1], 1);
-    EXPECT_EQ(Game.ComputerPlays[Sente + 1], 0);
+    EXPECT_EQ(Game.ComputerPlays[SideIndex(Gote)], 1);
+    EXPECT_EQ(Game.ComputerPlays[SideIndex(Sente)], 0);
     EXPECT_EQ(Game.Level, 1);
 }

@@ -109,7 +109,7 @@ TEST(GameRecord, CopiesThePositionAndTheGameForUsi)
 {
     RecordingView view;
     StartUp(view);
-    Game.ComputerPlays[Gote + 1] = 0;
+    Game.ComputerPlays[SideIndex(Gote)] = 0;
     PlayOrStop(view);
     PlayAll(view, { "1d1c", "5b5c" });
     EXPECT_EQ(Record.CurrentSfen(), "kgsbr/5/p3P/5/RBSGK b - 3");
@@ -183,7 +183,7 @@ TEST(GameRecord, OutlivesItsGameUntilTheNextPlay)
     RecordingView view;
     StartUp(view);
     EXPECT_FALSE(Record.started) << "nothing to copy before the first game";
-    Game.ComputerPlays[Gote + 1] = 0;
+    Game.ComputerPlays[SideIndex(Gote)] = 0;
     PlayOrStop(view);
     PlayAll(view, { "1d1c" });
     PlayOrStop(view);

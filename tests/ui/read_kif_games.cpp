@@ -48,7 +48,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: read_kif_games <folder> <games expected>\n");
         return 2;
     }
-    BuildRuleTables();
     int games = 0, failures = 0;
     for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
         if (entry.path().extension() != ".kif")

@@ -77,8 +77,8 @@ inline void StartGameAt(
     std::string error;
     ASSERT_TRUE(ReadSfen(sfen, header, error)) << sfen << ": " << error;
     Game.SideToMove = static_cast<int8_t>(header.side);
-    Game.ComputerPlays[Sente + 1] = computerSente;
-    Game.ComputerPlays[Gote + 1] = computerGote;
+    Game.ComputerPlays[SideIndex(Sente)] = computerSente;
+    Game.ComputerPlays[SideIndex(Gote)] = computerGote;
     Game.GameRunning = 1;
     view.captions[1] = "Stop";
     view.calls.clear();

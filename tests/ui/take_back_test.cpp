@@ -28,8 +28,8 @@ class TakeBackIn : public testing::TestWithParam<TakeBackCase> { };
 void PlayFromTheStart(RecordingView& view, const TakeBackCase& c)
 {
     StartUp(view);
-    Game.ComputerPlays[Sente + 1] = c.computerSente;
-    Game.ComputerPlays[Gote + 1] = c.computerGote;
+    Game.ComputerPlays[SideIndex(Sente)] = c.computerSente;
+    Game.ComputerPlays[SideIndex(Gote)] = c.computerGote;
     PlayOrStop(view);
     for (const std::string& move : c.moves)
         if (move == "tick")

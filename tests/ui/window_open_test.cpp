@@ -110,7 +110,7 @@ TEST_F(WindowOpens, PastedKifStepsWithTheKeysShowingEachPosition)
         EXPECT_EQ(form.Image1->Picture(), Expected(step.sfen, step.frames)) << step.sfen;
         EXPECT_EQ(form.windowTitle().toStdString(), step.title);
     }
-    EXPECT_EQ(Record.playerNames[Sente + 1], "Alice");
+    EXPECT_EQ(Record.playerNames[SideIndex(Sente)], "Alice");
 }
 
 // "Play" from a position shown goes on from there: with the computer on the side to move, the
@@ -154,7 +154,7 @@ TEST_F(WindowOpens, TellsTheEncodingFromTheBytes)
     form.OpenFile(folder.filePath("utf8.kif"));
     ASSERT_TRUE(messages.empty()) << messages[0];
     EXPECT_TRUE(Record == fromShiftJis);
-    EXPECT_EQ(Record.playerNames[Gote + 1], "Bob");
+    EXPECT_EQ(Record.playerNames[SideIndex(Gote)], "Bob");
 
     WriteFile(folder.filePath("junk.kif"), QByteArray("\x81\xff\x00\x80", 4));
     WriteFile(folder.filePath("huge.kif"), QByteArray(2 << 20, ' '));

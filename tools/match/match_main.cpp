@@ -162,8 +162,8 @@ std::optional<double> PlayMatchGame(MatchPlan& plan, int game)
     GameRecord record = PlayGame(engines[senteEngine], engines[1 - senteEngine],
         plan.openings[opening], RefereeRules { plan.options.velmoraRules, plan.options.maxPlies },
         plan.options.time, reason);
-    record.playerNames[Sente + 1] = sente;
-    record.playerNames[Gote + 1] = gote;
+    record.playerNames[SideIndex(Sente)] = sente;
+    record.playerNames[SideIndex(Gote)] = gote;
     std::cout << "Game " << game + 1 << ", opening " << opening + 1 << ", Sente " << sente
               << ", Gote " << gote << ": " << ResultText(record.winner) << " " << reason << ", "
               << record.moves.size() << " plies" << std::endl;
@@ -187,7 +187,6 @@ int main(int argc, char** argv)
         std::cerr << "velmora-match: " << error << "\n" << MatchUsage;
         return 2;
     }
-    BuildRuleTables();
     if (options->openingsPath.empty())
         options->openingsPath = VELMORA_MATCH_OPENINGS;
     const auto openings = LoadOpenings(*options);

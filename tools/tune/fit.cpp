@@ -51,7 +51,6 @@ struct Section {
 
 std::vector<TrainingPosition> ReadTrainingPositions(std::istream& in, std::string& error)
 {
-    BuildRuleTables();
     std::vector<TrainingPosition> positions;
     int number = 0;
     for (std::string line; std::getline(in, line);) {

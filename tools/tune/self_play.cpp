@@ -71,7 +71,6 @@ double PlayGame(StrongEngine& engine, int side, std::mt19937& random,
 void WriteSelfPlayPositions(
     const std::vector<std::string>& openings, const SelfPlaySettings& settings, std::ostream& out)
 {
-    BuildRuleTables();
     std::mt19937 random(settings.seed);
     StrongEngine engine(16);
     for (int game = 0; game < settings.games; ++game) {
