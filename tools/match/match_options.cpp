@@ -18,6 +18,9 @@ losses, its score and the Elo difference with its 95% error bar.
                        (default: two for each opening used)
   --movetime MS        MS milliseconds a move: go btime 0 wtime 0 byoyomi MS (default 100)
   --tc SECONDS[+INC]   a clock for the game: go btime wtime binc winc
+  --swap-clocks1, --swap-clocks2
+                       tell that engine btime and wtime the other way round, for engines that
+                       read them so (Debian's Fairy-Stockfish 11.1)
   --margin MS          time an engine may overstep before it loses on time (default 50)
   --max-plies N        a game this long is a draw (default 300)
   --kif-dir DIR        write each game as DIR/game-NNN.kif and its USI line as game-NNN.usi
@@ -77,6 +80,10 @@ std::optional<MatchOptions> ReadMatchOptions(int argc, char** argv, std::string&
         const std::string_view flag = argv[i];
         if (flag == "--verbose") {
             options.verbose = true;
+            continue;
+        }
+        if (flag == "--swap-clocks1" || flag == "--swap-clocks2") {
+            options.engines[flag.back() - '1'].swapClocks = true;
             continue;
         }
         if (i + 1 >= argc)
