@@ -52,6 +52,15 @@ TEST(MatchOptions, DefaultToStandardRulesAtATimeAMove)
     EXPECT_EQ(options->time.move.count(), 100);
     EXPECT_EQ(options->time.margin.count(), 50);
     EXPECT_EQ(options->maxPlies, 300);
+    EXPECT_EQ(options->time.nodes, 0u);
+}
+
+TEST(MatchOptions, ReadANodeCountAMove)
+{
+    std::string error;
+    const auto options = Read({ "--engine1", "a", "--engine2", "b", "--nodes", "20000" }, error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->time.nodes, 20'000u);
 }
 
 TEST(MatchOptions, RefuseWhatTheyCannotRead)

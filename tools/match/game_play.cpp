@@ -12,6 +12,8 @@ using std::chrono::milliseconds;
 // engine reads them the other way round.
 std::string GoCommand(const TimeControl& time, const milliseconds clock[2], bool swapClocks)
 {
+    if (time.nodes > 0)
+        return "go nodes " + std::to_string(time.nodes);
     if (time.perMove)
         return "go btime 0 wtime 0 byoyomi " + std::to_string(time.move.count());
     const auto shown
@@ -39,7 +41,9 @@ GameRecord PlayGame(UsiEngine& sente, UsiEngine& gote, const std::string& start,
         const int side = referee.SideToMove();
         UsiEngine& engine = side == Sente ? sente : gote;
         milliseconds& left = clock[side == Sente ? 0 : 1];
-        const milliseconds allowed = time.perMove ? time.move : left;
+        const milliseconds allowed = time.nodes > 0 ? time.patience
+            : time.perMove                          ? time.move
+                                                    : left;
         const UsiEngine::Answer answer = engine.Think(referee.Record().UsiPosition(),
             GoCommand(time, clock, engine.SwapsClocks()), allowed + time.margin);
         if (answer.reply == UsiEngine::Reply::Disconnected) {
@@ -54,7 +58,7 @@ GameRecord PlayGame(UsiEngine& sente, UsiEngine& gote, const std::string& start,
             referee.Forfeit(GameEnd::Resignation, "resignation");
         } else {
             // A move inside the margin empties the clock; the overrun is not carried as a debt.
-            if (!time.perMove)
+            if (!time.perMove && time.nodes == 0)
                 left = std::max(left - answer.used, milliseconds(0)) + time.increment;
             referee.Play(answer.move);
         }
