@@ -1,6 +1,7 @@
 #include "search_worker.h"
 
 #include "board_hash.h"
+#include "root_mate.h"
 #include "strong_eval.h"
 
 #include "rules/rule_tables.h"
@@ -20,6 +21,10 @@ constexpr int MaxQuiescencePlies = 16;
 constexpr int MaxRepetitionPlies = 32;
 // The first aspiration window around the last depth's score, in centipawns.
 constexpr int AspirationWindow = 30;
+// A root this far ahead after this depth, without a mate in sight, is given to the proof-number
+// solver for up to a quarter of the move's time.
+constexpr int MateProofScore = 600;
+constexpr int MateProofDepth = 6;
 
 // Reductions of late quiet moves, by depth and by the number of moves tried.
 struct ReductionTable {
@@ -89,6 +94,7 @@ void StrongEngine::Worker::Prepare(
     completedDepth_ = 0;
     selDepth_ = 0;
     bestMoveChanges_ = 0;
+    mateTried_ = false;
     rootMoves_.clear();
     MoveList list;
     GenerateLegalMoves(root.board, root.side, *root.rules, list);
@@ -520,11 +526,47 @@ void StrongEngine::Worker::IterativeDeepening()
         if (id_ != 0)
             continue;
         Report(depth);
-        if (ShouldStopAfterIteration(depth))
+        if (ProvedMateAtRoot(depth) || ShouldStopAfterIteration(depth))
             break;
     }
     if (id_ == 0 && !shared_->pondering.load(std::memory_order_relaxed))
         shared_->stop->store(true, std::memory_order_relaxed);
+}
+
+// A won position may still need a long mate that alpha-beta reaches only slowly; the
+// proof-number solver proves many of them at once, and the proved line is then played out
+// without a slip. Only a timed search at full strength asks it, so that a depth or a node limit
+// stays the same search every time.
+bool StrongEngine::Worker::ProvedMateAtRoot(int depth)
+{
+    const SearchLimits& limits = shared_->limits;
+    const int score = rootMoves_[0].score;
+    if (mateTried_ || !limits.timed || limits.infinite || shared_->settings.skill < 20
+        || shared_->settings.multiPV > 1 || shared_->pondering.load(std::memory_order_relaxed)
+        || depth < MateProofDepth || score < MateProofScore || IsMateScore(score))
+        return false;
+    mateTried_ = true;
+    const int64_t deadline
+        = std::min(shared_->Elapsed() + limits.time.optimum / 4, limits.time.maximum);
+    uint64_t solverNodes = 0;
+    const std::vector<SearchMove> line = ProveMateLine(
+        root_,
+        [&] {
+            CheckLimits();
+            return shared_->Stopped() || shared_->Elapsed() >= deadline;
+        },
+        solverNodes);
+    nodes_.store(Nodes() + solverNodes, std::memory_order_relaxed);
+    const auto proved = std::find_if(rootMoves_.begin(), rootMoves_.end(),
+        [&](const RootMove& r) { return !line.empty() && SameMove(r.move, line[0]); });
+    if (proved == rootMoves_.end())
+        return false;
+    std::rotate(rootMoves_.begin(), proved, proved + 1);
+    rootMoves_[0].score = MateValue - int(line.size());
+    rootMoves_[0].bound = Bound::Exact;
+    rootMoves_[0].pv = line;
+    Report(depth);
+    return true;
 }
 
 bool StrongEngine::Worker::ShouldStopAfterIteration(int depth)

@@ -63,6 +63,7 @@ private:
     void CountNode();
     void CheckLimits();
     bool ShouldStopAfterIteration(int depth);
+    bool ProvedMateAtRoot(int depth);
     void UpdateQuietStats(const SearchBoard& b, int s, int ply, const SearchMove& best,
         const MoveList& list, int tried, int depth);
     void Report(int depth) const;
@@ -78,6 +79,7 @@ private:
     int completedDepth_ = 0;
     int selDepth_ = 0;
     int bestMoveChanges_ = 0;
+    bool mateTried_ = false; // the proof-number solver had its go at this root
     std::atomic<uint64_t> nodes_ { 0 };
     uint64_t nextCheck_ = 0;
     HistoryTable history_ {};

@@ -6,9 +6,10 @@
 
 namespace {
 
-// A minishogi game rarely lasts more than this many more moves of one side, so a sudden-death
-// clock is shared out as if this many were left.
-constexpr int ExpectedMovesLeft = 25;
+// A sudden-death clock is shared out as if this many moves of one side were left. Each move
+// takes its share of what is left, so the spending falls off geometrically: with 16, a game of 30
+// moves a side still ends with about a quarter of the clock, and a longer one never runs dry.
+constexpr int ExpectedMovesLeft = 16;
 // A hard position may take this many times the even share, and never more than this part of
 // what is left on the clock.
 constexpr int64_t MaximumShareFactor = 4;

@@ -103,6 +103,25 @@ TEST(StrongSearch, AnswersNoMoveWhenMated)
     EXPECT_FALSE(r.hasMove);
 }
 
+TEST(StrongSearch, ProvesALongMateOnTheClockLongBeforeItsDepthReachesIt)
+{
+    // Far ahead, with a mate in 17 plies by checks that alpha-beta alone first sees at depth 19:
+    // a timed search hands the won root to the proof-number solver, which proves the mate early.
+    const GamePosition p = Read("3G1/gk3/s4/2K1S/2R2 b R2Pb 47", VelmoraRules);
+    StrongEngine engine(8);
+    SearchLimits limits;
+    limits.timed = true;
+    limits.time = TimeBudget { 0, 60'000, 60'000 }; // it stops once the mate is proved
+    std::vector<SearchInfo> infos;
+    SearchCallbacks callbacks;
+    callbacks.info = [&](const SearchInfo& info) { infos.push_back(info); };
+    const SearchResult r = engine.Search(p, {}, limits, {}, callbacks);
+    ASSERT_TRUE(r.hasMove);
+    EXPECT_EQ(MatePliesOf(r.score), 17) << Usi(r.best, p.side);
+    ASSERT_FALSE(infos.empty());
+    EXPECT_LT(infos.back().depth, 10) << "the mate came from the depth, not the solver";
+}
+
 TEST(StrongSearch, StopsAtTheDepthAndTheNodesItIsGiven)
 {
     const GamePosition p = Read("rbsgk/4p/5/P4/KGSBR b - 1");

@@ -24,13 +24,16 @@ TEST(MatchOptions, ReadEnginesOptionsRulesAndClock)
     const auto options
         = Read({ "--engine1", "build/usi/velmora-usi", "--option1", "Computer=strong", "--engine2",
                    "fairy-stockfish --flag", "--option2", "Skill Level=0", "--option2", "Path=a=b",
-                   "--tc", "10+0.1", "--rules", "velmora", "--games", "6", "--max-plies", "200" },
+                   "--tc", "10+0.1", "--swap-clocks2", "--rules", "velmora", "--games", "6",
+                   "--max-plies", "200" },
             error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->engines[1].command, "fairy-stockfish --flag");
     using Options = std::vector<std::pair<std::string, std::string>>;
     EXPECT_EQ(options->engines[0].options, (Options { { "Computer", "strong" } }));
     EXPECT_EQ(options->engines[1].options, (Options { { "Skill Level", "0" }, { "Path", "a=b" } }));
+    EXPECT_FALSE(options->engines[0].swapClocks);
+    EXPECT_TRUE(options->engines[1].swapClocks);
     EXPECT_FALSE(options->time.perMove);
     EXPECT_EQ(options->time.base.count(), 10'000);
     EXPECT_EQ(options->time.increment.count(), 100);
@@ -49,6 +52,15 @@ TEST(MatchOptions, DefaultToStandardRulesAtATimeAMove)
     EXPECT_EQ(options->time.move.count(), 100);
     EXPECT_EQ(options->time.margin.count(), 50);
     EXPECT_EQ(options->maxPlies, 300);
+    EXPECT_EQ(options->time.nodes, 0u);
+}
+
+TEST(MatchOptions, ReadANodeCountAMove)
+{
+    std::string error;
+    const auto options = Read({ "--engine1", "a", "--engine2", "b", "--nodes", "20000" }, error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->time.nodes, 20'000u);
 }
 
 TEST(MatchOptions, RefuseWhatTheyCannotRead)

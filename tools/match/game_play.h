@@ -4,6 +4,7 @@
 #include "usi_engine.h"
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 // The time the engines get: a fixed time for each move (sent as byoyomi with empty main
@@ -16,6 +17,10 @@ struct TimeControl {
     std::chrono::milliseconds base { 0 }; // per game
     std::chrono::milliseconds increment { 0 }; // per game
     std::chrono::milliseconds margin { 50 };
+    // When not 0, every move is "go nodes N" instead of a clock: a measure that the machine's
+    // load does not change. A move that takes longer than the patience counts as a hang.
+    uint64_t nodes = 0;
+    std::chrono::milliseconds patience { 60'000 };
 };
 
 // Plays one game from the start position between two started engines, Sente's first, judged by

@@ -37,6 +37,8 @@ std::string ResultText(int winner)
 std::string DescribeTime(const TimeControl& time)
 {
     const std::string margin = " (margin " + std::to_string(time.margin.count()) + " ms)";
+    if (time.nodes > 0)
+        return std::to_string(time.nodes) + " nodes a move";
     if (time.perMove)
         return "byoyomi " + std::to_string(time.move.count()) + " ms a move" + margin;
     return Fixed(time.base.count() / 1000.0, 3) + " s + "

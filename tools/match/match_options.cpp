@@ -18,6 +18,10 @@ losses, its score and the Elo difference with its 95% error bar.
                        (default: two for each opening used)
   --movetime MS        MS milliseconds a move: go btime 0 wtime 0 byoyomi MS (default 100)
   --tc SECONDS[+INC]   a clock for the game: go btime wtime binc winc
+  --swap-clocks1, --swap-clocks2
+                       tell that engine btime and wtime the other way round, for engines that
+                       read them so (Debian's Fairy-Stockfish 11.1)
+  --nodes N            N nodes a move: go nodes N (no clock; for measures the load does not change)
   --margin MS          time an engine may overstep before it loses on time (default 50)
   --max-plies N        a game this long is a draw (default 300)
   --kif-dir DIR        write each game as DIR/game-NNN.kif and its USI line as game-NNN.usi
@@ -79,6 +83,10 @@ std::optional<MatchOptions> ReadMatchOptions(int argc, char** argv, std::string&
             options.verbose = true;
             continue;
         }
+        if (flag == "--swap-clocks1" || flag == "--swap-clocks2") {
+            options.engines[flag.back() - '1'].swapClocks = true;
+            continue;
+        }
         if (i + 1 >= argc)
             return error = std::string(flag) + " needs a value", std::nullopt;
         const std::string value = argv[++i];
@@ -100,6 +108,8 @@ std::optional<MatchOptions> ReadMatchOptions(int argc, char** argv, std::string&
         else if (flag == "--movetime" && count && *count > 0) {
             options.time.perMove = true;
             options.time.move = std::chrono::milliseconds(*count);
+        } else if (flag == "--nodes" && count && *count > 0) {
+            options.time.nodes = uint64_t(*count);
         } else if (flag == "--tc" && ReadTimeControl(value, options.time))
             continue;
         else if (flag == "--margin" && count)

@@ -48,6 +48,7 @@ bool UsiEngine::Start(
     log_ = log;
     tag_ = setup.command;
     name_ = setup.command;
+    swapClocks_ = setup.swapClocks;
     process_ = std::make_unique<EngineProcess>(setup.command, log != nullptr);
     std::vector<std::string> lines;
     if (!Send("usi") || !ReadUntil("usiok", Clock::now() + HandshakePatience, &lines))

@@ -13,6 +13,9 @@
 struct EngineSetup {
     std::string command;
     std::vector<std::pair<std::string, std::string>> options; // name, value
+    // Told its own clock as the other side's: Debian's Fairy-Stockfish 11.1 reads btime and
+    // wtime the wrong way round in USI, so only a swapped go gives it its real clock.
+    bool swapClocks = false;
 };
 
 // One engine spoken to in USI, as a front end speaks: the handshake with its options, then a
@@ -27,6 +30,7 @@ public:
 
     // The engine's "id name", or its command line when it gave none.
     const std::string& Name() const { return name_; }
+    bool SwapsClocks() const { return swapClocks_; }
 
     void NewGame() { Send("usinewgame"); }
 
@@ -54,4 +58,5 @@ private:
     std::string name_;
     std::string tag_; // names the engine in the log: its command until it gives its name
     std::ostream* log_ = nullptr;
+    bool swapClocks_ = false;
 };
