@@ -222,12 +222,7 @@ std::string WriteSfen(int p, const SfenHeader& header)
             if (empty)
                 out += char('0' + empty);
             empty = 0;
-            int type = std::abs(q);
-            if (type > PromotionOffset) {
-                out += '+';
-                type -= PromotionOffset;
-            }
-            out += q > 0 ? PieceLetters[type] : char(PieceLetters[type] - 'A' + 'a');
+            out += SfenPiece(q);
         }
         if (empty)
             out += char('0' + empty);
@@ -242,9 +237,17 @@ std::string WriteSfen(int p, const SfenHeader& header)
             if (count > 1)
                 hands += std::to_string(count);
             if (count > 0)
-                hands += side == Sente ? PieceLetters[type] : char(PieceLetters[type] - 'A' + 'a');
+                hands += SfenPiece(type * side);
         }
     out += hands.empty() ? "-" : hands;
     out += ' ' + std::to_string(header.moveNumber);
     return out;
+}
+
+std::string SfenPiece(int code)
+{
+    const int type = std::abs(code);
+    const bool promoted = type > PromotionOffset;
+    const char letter = PieceLetters[promoted ? type - PromotionOffset : type];
+    return std::string(promoted ? "+" : "") + (code > 0 ? letter : char(letter - 'A' + 'a'));
 }

@@ -20,3 +20,7 @@ bool ReadSfen(std::string_view text, SfenHeader& header, std::string& error);
 
 // Writes ply p as SFEN.
 std::string WriteSfen(int p, const SfenHeader& header);
+
+// A piece as SFEN writes it: "+" for a promoted one, the letter upper case for Sente's (code
+// above 0) and lower case for Gote's.
+std::string SfenPiece(int code);

@@ -1,22 +1,13 @@
 #include "kif.h"
+#include "kif_names.h"
 
 #include <string_view>
 
 namespace {
 
 // Files are numbered from Sente's right: board column x is file 6 - x.
-constexpr std::string_view FileDigits[BoardSize + 1] = { "", "５", "４", "３", "２", "１" };
-constexpr std::string_view RankNumerals[BoardSize + 1] = { "", "一", "二", "三", "四", "五" };
-// A side holds at most two of a kind.
-constexpr std::string_view CountNumerals[MaxOfAKind + 1] = { "", "", "二" };
-
-// The names KIF readers expect in moves and in the hands, by piece type: one king name for
-// both sides, and the promoted silver spelt out.
-constexpr std::string_view MoveNames[PieceTypeCount + 1]
-    = { "", "歩", "銀", "角", "飛", "金", "玉", "と", "成銀", "馬", "龍" };
-// A board diagram gives every piece one character.
-constexpr std::string_view DiagramNames[PieceTypeCount + 1]
-    = { "", "歩", "銀", "角", "飛", "金", "玉", "と", "全", "馬", "龍" };
+std::string_view FileDigit(int x) { return WideDigits[BoardSize - x]; }
+std::string_view RankNumeral(int y) { return KanjiNumerals[y - 1]; }
 
 std::string_view SideName(int s) { return s == Sente ? "先手" : "後手"; }
 
@@ -30,7 +21,8 @@ std::string Hand(const GameRecord& record, int s)
             continue;
         if (!pieces.empty())
             pieces += "　";
-        pieces += std::string(MoveNames[type]) + std::string(CountNumerals[count]);
+        pieces += std::string(KifMoveNames[type])
+            + std::string(count > 1 ? KanjiNumerals[count - 1] : "");
     }
     return line + (pieces.empty() ? "なし" : pieces) + "\n";
 }
@@ -45,9 +37,10 @@ std::string Diagram(const GameRecord& record)
             if (code == 0)
                 text += " ・";
             else
-                text += (code > 0 ? " " : "v") + std::string(DiagramNames[code > 0 ? code : -code]);
+                text += (code > 0 ? " " : "v")
+                    + std::string(KifDiagramNames[code > 0 ? code : -code]);
         }
-        text += "|" + std::string(RankNumerals[y]) + "\n";
+        text += "|" + std::string(RankNumeral(y)) + "\n";
     }
     return text + "+---------------+\n";
 }
@@ -108,8 +101,8 @@ std::string KifMove(const RecordedMove& m, int previousX, int previousY)
     const Move& move = m.move;
     std::string text = move.toX == previousX && move.toY == previousY
         ? std::string("同　")
-        : std::string(FileDigits[move.toX]) + std::string(RankNumerals[move.toY]);
-    text += MoveNames[m.type];
+        : std::string(FileDigit(move.toX)) + std::string(RankNumeral(move.toY));
+    text += KifMoveNames[m.type];
     if (move.fromY > BoardSize)
         return text + "打";
     if (move.promote)

@@ -1,5 +1,7 @@
 #include "record_reader.h"
 
+#include "kif_names.h"
+
 #include "engine/mate_search.h"
 #include "rules/check.h"
 #include "rules/legality.h"
@@ -17,33 +19,13 @@ constexpr std::string_view WideSpace = "\u3000";
 constexpr std::string_view WideColon = "\uff1a";
 constexpr std::string_view ByteOrderMark = "\xef\xbb\xbf";
 
-// KIF's piece names, by the SFEN piece each stands for; a promoted silver has two spellings and
-// the king and the dragon two characters.
+// A piece name as read, with the type it stands for.
 struct PieceName {
     std::string_view kanji;
     int type;
 };
-constexpr PieceName PieceNames[] = {
-    { "成銀", ProSilver },
-    { "全", ProSilver },
-    { "歩", Pawn },
-    { "銀", Silver },
-    { "角", Bishop },
-    { "飛", Rook },
-    { "金", Gold },
-    { "玉", King },
-    { "王", King },
-    { "と", Tokin },
-    { "馬", Horse },
-    { "龍", Dragon },
-    { "竜", Dragon },
-};
 // Pieces of the larger games, named when a record holds one.
 constexpr std::string_view ForeignPieces[] = { "成香", "成桂", "香", "桂", "杏", "圭" };
-constexpr std::string_view SfenPieces[PieceTypeCount + 1]
-    = { "", "P", "S", "B", "R", "G", "K", "+P", "+S", "+B", "+R" };
-constexpr std::string_view Numerals[] = { "一", "二", "三", "四", "五", "六", "七", "八", "九" };
-constexpr std::string_view WideDigits[] = { "１", "２", "３", "４", "５", "６", "７", "８", "９" };
 // The handicaps of 9 x 9 shogi: a record of one is of another game.
 constexpr std::string_view NineByNineHandicaps[] = { "平手", "香落ち", "右香落ち", "角落ち",
     "飛車落ち", "飛香落ち", "二枚落ち", "三枚落ち", "四枚落ち", "五枚落ち", "左五枚落ち",
@@ -97,9 +79,14 @@ std::string Excerpt(std::string_view text, size_t n = 40)
 
 std::optional<PieceName> ConsumePiece(std::string_view& text)
 {
-    for (const PieceName& name : PieceNames)
-        if (Consume(text, name.kanji))
-            return name;
+    // From the promoted types down, so that 成銀 is tried before 銀.
+    for (int type = PieceTypeCount; type >= 1; --type)
+        for (const std::string_view kanji : { KifMoveNames[type], KifDiagramNames[type] })
+            if (Consume(text, kanji))
+                return PieceName { kanji, type };
+    for (const KifSpelling& other : KifOtherSpellings)
+        if (Consume(text, other.kanji))
+            return PieceName { other.kanji, other.type };
     return std::nullopt;
 }
 
@@ -417,12 +404,9 @@ bool RecordReader::ReadHand(int line, std::string_view value, int s)
                 "cannot read '" + token + "' as pieces in " + (s == Sente ? "Sente" : "Gote")
                     + "'s hand");
         int count = Consume(value, "十") ? 10 : 0;
-        const int units = ConsumeOneOf(value, Numerals);
+        const int units = ConsumeOneOf(value, KanjiNumerals);
         count += units >= 0 ? units + 1 : (count == 0 ? 1 : 0);
-        std::string letter(SfenPieces[piece->type]);
-        if (s == Gote)
-            letter[0] = char(letter[0] - 'A' + 'a');
-        hand += (count > 1 ? std::to_string(count) : "") + letter;
+        hand += (count > 1 ? std::to_string(count) : "") + SfenPiece(piece->type * s);
     }
     return true;
 }
@@ -479,10 +463,7 @@ bool RecordReader::ReadDiagramRow(int line, std::string_view text)
         if (empty > 0)
             row += std::to_string(empty);
         empty = 0;
-        std::string letter(SfenPieces[piece->type]);
-        if (gote)
-            letter.back() = char(letter.back() - 'A' + 'a');
-        row += letter;
+        row += SfenPiece(gote ? -piece->type : piece->type);
     }
     if (empty > 0)
         row += std::to_string(empty);
@@ -562,7 +543,7 @@ bool RecordReader::ParseKifMove(int line, std::string_view text, Move& move)
         text = Trim(text);
     } else {
         const int file = ConsumeOneOf(text, WideDigits) + 1;
-        const int rank = ConsumeOneOf(text, Numerals) + 1;
+        const int rank = ConsumeOneOf(text, KanjiNumerals) + 1;
         if (file == 0 || rank == 0)
             return unreadable();
         if (file > BoardSize || rank > BoardSize)
