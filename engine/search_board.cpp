@@ -27,7 +27,13 @@ SearchBoard LoadBoard(int p, int32_t material)
     return b;
 }
 
+namespace {
+
 thread_local uint64_t PlayedMoves = 0;
+
+} // namespace
+
+uint64_t MovesPlayedOnThisThread() { return PlayedMoves; }
 
 void Play(SearchBoard& b, int s, const SearchMove& m)
 {

@@ -43,8 +43,9 @@ inline SearchBoard After(const SearchBoard& board, int s, const SearchMove& m)
 
 // How many moves Play has made on this thread: the engine program reports its growth over a
 // classic decision as the decision's node count. One counter per thread, since the strong search
-// plays on several at once.
-extern thread_local uint64_t PlayedMoves;
+// plays on several at once. Read through a function: the sanitizers misjudge a thread_local
+// variable read from another file.
+uint64_t MovesPlayedOnThisThread();
 
 inline Bitboard Occupied(const SearchBoard& b) { return b.side[0] | b.side[1]; }
 

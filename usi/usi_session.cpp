@@ -264,10 +264,11 @@ std::string UsiSession::Think()
         Error(NoPosition);
         return "resign";
     }
-    const uint64_t movesBefore = PlayedMoves;
+    const uint64_t movesBefore = MovesPlayedOnThisThread();
     const Clock::time_point start = Clock::now();
     const ComputerDecision decision = DecideComputerMove(PositionOfPly(1, header_.side, *variant_));
-    out_ << "info depth " << DecisionDepth << ' ' << NodesAndTime(PlayedMoves - movesBefore, start);
+    out_ << "info depth " << DecisionDepth << ' '
+         << NodesAndTime(MovesPlayedOnThisThread() - movesBefore, start);
     if (decision.forcedMate)
         out_ << " score mate " << MatePlies(decision.score);
     else
