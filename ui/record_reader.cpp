@@ -9,6 +9,7 @@
 #include "rules/sfen.h"
 #include "rules/usi_move.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -18,6 +19,11 @@ namespace {
 constexpr std::string_view WideSpace = "\u3000";
 constexpr std::string_view WideColon = "\uff1a";
 constexpr std::string_view ByteOrderMark = "\xef\xbb\xbf";
+
+bool IsSfenBoardCharacter(char c)
+{
+    return (c >= '1' && c <= '0' + BoardSize) || c == '/' || c == '+' || TypeOfLetter(c) != 0;
+}
 
 // A piece name as read, with the type it stands for.
 struct PieceName {
@@ -249,7 +255,7 @@ bool RecordReader::Read(std::string_view text)
         return ReadUsi(lines, first);
     const std::string_view word = SplitWords(head)[0];
     const bool sfenBoard = word.find('/') != std::string_view::npos
-        && word.find_first_not_of("12345/+PSBRGKpsbrgk") == std::string_view::npos;
+        && std::all_of(word.begin(), word.end(), IsSfenBoardCharacter);
     if (word == "sfen" || sfenBoard)
         return ReadSfenLine(lines, first);
     return ReadKif(lines);

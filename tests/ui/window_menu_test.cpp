@@ -1,3 +1,4 @@
+#include "offscreen_window.h"
 #include "ui/Unit1.h"
 #include "ui/cell_pixels.h"
 #include "ui/game_record.h"
@@ -20,13 +21,11 @@
 namespace {
 
 // The real window on the offscreen platform after one move of a person against the computer.
-class WindowAdditions : public testing::Test {
+class WindowAdditions : public OffscreenWindow {
 protected:
     void SetUp() override
     {
-        Form1 = &form;
-        form.MessageBox = [this](const QString& text) { messages.push_back(text.toStdString()); };
-        form.show();
+        OffscreenWindow::SetUp();
         QTest::mousePress(form.Label1, Qt::LeftButton); // "Play"
         ClickCell(5, 5); // the king on 1e
         ClickCell(4, 4); // 1e2d
@@ -38,9 +37,6 @@ protected:
         const QPoint middle((CellPixelX[x][y] + 8) * zoom, (CellPixelY[x][y] + 8) * zoom);
         QTest::mouseClick(form.Image1, Qt::LeftButton, {}, middle);
     }
-
-    TForm1 form;
-    std::vector<std::string> messages;
 };
 
 std::string Utf8(const QString& text) { return text.toStdString(); }

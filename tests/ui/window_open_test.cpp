@@ -1,3 +1,4 @@
+#include "offscreen_window.h"
 #include "ui/Unit1.h"
 #include "ui/analysis_window.h"
 #include "ui/board_picture.h"
@@ -26,14 +27,12 @@
 namespace {
 
 // The real window on the offscreen platform, with its message boxes and questions written down.
-class WindowOpens : public testing::Test {
+class WindowOpens : public OffscreenWindow {
 protected:
     void SetUp() override
     {
-        Form1 = &form;
-        form.MessageBox = [this](const QString& text) { messages.push_back(text.toStdString()); };
+        OffscreenWindow::SetUp();
         form.AskYesNo = [this](const QString&) { return answer; };
-        form.show();
         // Shortcuts go to the active window.
         form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -63,8 +62,6 @@ protected:
         file.write(bytes);
     }
 
-    TForm1 form;
-    std::vector<std::string> messages;
     bool answer = true;
 };
 

@@ -1,3 +1,4 @@
+#include "offscreen_window.h"
 #include "ui/Unit1.h"
 #include "ui/game_record.h"
 #include "ui/game_state.h"
@@ -10,21 +11,16 @@
 namespace {
 
 // The real window on the offscreen platform with the strong computer chosen from its menu.
-class WindowStrongComputer : public testing::Test {
+class WindowStrongComputer : public OffscreenWindow {
 protected:
     void SetUp() override
     {
-        Form1 = &form;
-        form.MessageBox = [this](const QString& text) { messages.push_back(text.toStdString()); };
-        form.show();
+        OffscreenWindow::SetUp();
         ASSERT_TRUE(form.ClassicComputerAction->isChecked()) << "the designed computer by default";
         ASSERT_EQ(form.ThinkingTimeActions.size(), 3u);
         ASSERT_TRUE(form.ThinkingTimeActions[1]->isChecked()) << "3 s by default";
         form.StrongComputerAction->trigger();
     }
-
-    TForm1 form;
-    std::vector<std::string> messages;
 };
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "offscreen_window.h"
 #include "ui/Unit1.h"
 #include "ui/cell_pixels.h"
 #include "ui/game_state.h"
@@ -12,15 +13,8 @@
 namespace {
 
 // The real window, shown on the offscreen platform, with its message boxes written down.
-class Window : public testing::Test {
+class Window : public OffscreenWindow {
 protected:
-    void SetUp() override
-    {
-        Form1 = &form;
-        form.MessageBox = [this](const QString& text) { messages.push_back(text.toStdString()); };
-        form.show();
-    }
-
     QPoint CellMiddle(int x, int y) const
     {
         return QPoint(CellPixelX[x][y] + 8, CellPixelY[x][y] + 8);
@@ -42,9 +36,6 @@ protected:
 
     std::string Ply1Sfen() const { return WriteSfen(1, SfenHeader { Game.SideToMove, 1 }); }
     QRgb PictureAt(int x, int y) const { return form.Image1->Picture().pixel(x, y) & 0xffffff; }
-
-    TForm1 form;
-    std::vector<std::string> messages;
 };
 
 } // namespace
