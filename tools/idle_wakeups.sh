@@ -6,15 +6,11 @@
 set -euo pipefail
 velmora=$1
 seconds=${2:-10}
-source "$(dirname "$0")/../tests/ui/xvfb_display.sh"
+source "$(dirname "$0")/../tests/ui/xvfb_game.sh"
 
-QT_QPA_PLATFORM=xcb "$velmora" 2>"$work/velmora.log" &
-pid=$!
-pids+=($pid)
-timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' >/dev/null \
-    || fail "no window titled Velmora: $(cat "$work/velmora.log")"
+start_game
 sleep 2 # let start-up settle
-switches() { cat /proc/"$pid"/task/*/status | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n }'; }
+switches() { cat /proc/"$game"/task/*/status | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n }'; }
 before=$(switches)
 sleep "$seconds"
 after=$(switches)

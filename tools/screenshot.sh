@@ -9,11 +9,9 @@ bash tools/install-deps.sh run test
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build --target velmora >/dev/null
 
-source tests/ui/xvfb_display.sh
-QT_QPA_PLATFORM=xcb build/ui/velmora 2>"$work/velmora.log" &
-pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1) \
-    || fail "no window titled Velmora: $(cat "$work/velmora.log")"
+velmora=build/ui/velmora
+source tests/ui/xvfb_game.sh
+start_game
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.5; }
 
 click 160 24 # "Play": the person has Sente (bottom), the computer Gote

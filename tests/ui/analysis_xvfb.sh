@@ -8,22 +8,15 @@
 set -euo pipefail
 velmora=$1
 screenshot=${2:-}
-game=${3:-}
+kif=${3:-}
 
-source "$(dirname "$0")/xvfb_display.sh"
+source "$(dirname "$0")/xvfb_game.sh"
 
-QT_QPA_PLATFORM=xcb "$velmora" 2>"$work/velmora.log" &
-pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1) \
-    || fail "no window titled Velmora: $(cat "$work/velmora.log")"
+start_game
 
-key() { xdotool windowfocus --sync "$window" key "$1"; sleep 0.3; }
-await() { for _ in $(seq 100); do "$@" && return 0; sleep 0.2; done; return 1; }
-title() { xdotool getwindowname "$window"; }
-title_is() { [ "$(title)" = "$1" ]; }
 
-if [ -n "$game" ]; then
-    cp "$game" "$work/game.kif"
+if [ -n "$kif" ]; then
+    cp "$kif" "$work/game.kif"
 else
     cat >"$work/game.kif" <<'KIF'
 手合割：5五将棋
@@ -60,9 +53,9 @@ sleep 0.5
 xwd -silent -id "$graph" | xwdtopnm 2>/dev/null >"$work/graph.pnm"
 [ -n "$screenshot" ] && pnmtopng <"$work/graph.pnm" >"$screenshot"
 ppmhist -noheader <"$work/graph.pnm" | grep -Eq '^ *255 +0 +0[[:space:]]' \
-    || [ -n "$game" ] || fail "the graph marks no blunder"
+    || [ -n "$kif" ] || fail "the graph marks no blunder"
 echo "the analysis window opened, the blunder marked in red"
-[ -n "$game" ] && exit 0
+[ -n "$kif" ] && exit 0
 
 # The graph's points are spread evenly over its plot, 44 pixels from the left to 12 from the
 # right; the click picks the one nearest to it.

@@ -11,7 +11,7 @@ usi=$2
 close_window=$3
 max_plies=200
 
-source "$(dirname "$0")/xvfb_display.sh"
+source "$(dirname "$0")/xvfb_game.sh"
 
 # Engine $1 on descriptors: commands to fd $2, answers from fd $3.
 start_engine() {
@@ -46,14 +46,8 @@ legal_move_list() {
 legal_moves() { legal_move_list | wc -l; }
 first_legal_move() { legal_move_list | sed -n 1p; }
 
-QT_QPA_PLATFORM=xcb "$velmora" 2>"$work/velmora.log" &
-game=$!
-pids+=("$game")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1) \
-    || fail "no window titled Velmora: $(cat "$work/velmora.log")"
-alive() { kill -0 "$game" 2>/dev/null || fail "the game is gone: $(cat "$work/velmora.log")"; }
+start_game
 
-shot() { xwd -silent -id "$window" | xwdtopnm 2>/dev/null >"$work/$1.pnm"; }
 picture() { pnmcut -left 8 -top 8 -width 176 -height 96 "$work/$1.pnm"; }
 pixel() { pnmcut -left "$2" -top "$3" -width 1 -height 1 "$work/$1.pnm" | pnmtoplainpnm | tail -n1 | xargs; }
 
@@ -77,7 +71,6 @@ play() {
     click_at "$(square_x "$to")" "$(square_y "$to")" "$button"
 }
 
-message_boxes() { xdotool search --onlyvisible --name '^Velmora$' | grep -vx "$window" || true; }
 # Whether the interior of board square $2 in screenshot $1 shows no glyph, only one colour.
 square_empty() {
     local n

@@ -7,12 +7,9 @@
 set -euo pipefail
 velmora=$1
 
-source "$(dirname "$0")/xvfb_display.sh"
+source "$(dirname "$0")/xvfb_game.sh"
 
-QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 "$velmora" 2>"$work/velmora.log" &
-pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1) \
-    || fail "no window titled Velmora: $(cat "$work/velmora.log")"
+start_game QT_SCALE_FACTOR=2
 size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
 [ "$size" = 386x224 ] || fail "client size is $size, not 386x224 at scale 2"
 

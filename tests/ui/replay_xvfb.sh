@@ -8,22 +8,15 @@
 set -euo pipefail
 velmora=$1
 
-source "$(dirname "$0")/xvfb_display.sh"
+source "$(dirname "$0")/xvfb_game.sh"
 
-QT_QPA_PLATFORM=xcb "$velmora" 2>"$work/velmora.log" &
-pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1) \
-    || fail "no window titled Velmora: $(cat "$work/velmora.log")"
+start_game
 
 picture() {
     xwd -silent -id "$window" | xwdtopnm 2>/dev/null | pnmcut -left 8 -top 8 -width 176 -height 96
 }
-has_red() { ppmhist -noheader | grep -Eq '^ *255 +0 +0[[:space:]]'; }
 # Whether the left grid line of cell (x, y) of the board is red in the picture on stdin.
 framed() { pnmcut -left $((48 + 16 * ($1 - 1))) -top $((16 + 16 * ($2 - 1))) -width 1 -height 1 | has_red; }
-key() { xdotool windowfocus --sync "$window" key "$1"; sleep 0.3; }
-await() { for _ in $(seq 50); do "$@" && return 0; sleep 0.2; done; return 1; }
-title_is() { [ "$(xdotool getwindowname "$window")" = "$1" ]; }
 # The position shown, as Ctrl+Shift+C copies it: its SFEN, then the USI line of the moves to it.
 shown() { key ctrl+shift+c; xclip -o -selection clipboard; }
 
@@ -49,7 +42,7 @@ cat >"$work/game.kif" <<'KIF'
 KIF
 xclip -selection clipboard -i "$work/game.kif"
 key ctrl+v
-await title_is "Velmora - move 3 of 3" || fail "Ctrl+V: the title is '$(xdotool getwindowname "$window")'"
+await title_is "Velmora - move 3 of 3" || fail "Ctrl+V: the title is '$(title)'"
 picture >"$work/move3.pnm"
 framed 3 4 <"$work/move3.pnm" && framed 1 2 <"$work/move3.pnm" || fail "move 3 is not framed"
 echo "Ctrl+V opened the KIF at move 3 with its move framed"
@@ -67,7 +60,7 @@ steps=(
 for step in "${steps[@]}"; do
     IFS='|' read -r name title sfen cells <<<"$step"
     key "$name"
-    await title_is "$title" || fail "$name: the title is '$(xdotool getwindowname "$window")', not '$title'"
+    await title_is "$title" || fail "$name: the title is '$(title)', not '$title'"
     picture >"$work/step.pnm"
     [ "$(shown | head -n1)" = "$sfen" ] || fail "$name: the position shown is $(shown | head -n1), not $sfen"
     if [ -z "$cells" ]; then

@@ -8,30 +8,17 @@ set -euo pipefail
 velmora=$1
 close_window=$2
 
-source "$(dirname "$0")/xvfb_display.sh"
+source "$(dirname "$0")/xvfb_game.sh"
 
-QT_QPA_PLATFORM=xcb "$velmora" 2>"$work/velmora.log" &
-game=$!
-pids+=("$game")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1) \
-    || fail "no window titled Velmora: $(cat "$work/velmora.log")"
-alive() { kill -0 "$game" 2>/dev/null || fail "the game is gone: $(cat "$work/velmora.log")"; }
+start_game
 
-shot() { xwd -silent -id "$window" | xwdtopnm 2>/dev/null >"$work/$1.pnm"; }
 picture() { pnmcut -left 8 -top 8 -width 176 -height 96 "$work/$1.pnm"; }
 # The board alone: the labels lie on the picture and change with the game.
 board() { pnmcut -left 56 -top 16 -width 81 -height 81 "$work/$1.pnm"; }
 play_label() { pnmcut -left 144 -top 18 -width 32 -height 12 "$work/$1.pnm"; }
 same() { cmp -s <("$1" "$2") <("$1" "$3"); }
-has_red() { ppmhist -noheader | grep -Eq '^ *255 +0 +0[[:space:]]'; }
-await() { for _ in $(seq 50); do "$@" && return 0; sleep 0.2; done; return 1; }
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click "$3"; }
-message_boxes() { xdotool search --onlyvisible --name '^Velmora$' | grep -vx "$window" || true; }
-shown_sfen() {
-    xdotool windowfocus --sync "$window" key ctrl+shift+c
-    sleep 0.3
-    xclip -o -selection clipboard | head -n1
-}
+shown_sfen() { key ctrl+shift+c; xclip -o -selection clipboard | head -n1; }
 # Opens the menu of a right press on the window's surface, goes up $1 entries from its end
 # (disabled ones are skipped) into that submenu and down $2 entries in it, and chooses.
 choose() {

@@ -6,27 +6,21 @@ set -euo pipefail
 velmora=$1
 close_window=$2
 
-source "$(dirname "$0")/xvfb_display.sh"
+source "$(dirname "$0")/xvfb_game.sh"
 
-# The test environment may ask Qt for its offscreen platform, which would hide the window.
-QT_QPA_PLATFORM=xcb "$velmora" 2>"$work/velmora.log" &
-game=$!
-pids+=("$game")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1) \
-    || fail "no window titled Velmora: $(cat "$work/velmora.log")"
+start_game
 
 size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
 [ "$size" = 193x112 ] || fail "client size is $size, not 193x112"
 
 # The RGB value of client pixel (x, y) in a screenshot.
-screenshot() { xwd -silent -id "$window" | xwdtopnm 2>/dev/null >"$1"; }
 pixel() { pnmcut -left "$2" -top "$3" -width 1 -height 1 "$1" | pnmtoplainpnm | tail -n1 | xargs; }
 expect_pixel() {
     local got
     got=$(pixel "$work/before.pnm" "$1" "$2")
     [ "$got" = "$3" ] || fail "pixel $1,$2 is ($got), expected ($3): $4"
 }
-screenshot "$work/before.pnm"
+shot before
 expect_pixel 8 8 "0 102 0" "the picture's dark green corner"
 expect_pixel 18 18 "0 187 0" "Gote's hand"
 expect_pixel 73 49 "0 221 0" "an empty board square"
@@ -37,7 +31,7 @@ expect_pixel 4 4 "$(pixel "$work/before.pnm" 190 108)" "the window's background"
 label() { pnmcut -left 144 -top 18 -width 32 -height 12 "$1"; }
 xdotool mousemove --window "$window" 160 24 click 1
 sleep 0.5
-screenshot "$work/after.pnm"
+shot after
 if cmp -s <(label "$work/before.pnm") <(label "$work/after.pnm"); then
     fail "the Play label did not change when pressed"
 fi

@@ -8,12 +8,11 @@
 set -euo pipefail
 velmora=$1
 
-source "$(dirname "$0")/xvfb_display.sh"
+source "$(dirname "$0")/xvfb_game.sh"
 
-QT_QPA_PLATFORM=xcb "$velmora" 2>"$work/velmora.log" &
-pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1) \
-    || fail "no window titled Velmora: $(cat "$work/velmora.log")"
+# A zoom redraws the whole window: more time after each key.
+key_pause=0.5
+start_game
 
 # The picture, 176 x 96 designed pixels at (8, 8), at zoom $1.
 picture() {
@@ -33,11 +32,7 @@ without_labels() {
     done
     cat "$image"
 }
-has_red() { ppmhist -noheader | grep -Eq '^ *255 +0 +0[[:space:]]'; }
 client_size() { xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
-key() { xdotool windowfocus --sync "$window" key "$1"; sleep 0.5; }
-# Waits up to ten seconds for a condition, as a busy machine may be slow to redraw.
-await() { for _ in $(seq 50); do "$@" && return 0; sleep 0.2; done; return 1; }
 reply_framed() { picture 1 >"$work/held.pnm" && has_red <"$work/held.pnm"; }
 window_is() { [ "$(client_size)" = "$1" ]; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }

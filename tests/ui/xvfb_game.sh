@@ -1,0 +1,30 @@
+# Sourced by the tests that drive the real game on a virtual X display: xvfb_display.sh's setup,
+# then start_game to launch $velmora and find its window, and the helpers that look at the window
+# and press its keys.
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb_display.sh"
+
+# Starts $velmora, with any VAR=value given as its environment, and waits for its window; sets
+# $game and $window. The test environment may ask Qt for its offscreen platform, which would hide
+# the window.
+start_game() {
+    env QT_QPA_PLATFORM=xcb "$@" "$velmora" 2>"$work/velmora.log" &
+    game=$!
+    pids+=("$game")
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1) \
+        || fail "no window titled Velmora: $(cat "$work/velmora.log")"
+}
+alive() { kill -0 "$game" 2>/dev/null || fail "the game is gone: $(cat "$work/velmora.log")"; }
+# The game's other visible windows, its message boxes among them.
+message_boxes() { xdotool search --onlyvisible --name '^Velmora$' | grep -vx "$window" || true; }
+
+# A screenshot of the window's client area as $work/$1.pnm.
+shot() { xwd -silent -id "$window" | xwdtopnm 2>/dev/null >"$work/$1.pnm"; }
+# Whether the picture on stdin has a pure red pixel.
+has_red() { ppmhist -noheader | grep -Eq '^ *255 +0 +0[[:space:]]'; }
+
+# Presses a key in the window and gives the game ${key_pause:-0.3} seconds to draw its answer.
+key() { xdotool windowfocus --sync "$window" key "$1"; sleep "${key_pause:-0.3}"; }
+title() { xdotool getwindowname "$window"; }
+title_is() { [ "$(title)" = "$1" ]; }
+# Retries a check every 0.2 s, for up to 20 s.
+await() { for _ in $(seq 100); do "$@" && return 0; sleep 0.2; done; return 1; }
