@@ -14,7 +14,6 @@ source "$(dirname "$0")/xvfb_game.sh"
 
 start_game
 
-
 if [ -n "$kif" ]; then
     cp "$kif" "$work/game.kif"
 else

@@ -10,7 +10,7 @@ velmora=$1
 source "$(dirname "$0")/xvfb_game.sh"
 
 start_game QT_SCALE_FACTOR=2
-size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+size=$(client_size)
 [ "$size" = 386x224 ] || fail "client size is $size, not 386x224 at scale 2"
 
 # The picture, 176 x 96 pixels at (8, 8), is 352 x 192 device pixels at (16, 16).

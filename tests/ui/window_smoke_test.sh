@@ -10,7 +10,7 @@ source "$(dirname "$0")/xvfb_game.sh"
 
 start_game
 
-size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+size=$(client_size)
 [ "$size" = 193x112 ] || fail "client size is $size, not 193x112"
 
 # The RGB value of client pixel (x, y) in a screenshot.

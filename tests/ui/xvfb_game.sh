@@ -14,6 +14,8 @@ start_game() {
         || fail "no window titled Velmora: $(cat "$work/velmora.log")"
 }
 alive() { kill -0 "$game" 2>/dev/null || fail "the game is gone: $(cat "$work/velmora.log")"; }
+# The window's client area as WIDTHxHEIGHT.
+client_size() { xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
 # The game's other visible windows, its message boxes among them.
 message_boxes() { xdotool search --onlyvisible --name '^Velmora$' | grep -vx "$window" || true; }
 

@@ -32,7 +32,6 @@ without_labels() {
     done
     cat "$image"
 }
-client_size() { xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
 reply_framed() { picture 1 >"$work/held.pnm" && has_red <"$work/held.pnm"; }
 window_is() { [ "$(client_size)" = "$1" ]; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
