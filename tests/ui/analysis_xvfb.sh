@@ -48,14 +48,12 @@ echo "Ctrl+V opened a game of $moves moves"
 key ctrl+shift+a
 graph=$(timeout 120 xdotool search --sync --onlyvisible --name '^Velmora - analysis$' | head -n1) \
     || fail "no analysis window: $(cat "$work/velmora.log")"
+shoot_graph() { xwd -silent -id "$graph" | xwdtopnm 2>/dev/null >"$work/graph.pnm"; }
 # A busy machine may show the window some time before it paints the graph.
-graph_shows_a_blunder() {
-    xwd -silent -id "$graph" | xwdtopnm 2>/dev/null >"$work/graph.pnm"
-    has_red <"$work/graph.pnm"
-}
+graph_shows_a_blunder() { shoot_graph && has_red <"$work/graph.pnm"; }
 if [ -n "$kif" ]; then
     sleep 1
-    graph_shows_a_blunder || true
+    shoot_graph
 else
     await graph_shows_a_blunder || fail "the graph marks no blunder"
     echo "the analysis window opened, the blunder marked in red"
