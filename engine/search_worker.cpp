@@ -140,6 +140,7 @@ void StrongEngine::Worker::EnterChild(
     f.key = key;
     f.inCheck = KingAttacked(child, childSide);
     f.killers[0] = f.killers[1] = SearchMove {};
+    f.moveKey = -1;
     path_[rootIndex_ + size_t(ply) + 1] = PastPosition { key, f.inCheck };
 }
 
@@ -223,15 +224,22 @@ int StrongEngine::Worker::Quiesce(
         best = standPat;
         GenerateTacticalMoves(b, s, list);
     }
-    ScoreMoves(b, s, list, hit ? entry.move : 0, frame.killers, history_);
+    int earlier[2];
+    EarlierMoves(ply, earlier);
+    ScoreMoves(b, s, list, hit ? entry.move : 0, frame.killers, history_, continuation_, earlier);
     const int enemyKing = b.king[SideIndex(-s)];
     for (int i = 0; i < list.size; ++i) {
         const SearchMove& m = PickNext(list, i);
-        // A capture that cannot lift the score to alpha is not worth following.
-        if (!inCheck && !IsMateScore(alpha) && m.promote == 0 && b.code[m.to] != 0) {
-            const int gained = CaptureGain(-b.code[m.to] * s) * CentipawnsPerUnit;
-            if (standPat + gained + 200 < alpha && !GivesCheck(b, s, m, enemyKing))
+        if (!inCheck && !IsMateScore(alpha)) {
+            // Neither a capture that cannot lift the score to alpha, nor one that loses the
+            // exchange, is worth following.
+            if (list.scores[i] < 0)
                 continue;
+            if (m.promote == 0 && b.code[m.to] != 0) {
+                const int gained = CaptureGain(-b.code[m.to] * s) * CentipawnsPerUnit;
+                if (standPat + gained + 200 < alpha && !GivesCheck(b, s, m, enemyKing))
+                    continue;
+            }
         }
         SearchBoard child = b;
         Play(child, s, m);
@@ -265,6 +273,7 @@ int StrongEngine::Worker::Search(
         selDepth_ = std::max(selDepth_, ply + 1);
     Frame& frame = frames_[ply];
     const bool inCheck = frame.inCheck;
+    const PackedMove excluded = frame.excluded;
 
     // Step 1. A repetition, the ply limit, and bounds no mate from here can beat.
     if (!rootNode) {
@@ -287,7 +296,7 @@ int StrongEngine::Worker::Search(
         ? Pack(rootMoves_[size_t(pvIndex_)].move)
         : hit ? entry.move
               : 0;
-    if (!pvNode && hit && entry.depth >= depth
+    if (!pvNode && excluded == 0 && hit && entry.depth >= depth
         && (entry.bound == Bound::Exact || (entry.bound == Bound::Lower && tableScore >= beta)
             || (entry.bound == Bound::Upper && tableScore <= alpha)))
         return tableScore;
@@ -303,7 +312,7 @@ int StrongEngine::Worker::Search(
     const bool improving = !inCheck && ply >= 2 && frames_[ply - 2].staticEval != -Infinite
         && eval > frames_[ply - 2].staticEval;
 
-    if (!pvNode && !inCheck && !IsDecisive(beta)) {
+    if (!pvNode && !inCheck && excluded == 0 && !IsDecisive(beta)) {
         // Reverse futility: far above beta, a shallow search will not fall below it.
         if (depth <= 7 && eval - (80 - 20 * improving) * depth >= beta)
             return eval;
@@ -317,6 +326,7 @@ int StrongEngine::Worker::Search(
         if (depth >= 3 && eval >= beta && ply >= 1 && !frames_[ply - 1].nullMove) {
             const int r = 3 + depth / 4 + std::min((eval - beta) / 200, 3);
             frame.nullMove = true;
+            frame.moveKey = -1;
             const uint64_t key = frame.key ^ ZobristKeys.goteToMove;
             EnterChild(ply, b, -s, key);
             const int score = -Search(b, -s, -beta, -beta + 1, depth - r, ply + 1, false, !cutNode);
@@ -344,7 +354,9 @@ int StrongEngine::Worker::Search(
         GenerateLegalMoves(b, s, *root_.rules, list);
         if (list.size == 0)
             return -MateValue + ply; // mated, or without a move, which also loses
-        ScoreMoves(b, s, list, tableMove, frame.killers, history_);
+        int earlier[2];
+        EarlierMoves(ply, earlier);
+        ScoreMoves(b, s, list, tableMove, frame.killers, history_, continuation_, earlier);
     }
 
     // Step 5. The moves.
@@ -356,6 +368,8 @@ int StrongEngine::Worker::Search(
     for (int i = 0; i < list.size; ++i) {
         const SearchMove m = PickNext(list, i);
         const bool quiet = IsQuiet(b, m);
+        if (excluded != 0 && Pack(m) == excluded)
+            continue;
         const bool givesCheck = GivesCheck(b, s, m, enemyKing);
         ++tried;
 
@@ -367,13 +381,35 @@ int StrongEngine::Worker::Search(
             if (depth <= 5 && !pvNode && eval + 120 + 110 * depth <= alpha)
                 continue;
         }
+        // Near the horizon, a move that loses too much in the exchange on its square is not tried.
+        if (!rootNode && !inCheck && !givesCheck && !IsMateScore(best) && best > -Infinite
+            && depth <= 6 && !ExchangeAtLeast(b, s, m, quiet ? -30 * depth * depth : -220 * depth))
+            continue;
 
+        // A lone reply to a check is followed one ply further.
+        int extension = inCheck && list.size == 1 ? 1 : 0;
+        // The table's move, if every other move falls well short of its score, is followed one
+        // ply further; if even without it the node holds beta, the node is cut at once.
+        if (!rootNode && extension == 0 && depth >= 6 && tried == 1 && Pack(m) == tableMove
+            && excluded == 0 && hit && entry.depth >= depth - 3 && entry.bound != Bound::Upper
+            && !IsDecisive(tableScore)) {
+            const int singularBeta = tableScore - 2 * depth;
+            frame.excluded = Pack(m);
+            const int score = Search(
+                b, s, singularBeta - 1, singularBeta, (depth - 1) / 2, ply, false, cutNode);
+            frame.excluded = 0;
+            if (shared_->Stopped())
+                return 0;
+            if (score < singularBeta)
+                extension = 1;
+            else if (singularBeta >= beta)
+                return singularBeta;
+        }
+        frame.moveKey = ContinuationHistory::Key(b, s, m);
         SearchBoard child = b;
         Play(child, s, m);
         EnterChild(ply, child, -s, HashOf(child, -s));
 
-        // A lone reply to a check is followed one ply further.
-        const int extension = inCheck && list.size == 1 ? 1 : 0;
         const int newDepth = depth - 1 + extension;
         int score;
         if (tried == 1) {
@@ -387,7 +423,7 @@ int StrongEngine::Worker::Search(
                 reduction -= improving;
                 if (SameMove(m, frame.killers[0]) || SameMove(m, frame.killers[1]))
                     --reduction;
-                reduction -= list.scores[i] / 6000;
+                reduction -= list.scores[i] / 8000;
                 reduction = std::clamp(reduction, 0, newDepth - 1);
             }
             score = -Search(
@@ -438,11 +474,14 @@ int StrongEngine::Worker::Search(
         }
     }
 
+    if (excluded != 0 && best == -Infinite)
+        return alpha; // the left-out move was the only one
+
     // Step 6. What was learnt goes to the table.
     const Bound bound = best >= beta ? Bound::Lower
         : best > originalAlpha       ? Bound::Exact
                                      : Bound::Upper;
-    if (!(rootNode && pvIndex_ > 0))
+    if (!(rootNode && pvIndex_ > 0) && excluded == 0)
         shared_->table->Store(frame.key,
             TableEntry { best > originalAlpha ? Pack(bestMove) : PackedMove(0),
                 int16_t(ToTable(best, ply)), int16_t(inCheck ? 0 : eval), int8_t(depth), bound });
@@ -458,10 +497,24 @@ void StrongEngine::Worker::UpdateQuietStats(const SearchBoard& b, int s, int ply
         frame.killers[0] = best;
     }
     const int bonus = std::min(depth * depth * 16, 1600);
-    history_.Update(b, s, best, bonus);
+    int earlier[2];
+    EarlierMoves(ply, earlier);
+    const auto update = [&](const SearchMove& m, int by) {
+        history_.Update(b, s, m, by);
+        const int key = ContinuationHistory::Key(b, s, m);
+        continuation_.Update(earlier[0], key, by);
+        continuation_.Update(earlier[1], key, by);
+    };
+    update(best, bonus);
     for (int j = 0; j < tried; ++j)
         if (IsQuiet(b, list.moves[j]))
-            history_.Update(b, s, list.moves[j], -bonus);
+            update(list.moves[j], -bonus);
+}
+
+void StrongEngine::Worker::EarlierMoves(int ply, int earlier[2]) const
+{
+    earlier[0] = ply >= 1 ? frames_[ply - 1].moveKey : -1;
+    earlier[1] = ply >= 2 ? frames_[ply - 2].moveKey : -1;
 }
 
 int StrongEngine::Worker::AspirationSearch(int depth)

@@ -52,6 +52,8 @@ private:
         int staticEval;
         SearchMove killers[2];
         bool nullMove; // the move made here was a pass
+        int moveKey; // the continuation history's key of the move made here, -1 for none
+        PackedMove excluded; // the move a singularity search leaves out, 0 for none
     };
 
     int Search(const SearchBoard& b, int s, int alpha, int beta, int depth, int ply, bool pvNode,
@@ -66,6 +68,7 @@ private:
     bool ProvedMateAtRoot(int depth);
     void UpdateQuietStats(const SearchBoard& b, int s, int ply, const SearchMove& best,
         const MoveList& list, int tried, int depth);
+    void EarlierMoves(int ply, int earlier[2]) const;
     void Report(int depth) const;
     void EnterChild(int ply, const SearchBoard& child, int childSide, uint64_t childKey);
 
@@ -83,6 +86,7 @@ private:
     std::atomic<uint64_t> nodes_ { 0 };
     uint64_t nextCheck_ = 0;
     HistoryTable history_ {};
+    ContinuationHistory continuation_;
     Frame frames_[MaxSearchPly + 4] {};
     SearchMove pv_[MaxSearchPly + 1][MaxSearchPly + 1] {};
     int pvLength_[MaxSearchPly + 1] {};
