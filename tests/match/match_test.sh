@@ -2,7 +2,8 @@
 # A two-game match between velmora-usi and Fairy-Stockfish (Debian fairy-stockfish) at 20 ms a
 # move: the summary must count both games for engine 1, and both games must be written as KIF
 # that shogiops reads back move for move. Then two games on a clock of a second and 50 ms a
-# move: both engines must be told both clocks and the increments.
+# move: both engines must be told both clocks and the increments. Last, three games from one
+# opening at a node limit: the match must note that the replays repeat games.
 # Usage: match_test.sh VELMORA_MATCH VELMORA_USI KIF_READER_DIR
 set -euo pipefail
 work=$(mktemp -d)
@@ -36,3 +37,7 @@ for engine in Velmora Fairy-Stockfish; do
     grep -qE "^$engine [^<]*< go btime 1000 wtime 1000 binc 50 winc 50\$" "$work/clock" ||
         fail "$engine was not told the full clocks at the start"
 done
+
+# Under a node limit a replayed opening replays its game, so the match says so.
+"$1" --engine1 "$2" --engine2 "$2" --nodes 300 --opening-count 1 --games 3 | tee "$work/out"
+grep -q '^Note: more games than the openings give' "$work/out" || fail "the replays are not noted"

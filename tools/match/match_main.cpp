@@ -132,6 +132,11 @@ void PrintHeader(const MatchPlan& plan)
               << " rules, " << plan.games << " games from " << used << " openings, "
               << DescribeTime(plan.options.time) << ", draw at " << plan.options.maxPlies
               << " plies" << std::endl;
+    // A one-thread engine under a node limit plays a replayed opening exactly as before, so
+    // the replays add no information though the error bar counts them as games.
+    if (plan.options.time.nodes != 0 && size_t(plan.games) > 2 * plan.openings.size())
+        std::cout << "Note: more games than the openings give; under a node limit a deterministic"
+                  << " engine repeats its games, which the error bar counts as new" << std::endl;
 }
 
 // Plays game number game (from 0) with fresh engines, so that one left thinking or broken
