@@ -26,7 +26,8 @@ inline void NudgeHistory(int16_t& h, int bonus)
 // How often a quiet move of a piece (or a drop) to a square made a cut: [side][mover][to],
 // where mover is the type on the board, or PieceTypeCount + the type dropped.
 struct HistoryTable {
-    int16_t score[SideSlots][PieceTypeCount + HandTypeCount + 1][SquareCount];
+    static constexpr int Movers = PieceTypeCount + HandTypeCount + 1;
+    int16_t score[SideSlots][Movers][SquareCount];
 
     static int Mover(const SearchBoard& b, int s, const SearchMove& m)
     {
@@ -46,13 +47,12 @@ struct HistoryTable {
 // [earlier move's side, mover and square][this move's side, mover and square]. It sees the
 // replies a position calls for, as the plain history cannot.
 struct ContinuationHistory {
-    static constexpr int Keys = SideSlots * (PieceTypeCount + HandTypeCount + 1) * SquareCount;
+    static constexpr int Keys = SideSlots * HistoryTable::Movers * SquareCount;
     std::vector<int16_t> score = std::vector<int16_t>(size_t(Keys) * Keys);
 
     static int Key(const SearchBoard& b, int s, const SearchMove& m)
     {
-        return (SideIndex(s) * (PieceTypeCount + HandTypeCount + 1) + HistoryTable::Mover(b, s, m))
-            * SquareCount
+        return (SideIndex(s) * HistoryTable::Movers + HistoryTable::Mover(b, s, m)) * SquareCount
             + m.to;
     }
     // An earlier key of -1 (no move, or a pass) has no entries.

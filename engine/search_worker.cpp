@@ -373,18 +373,16 @@ int StrongEngine::Worker::Search(
         const bool givesCheck = GivesCheck(b, s, m, enemyKing);
         ++tried;
 
-        // Late and futile quiet moves are not tried near the horizon.
-        if (!rootNode && !inCheck && quiet && !givesCheck && !IsMateScore(best)
-            && best > -Infinite) {
-            if (depth <= 6 && tried > 3 + depth * depth * (1 + improving))
+        // Near the horizon, late and futile quiet moves are not tried, nor moves that lose too
+        // much in the exchange on their square.
+        if (!rootNode && !inCheck && !givesCheck && !IsMateScore(best) && best > -Infinite) {
+            if (quiet && depth <= 6 && tried > 3 + depth * depth * (1 + improving))
                 continue;
-            if (depth <= 5 && !pvNode && eval + 120 + 110 * depth <= alpha)
+            if (quiet && depth <= 5 && !pvNode && eval + 120 + 110 * depth <= alpha)
+                continue;
+            if (depth <= 6 && !ExchangeAtLeast(b, s, m, quiet ? -30 * depth * depth : -220 * depth))
                 continue;
         }
-        // Near the horizon, a move that loses too much in the exchange on its square is not tried.
-        if (!rootNode && !inCheck && !givesCheck && !IsMateScore(best) && best > -Infinite
-            && depth <= 6 && !ExchangeAtLeast(b, s, m, quiet ? -30 * depth * depth : -220 * depth))
-            continue;
 
         // A lone reply to a check is followed one ply further.
         int extension = inCheck && list.size == 1 ? 1 : 0;

@@ -6,19 +6,12 @@
 
 // What losing a piece of each type costs its side, in centipawns: the piece leaves the board
 // and goes to the enemy's hand. Near the evaluation's fitted values.
+// clang-format off
 inline constexpr int32_t ExchangeValue[PieceTypeCount + 1] = {
-    0,
-    256,
-    778,
-    869,
-    1010,
-    846,
-    20000,
-    414,
-    632,
-    1113,
-    1217,
+    //     pawn  silver  bishop  rook  gold  king   tokin  promoted silver  horse  dragon
+    0,     256,  778,    869,    1010, 846,  20000, 414,   632,             1113,  1217,
 };
+// clang-format on
 
 // Whether the exchange the move starts on its square gains side s at least threshold, each side
 // recapturing with its least valuable piece and free to stop; pieces lined up behind a slider
