@@ -1,20 +1,23 @@
 #include "transposition_table.h"
 
 #include <bit>
+#include <new>
 
 TranspositionTable::TranspositionTable(size_t megabytes)
     : mask_(std::bit_floor(std::max<size_t>(megabytes * 1024 * 1024 / sizeof(Slot) / Ways, 1)) - 1)
-    , slots_(new Slot[(mask_ + 1) * Ways])
 {
     Clear();
 }
 
 void TranspositionTable::Clear()
 {
-    for (size_t i = 0; i < (mask_ + 1) * Ways; ++i) {
-        slots_[i].check.store(0, std::memory_order_relaxed);
-        slots_[i].data.store(0, std::memory_order_relaxed);
-    }
+    // Fresh zeroed memory rather than a loop over the old: no search runs now, and the pages
+    // are cleared by the system only as a search first touches them.
+    slots_.reset();
+    Slot* fresh = static_cast<Slot*>(std::calloc((mask_ + 1) * Ways, sizeof(Slot)));
+    if (fresh == nullptr)
+        throw std::bad_alloc();
+    slots_.reset(fresh);
     generation_ = 0;
 }
 
@@ -35,8 +38,8 @@ bool TranspositionTable::Probe(uint64_t key, TableEntry& entry) const
 {
     Slot* bucket = Bucket(key);
     for (int i = 0; i < Ways; ++i) {
-        const uint64_t data = bucket[i].data.load(std::memory_order_relaxed);
-        if ((bucket[i].check.load(std::memory_order_relaxed) ^ data) == key && data != 0) {
+        const uint64_t data = Load(bucket[i].data);
+        if ((Load(bucket[i].check) ^ data) == key && data != 0) {
             entry = Decode(data);
             return true;
         }
@@ -52,8 +55,8 @@ void TranspositionTable::Store(uint64_t key, const TableEntry& entry)
     int victimWorth = INT32_MAX;
     TableEntry stored = entry;
     for (int i = 0; i < Ways; ++i) {
-        const uint64_t data = bucket[i].data.load(std::memory_order_relaxed);
-        if ((bucket[i].check.load(std::memory_order_relaxed) ^ data) == key) {
+        const uint64_t data = Load(bucket[i].data);
+        if ((Load(bucket[i].check) ^ data) == key) {
             victim = &bucket[i];
             // A shallower result without a move keeps the move known before.
             if (stored.move == 0)
@@ -68,8 +71,8 @@ void TranspositionTable::Store(uint64_t key, const TableEntry& entry)
         }
     }
     const uint64_t data = Encode(stored, generation_);
-    victim->check.store(key ^ data, std::memory_order_relaxed);
-    victim->data.store(data, std::memory_order_relaxed);
+    Save(victim->check, key ^ data);
+    Save(victim->data, data);
 }
 
 int TranspositionTable::Hashfull() const
@@ -78,7 +81,7 @@ int TranspositionTable::Hashfull() const
     int used = 0;
     const size_t slots = std::min<size_t>(Sample, (mask_ + 1) * Ways);
     for (size_t i = 0; i < slots; ++i) {
-        const uint64_t data = slots_[i].data.load(std::memory_order_relaxed);
+        const uint64_t data = Load(slots_[i].data);
         used += data != 0 && GenerationOf(data) == (generation_ & 0x3f);
     }
     return int(used * 1000 / slots);

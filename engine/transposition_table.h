@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 // What a search knows of a position it has seen: its best move, its score and how deep that score
@@ -51,9 +52,15 @@ public:
     int Hashfull() const;
 
 private:
+    // Plain words read and written through std::atomic_ref, so that the table can come zeroed
+    // from calloc: the system hands out zero pages as they are first touched, and an engine
+    // program that only counts perft or answers usi never pays for clearing 64 MB.
     struct Slot {
-        std::atomic<uint64_t> check; // the key exclusive-or data
-        std::atomic<uint64_t> data;
+        uint64_t check; // the key exclusive-or data
+        uint64_t data;
+    };
+    struct FreeSlots {
+        void operator()(Slot* table) const { std::free(table); }
     };
     static constexpr int Ways = 4;
 
@@ -61,8 +68,16 @@ private:
     static TableEntry Decode(uint64_t data);
     static uint8_t GenerationOf(uint64_t data) { return uint8_t(data >> 56); }
     Slot* Bucket(uint64_t key) const { return &slots_[(key & mask_) * Ways]; }
+    static uint64_t Load(uint64_t& word)
+    {
+        return std::atomic_ref<uint64_t>(word).load(std::memory_order_relaxed);
+    }
+    static void Save(uint64_t& word, uint64_t value)
+    {
+        std::atomic_ref<uint64_t>(word).store(value, std::memory_order_relaxed);
+    }
 
     size_t mask_;
-    std::unique_ptr<Slot[]> slots_;
+    std::unique_ptr<Slot[], FreeSlots> slots_;
     uint8_t generation_ = 0;
 };
