@@ -95,6 +95,7 @@ void StrongEngine::Worker::Prepare(
     selDepth_ = 0;
     bestMoveChanges_ = 0;
     mateTried_ = false;
+    reportedMate_ = {};
     rootMoves_.clear();
     MoveList list;
     GenerateLegalMoves(root.board, root.side, *root.rules, list);
@@ -577,7 +578,10 @@ void StrongEngine::Worker::IterativeDeepening()
         if (id_ != 0)
             continue;
         Report(depth);
-        if (ProvedMateAtRoot(depth) || ShouldStopAfterIteration(depth))
+        // An open-ended search has nothing left to find once a mate is seen to its end; it
+        // waits for stop without printing the same mate at every further depth.
+        if (ProvedMateAtRoot(depth) || ShouldStopAfterIteration(depth)
+            || (shared_->limits.infinite && MateSeenToItsEnd(depth)))
             break;
     }
     if (id_ == 0 && !shared_->pondering.load(std::memory_order_relaxed))
@@ -620,17 +624,21 @@ bool StrongEngine::Worker::ProvedMateAtRoot(int depth)
     return true;
 }
 
+bool StrongEngine::Worker::MateSeenToItsEnd(int depth) const
+{
+    const int score = rootMoves_[0].score;
+    return IsMateScore(score) && depth >= std::abs(MatePliesOf(score)) + 2;
+}
+
 bool StrongEngine::Worker::ShouldStopAfterIteration(int depth)
 {
     const SearchLimits& limits = shared_->limits;
     if (shared_->pondering.load(std::memory_order_relaxed))
         return false;
     // A forced move, or a mate for either side that the search has seen to its end.
-    const int score = rootMoves_[0].score;
     if (!limits.infinite && limits.timed && rootMoves_.size() == 1 && depth >= 1)
         return true;
-    if (!limits.infinite && IsMateScore(score) && depth >= std::abs(MatePliesOf(score)) + 2
-        && limits.depth == 0)
+    if (!limits.infinite && MateSeenToItsEnd(depth) && limits.depth == 0)
         return !limits.timed || shared_->Elapsed() >= limits.time.minimum;
     if (!limits.timed)
         return false;
@@ -682,11 +690,19 @@ SearchInfo StrongEngine::Worker::Info() const
     return info;
 }
 
-void StrongEngine::Worker::Report(int depth) const
+void StrongEngine::Worker::Report(int depth)
 {
-    if (shared_->callbacks->info) {
-        SearchInfo info = Info();
-        info.depth = depth;
-        shared_->callbacks->info(info);
-    }
+    if (!shared_->callbacks->info || rootMoves_.empty())
+        return;
+    // A mate is announced once: the same mate with the same first move says nothing new.
+    const RootMove& best = rootMoves_[0];
+    const ReportedMate mate { best.score, Pack(best.move) };
+    if (IsMateScore(best.score) && best.bound == Bound::Exact && mate == reportedMate_)
+        return;
+    reportedMate_ = IsMateScore(best.score) ? mate : ReportedMate {};
+    SearchInfo info = Info();
+    info.depth = depth;
+    shared_->callbacks->info(info);
 }
+
+void StrongEngine::Worker::ReportLast() { Report(completedDepth_); }

@@ -43,6 +43,8 @@ struct StrongEngine::Worker {
     bool HasRootMoves() const { return !rootMoves_.empty(); }
     SearchResult Result() const;
     SearchInfo Info() const;
+    // The search's last word, unless it would repeat the mate already announced.
+    void ReportLast();
     uint64_t Nodes() const { return nodes_.load(std::memory_order_relaxed); }
 
 private:
@@ -65,11 +67,12 @@ private:
     void CountNode();
     void CheckLimits();
     bool ShouldStopAfterIteration(int depth);
+    bool MateSeenToItsEnd(int depth) const;
     bool ProvedMateAtRoot(int depth);
     void UpdateQuietStats(const SearchBoard& b, int s, int ply, const SearchMove& best,
         const MoveList& list, int tried, int depth);
     void EarlierMoves(int ply, int earlier[2]) const;
-    void Report(int depth) const;
+    void Report(int depth);
     void EnterChild(int ply, const SearchBoard& child, int childSide, uint64_t childKey);
 
     int id_;
@@ -83,6 +86,12 @@ private:
     int selDepth_ = 0;
     int bestMoveChanges_ = 0;
     bool mateTried_ = false; // the proof-number solver had its go at this root
+    struct ReportedMate {
+        int score = 0;
+        PackedMove move = 0;
+        friend bool operator==(const ReportedMate&, const ReportedMate&) = default;
+    };
+    ReportedMate reportedMate_; // the mate last announced, if any
     std::atomic<uint64_t> nodes_ { 0 };
     uint64_t nextCheck_ = 0;
     HistoryTable history_ {};

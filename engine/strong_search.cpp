@@ -69,8 +69,7 @@ SearchResult StrongEngine::Search(const GamePosition& position,
         helper.join();
     SearchResult result = main.Result();
     result.nodes = shared.TotalNodes();
-    if (callbacks.info)
-        callbacks.info(main.Info());
+    main.ReportLast();
     return result;
 }
 

@@ -3,6 +3,8 @@
 #include "go_command.h"
 #include "words.h"
 
+#include <optional>
+
 namespace {
 
 struct SpinOption {
@@ -19,6 +21,27 @@ constexpr SpinOption SpinOptions[] = {
     { "SkillLevel", &EngineOptions::skill, 0, 20 },
     { "MoveOverhead", &EngineOptions::moveOverhead, 0, 5000 },
 };
+
+// A check option's values: USI's words, and the digits that some front ends send instead
+// (uci2wb turns XBoard's "hard" into "value 1").
+struct CheckValue {
+    std::string_view word;
+    bool on;
+};
+constexpr CheckValue CheckValues[] = {
+    { "true", true },
+    { "false", false },
+    { "1", true },
+    { "0", false },
+};
+
+std::optional<bool> ReadCheckValue(std::string_view value)
+{
+    for (const CheckValue& v : CheckValues)
+        if (EqualIgnoringCase(value, v.word))
+            return v.on;
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -44,11 +67,12 @@ OptionResult SetEngineOption(
         return OptionResult::Set;
     }
     if (EqualIgnoringCase(name, "USI_Ponder")) {
-        if (!EqualIgnoringCase(value, "true") && !EqualIgnoringCase(value, "false")) {
+        const std::optional<bool> on = ReadCheckValue(value);
+        if (!on) {
             error = "USI_Ponder is true or false";
             return OptionResult::BadValue;
         }
-        options.ponder = EqualIgnoringCase(value, "true");
+        options.ponder = *on;
         return OptionResult::Set;
     }
     for (const SpinOption& o : SpinOptions) {

@@ -380,16 +380,21 @@ void UsiSession::ThinkStrong(const GoCommand& go)
     SearchCallbacks callbacks;
     callbacks.info = [&](const SearchInfo& info) { WriteInfo(info); };
     callbacks.poll = [&] { PollDuringSearch(openEnded); };
+    searchReleased_ = !openEnded;
     const SearchResult result
         = strong_->Search(position, history_, LimitsOf(go), settings, callbacks);
-    if (!result.hasMove) {
-        out_ << "bestmove resign\n";
-        return;
+    std::string move = "resign";
+    if (result.hasMove) {
+        move = WriteUsiMove(RulesMove(result.best, header_.side));
+        if (result.hasPonder)
+            move += " ponder " + WriteUsiMove(RulesMove(result.ponder, -header_.side));
     }
-    out_ << "bestmove " << WriteUsiMove(RulesMove(result.best, header_.side));
-    if (result.hasPonder)
-        out_ << " ponder " << WriteUsiMove(RulesMove(result.ponder, -header_.side));
-    out_ << '\n';
+    // A ponder or infinite search can end by itself (no legal move, a single one, a proved
+    // mate); its answer still waits for stop or ponderhit, or a front end takes it for a move.
+    if (searchReleased_)
+        out_ << "bestmove " << move << '\n';
+    else
+        held_ = HeldMove { move, go.ponder };
 }
 
 void UsiSession::WriteInfo(const SearchInfo& info)
@@ -444,15 +449,20 @@ void UsiSession::PollDuringSearch(bool openEnded)
     while (std::optional<std::string> line = PollWhileBusy()) {
         std::string_view rest;
         const std::string_view command = FirstWord(*line, rest);
-        if (command == "stop")
+        if (command == "stop") {
+            searchReleased_ = true;
             return strong_->Stop();
+        }
         if (command == "ponderhit") {
+            searchReleased_ = true;
             strong_->PonderHit();
             continue;
         }
         pending_.push_back(std::move(*line));
-        if (openEnded)
+        if (openEnded) {
+            searchReleased_ = true;
             return strong_->Stop();
+        }
     }
 }
 

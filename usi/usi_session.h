@@ -82,6 +82,9 @@ private:
     std::string sfen_; // the position as last set, to restore ply 1 when a command fails
     bool hasPosition_ = true;
     std::optional<HeldMove> held_;
+    // The running strong search may answer: it is on the clock, or stop, ponderhit or another
+    // command has come.
+    bool searchReleased_ = true;
     bool stopping_ = false; // the running count or mate search was asked to stop
     std::deque<std::string> pending_; // lines read during a count or search, in order
 };

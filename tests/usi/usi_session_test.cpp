@@ -30,6 +30,10 @@ public:
         return WithoutTimes(out_.str());
     }
     void Arrive(const std::string& line) { arriving_.push_back(line); }
+    // Holds the arriving lines back until the session has printed text.
+    void AwaitPrinted(const std::string& text) { awaited_ = text; }
+    // Whether the session has taken every line that was to arrive.
+    bool AllArrived() const { return arriving_.empty(); }
     bool GoesOn() const { return goesOn_; }
     int SideToMove() const { return session_.SideToMove(); }
 
@@ -50,7 +54,7 @@ private:
     }
     std::optional<std::string> Poll()
     {
-        if (arriving_.empty())
+        if (arriving_.empty() || out_.str().find(awaited_) == std::string::npos)
             return std::nullopt;
         std::string line = arriving_.front();
         arriving_.pop_front();
@@ -59,6 +63,7 @@ private:
 
     std::ostringstream out_;
     std::deque<std::string> arriving_;
+    std::string awaited_;
     UsiSession session_ { out_, [this] { return Poll(); } };
     bool goesOn_ = true;
 };
@@ -100,6 +105,9 @@ INSTANTIATE_TEST_SUITE_P(Conversations, Protocol, testing::Values(
                  "usiok\n" },
         { "setoption name USI_Hash value 256", "" },
         { "setoption name USI_Ponder value true", "" },
+        { "setoption name USI_Ponder value 0", "" },
+        { "setoption name USI_Ponder value 1", "" },
+        { "setoption name USI_Ponder value FALSE", "" },
         { "isready", "readyok\n" },
         { "usinewgame", "" },
         { "debug on", "" },
@@ -162,6 +170,17 @@ INSTANTIATE_TEST_SUITE_P(Conversations, Protocol, testing::Values(
         { "stop", "bestmove 4e3d\n" },
         { "go ponder", "info depth 4 nodes 231 time T nps N score cp 590 pv 4e3d\n" },
         { "gameover lose", "bestmove 4e3d\n" } } },
+    Conversation { "AnOpenEndedSearchWithNoMoveWaitsToResign", {
+        { "position sfen 4k/4G/4P/5/K4 w - 1", "" },
+        { "go infinite", "" },
+        { "isready", "readyok\n" },
+        { "stop", "bestmove resign\n" },
+        { "go ponder btime 1000 wtime 1000 byoyomi 0", "" },
+        { "isready", "readyok\n" },
+        { "ponderhit", "bestmove resign\n" },
+        { "go ponder", "" },
+        { "stop", "bestmove resign\n" },
+        { "stop", "" } } },
     Conversation { "MateAndResignation", {
         { "setoption name Computer value classic", "" },
         { "setoption name USI_Variant value velmora", "" },
@@ -423,4 +442,34 @@ TEST(StrongUsiSession, ALineThatIsNotForTheSearchEndsAnInfiniteOneAndWaits)
     const std::vector<std::string> lines = Lines(usi.Send("go infinite"));
     EXPECT_EQ(lines.back().rfind("bestmove 5d5c", 0), std::string::npos) << "Sente's move";
     EXPECT_EQ(usi.SideToMove(), Gote) << "the position came after the search";
+}
+
+TEST(StrongUsiSession, PondersOnASingleLegalMoveUntilPonderHit)
+{
+    Usi usi;
+    usi.Send("position sfen 4k/3G1/5/5/K4 w - 1");
+    for (int i = 0; i < 3; ++i)
+        usi.Arrive("isready");
+    usi.Arrive("ponderhit");
+    const std::vector<std::string> lines = Lines(usi.Send("go ponder btime 0 wtime 0 byoyomi 50"));
+    EXPECT_TRUE(usi.AllArrived()) << "answered before ponderhit";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "readyok"), 3);
+    EXPECT_EQ(lines.back().rfind("bestmove 1a2b", 0), 0u) << lines.back();
+}
+
+TEST(StrongUsiSession, AnInfiniteSearchAnnouncesAProvedMateOnce)
+{
+    Usi usi;
+    usi.Send("position sfen 4k/5/5/5/K4 b G 1");
+    // Stop comes long after the mate is seen: many lines to read first.
+    usi.AwaitPrinted(" score mate ");
+    for (int i = 0; i < 2000; ++i)
+        usi.Arrive("isready");
+    usi.Arrive("stop");
+    const std::vector<std::string> lines = Lines(usi.Send("go infinite"));
+    EXPECT_TRUE(usi.AllArrived());
+    const auto mates = std::count_if(lines.begin(), lines.end(),
+        [](const std::string& line) { return line.find(" score mate 9 ") != std::string::npos; });
+    EXPECT_EQ(mates, 1);
+    EXPECT_EQ(lines.back().rfind("bestmove G*2c", 0), 0u) << lines.back();
 }
