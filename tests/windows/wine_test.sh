@@ -32,16 +32,6 @@ fail() {
     exit 1
 }
 
-case $check in
-bench) "$wine" "$exe" bench 2>"$work/stderr" | tr -d '\r' | diff -u "$reference" - ;;
-bench-strong) "$wine" "$exe" bench strong 2>"$work/stderr" | tr -d '\r' | diff -u "$reference" - ;;
-session) ;;
-*) echo "unknown check $check" >&2; exit 2 ;;
-esac
-[ "$check" = session ] || exit 0
-
-coproc engine { exec "$wine" "$exe" 2>"$work/stderr"; }
-engine_pid=$engine_PID
 send() { printf '%s\r\n' "$*" >&"${engine[1]}"; }
 # Reads the answers up to the first line that matches the pattern into the array answers.
 await() {
@@ -61,49 +51,73 @@ read_legal_moves() {
     legal=$(printf '%s\n' "${answers[@]}" | sed -n 's/: 1$//p')
 }
 
-send usi
-await '^usiok$'
-[[ ${answers[0]} == "id name Velmora "* ]] || fail "the usi answer names no Velmora:" "${answers[@]}"
-for option in $(printf '%s\n' "${answers[@]}" | sed -n 's/^option name \([^ ]*\) .*/\1/p'); do
-    grep -q "^  $option " "$folder/README.txt" || fail "README.txt does not explain option $option"
-done
-send isready
-await '^readyok$'
+# The output of a bench, as the Linux program's expected output has it.
+bench_matches() {
+    local expected=$1
+    shift
+    "$wine" "$exe" "$@" 2>"$work/stderr" | tr -d '\r' | diff -u "$expected" - ||
+        fail "velmora-usi.exe $* printed otherwise than on Linux"
+}
 
-# Perft 5 in standard minishogi and in Velmora's game: every move's count as on Linux.
-for rules in "minishogi rbsgk/4p/5/P4/KGSBR b - 1" "velmora kgsbr/p4/5/4P/RBSGK b - 1"; do
-    variant=${rules%% *} sfen=${rules#* }
-    commands="setoption name USI_Variant value $variant
-position sfen $sfen
-go perft 5"
-    while read -r command; do send "$command"; done <<<"$commands"
-    await '^Nodes searched'
-    linux=$(printf '%s\nquit\n' "$commands" | "$reference")
-    [ "$(printf '%s\n' "${answers[@]}")" = "$linux" ] ||
-        fail "go perft 5 in $variant counts on Windows:" "${answers[@]}" "and on Linux:" "$linux"
-done
+session() {
+    coproc engine { exec "$wine" "$exe" 2>"$work/stderr"; }
+    # shellcheck disable=SC2154 # coproc names the process engine_PID
+    engine_pid=$engine_PID
 
-# Each computer answers a short go with a legal move.
-for setup in "minishogi strong startpos moves 5e4d 1a2b" "velmora classic startpos moves 1e2d"; do
-    read -r variant computer position <<<"$setup"
-    send setoption name USI_Variant value "$variant"
-    send setoption name Computer value "$computer"
-    send position "$position"
-    read_legal_moves
-    send go btime 0 wtime 0 byoyomi 300
-    await '^bestmove '
-    read -r _ move _ <<<"${answers[-1]}"
-    grep -qx -- "$move" <<<"$legal" ||
-        fail "the $computer computer in $variant played $move after position $position; legal: $legal"
-done
+    send usi
+    await '^usiok$'
+    [[ ${answers[0]} == "id name Velmora "* ]] ||
+        fail "the usi answer names no Velmora:" "${answers[@]}"
+    for option in $(printf '%s\n' "${answers[@]}" | sed -n 's/^option name \([^ ]*\) .*/\1/p'); do
+        grep -q "^  $option " "$folder/README.txt" ||
+            fail "README.txt does not explain the option $option"
+    done
+    send isready
+    await '^readyok$'
 
-# quit ends the program though its input stays open.
-send quit
-for _ in $(seq 60); do
-    kill -0 "$engine_pid" 2>/dev/null || break
-    sleep 0.5
-done
-kill -0 "$engine_pid" 2>/dev/null && fail "still running 30 seconds after quit"
-status=0
-wait "$engine_pid" || status=$?
-[ $status -eq 0 ] || fail "ended with status $status after quit"
+    # Perft 5 in standard minishogi and in Velmora's game: every move's count as on Linux.
+    for rules in "minishogi rbsgk/4p/5/P4/KGSBR b - 1" "velmora kgsbr/p4/5/4P/RBSGK b - 1"; do
+        variant=${rules%% *} sfen=${rules#* }
+        commands=("setoption name USI_Variant value $variant" "position sfen $sfen" "go perft 5")
+        for command in "${commands[@]}"; do send "$command"; done
+        await '^Nodes searched'
+        linux=$(printf '%s\n' "${commands[@]}" quit | "$reference")
+        [ "$(printf '%s\n' "${answers[@]}")" = "$linux" ] ||
+            fail "go perft 5 in $variant counts on Windows:" "${answers[@]}" \
+                "and on Linux:" "$linux"
+    done
+
+    # Each computer answers a short go with a legal move.
+    for setup in "minishogi strong startpos moves 5e4d 1a2b" \
+        "velmora classic startpos moves 1e2d"; do
+        read -r variant computer position <<<"$setup"
+        send setoption name USI_Variant value "$variant"
+        send setoption name Computer value "$computer"
+        send position "$position"
+        read_legal_moves
+        send go btime 0 wtime 0 byoyomi 300
+        await '^bestmove '
+        read -r _ move _ <<<"${answers[-1]}"
+        grep -qx -- "$move" <<<"$legal" ||
+            fail "the $computer computer in $variant played $move after position $position;" \
+                "the legal moves:" "$legal"
+    done
+
+    # quit ends the program though its input stays open.
+    send quit
+    for _ in $(seq 60); do
+        kill -0 "$engine_pid" 2>/dev/null || break
+        sleep 0.5
+    done
+    kill -0 "$engine_pid" 2>/dev/null && fail "still running 30 seconds after quit"
+    status=0
+    wait "$engine_pid" || status=$?
+    [ $status -eq 0 ] || fail "ended with status $status after quit"
+}
+
+case $check in
+session) session ;;
+bench) bench_matches "$reference" bench ;;
+bench-strong) bench_matches "$reference" bench strong ;;
+*) echo "unknown check $check" >&2; exit 2 ;;
+esac
