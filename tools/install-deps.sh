@@ -33,7 +33,10 @@ packages_of() {
     windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix zip unzip wine64 ;;
     # The formatting check.
     format) echo clang-format-14 ;;
-    *) echo "unknown group $1; the groups: run test fuzz match package windows format" >&2; return 2 ;;
+    *)
+        echo "unknown group $1; the groups: run test fuzz match package windows format" >&2
+        return 2
+        ;;
     esac
 }
 
