@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows zip as a user unpacks it: one folder holding the program, its README and the
-# licence, and a program that needs no DLL but Windows' own (a mingw runtime left dynamic would
+# licences, and a program that needs no DLL but Windows' own (a mingw runtime left dynamic would
 # stop it on a machine without mingw, with an error about libstdc++-6.dll or libwinpthread-1.dll).
 # Usage: zip_test.sh <folder of tools/package-windows.sh> <version>
 set -euo pipefail
@@ -11,7 +11,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 unzip -q "$dir/$name.zip" -d "$work"
 
-expected=$(printf '%s\n' "$name/LICENSE.txt" "$name/README.txt" "$name/velmora-usi.exe")
+expected=$(printf '%s\n' "$name/LICENSE-mingw-w64.txt" "$name/LICENSE.txt" "$name/README.txt" \
+    "$name/velmora-usi.exe")
 found=$(cd "$work" && find . -type f | sed 's|^\./||' | sort)
 if [ "$found" != "$expected" ]; then
     printf 'the zip should hold:\n%s\nbut holds:\n%s\n' "$expected" "$found" >&2
