@@ -3,7 +3,7 @@
 # uses; with no group named, every group. Quick when everything is already there: apt is only
 # asked when a package is missing. A group holds only its own packages: the tests, for one, also
 # need those of run.
-# Usage: tools/install-deps.sh [run] [test] [fuzz] [match] [package] [format]
+# Usage: tools/install-deps.sh [run] [test] [fuzz] [match] [package] [windows] [format]
 set -euo pipefail
 
 packages_of() {
@@ -28,14 +28,20 @@ packages_of() {
     # The Debian package (CPack's dependency scan needs file and dpkg-dev) and its checks: the menu
     # entry, the AppStream metadata, lintian, the manual pages.
     package) echo dpkg-dev file desktop-file-utils appstream lintian man-db ;;
+    # The engine program cross-built for Windows (the 64-bit mingw-w64 compiler with POSIX
+    # threads, for std::thread), zipped, and tested under wine.
+    windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix zip unzip wine64 ;;
     # The formatting check.
     format) echo clang-format-14 ;;
-    *) echo "unknown group $1; the groups: run test fuzz match package format" >&2; return 2 ;;
+    *)
+        echo "unknown group $1; the groups: run test fuzz match package windows format" >&2
+        return 2
+        ;;
     esac
 }
 
 groups=("$@")
-[ ${#groups[@]} -gt 0 ] || groups=(run test fuzz match package format)
+[ ${#groups[@]} -gt 0 ] || groups=(run test fuzz match package windows format)
 packages=()
 for group in "${groups[@]}"; do
     list=$(packages_of "$group") || exit 2

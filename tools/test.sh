@@ -3,9 +3,9 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Every test runs, so every group but fuzzing is installed: the XBoard match and the package's
-# tests need theirs.
-bash tools/install-deps.sh run test match package
+# Every test runs, so every group but fuzzing is installed: the XBoard match, the package's tests
+# and the Windows build under wine need theirs.
+bash tools/install-deps.sh run test match package windows
 
 mode=${1:-release}
 case "$mode" in
