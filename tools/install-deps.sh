@@ -24,7 +24,7 @@ packages_of() {
     fuzz) echo build-essential cmake ninja-build clang libclang-rt-14-dev ;;
     # The engine program in a real front end and against other engines, and perft timed against
     # another engine's (tools/perft_vs_fairy.sh).
-    match) echo xboard uci2wb gnuminishogi fairy-stockfish hyperfine ;;
+    match) echo xboard uci2wb gnuminishogi fairy-stockfish hyperfine python3 ;;
     # The Debian package (CPack's dependency scan needs file and dpkg-dev) and its checks: the menu
     # entry, the AppStream metadata, lintian, the manual pages.
     package) echo dpkg-dev file desktop-file-utils appstream lintian man-db ;;
