@@ -495,7 +495,7 @@ void TForm1::ShowAnalysis()
 
 void TForm1::CloseStaleAnalysis()
 {
-    if (analysisWindow_ && !Session.Analysis())
+    if (analysisWindow_ && (!Session.Analysis() || Session.State().GameRunning))
         analysisWindow_->close();
 }
 

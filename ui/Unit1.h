@@ -159,7 +159,7 @@ private:
     void ShowAnalysis();
     void BestLineForward();
     void BestLineBack();
-    // A graph whose analysis no longer describes the record closes: it belonged to another game.
+    // The graph closes once a game starts or its record is gone: it would show another game.
     void CloseStaleAnalysis();
     void ShowKeys();
     void RememberSettings();
