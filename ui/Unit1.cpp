@@ -3,6 +3,7 @@
 #include "analysis_window.h"
 #include "assets.h"
 #include "board_picture.h"
+#include "help_dialog.h"
 #include "kif.h"
 #include "record_file.h"
 #include "record_reader.h"
@@ -36,8 +37,6 @@ const QString FontName = QStringLiteral("ＭＳ Ｐゴシック");
 // The designed font is seldom installed; IPAPGothic (fonts-ipafont-gothic) is a free proportional
 // Gothic of the same kind.
 const QString SubstituteFont = QStringLiteral("IPAPGothic");
-// The strong computer's thinking times offered, in seconds.
-constexpr int ThinkingSeconds[] = { 1, 3, 10 };
 
 } // namespace
 
@@ -87,6 +86,7 @@ TForm1::TForm1(QWidget* parent)
           AddAction("Zoom in", { QKeySequence::ZoomIn, QKeySequence("Ctrl+=") }, &TForm1::ZoomIn))
     , ZoomOutAction(AddAction("Zoom out", { QKeySequence::ZoomOut }, &TForm1::ZoomOut))
     , ActualSizeAction(AddAction("Actual size", { QKeySequence("Ctrl+0") }, &TForm1::ActualSize))
+    , KeysAction(AddAction("Keys and menus…", { QKeySequence(Qt::Key_F1) }, &TForm1::ShowKeys))
     , AboutAction(AddAction("About Velmora", {}, &TForm1::FormDblClick))
     , analyser_(std::make_unique<GameAnalyser>())
     , analysisPoll_(new QTimer(this))
@@ -172,6 +172,7 @@ void TForm1::SetZoom(int zoom)
     setFixedSize(ClientSize * zoom_);
     if (isVisible())
         Centre();
+    RememberSettings();
 }
 
 void TForm1::DrawPosition(int p) { ::DrawPosition(Image1->Canvas(), Image2->Picture(), p); }
@@ -239,7 +240,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     menu.addActions({ ZoomInAction, ZoomOutAction, ActualSizeAction });
     menu.addSeparator();
-    menu.addAction(AboutAction);
+    menu.addActions({ KeysAction, AboutAction });
     menu.exec(event->globalPos());
     // Shortcuts stay live whatever the menu showed; each handler checks for itself.
     for (QAction* action : actions())
@@ -292,6 +293,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton, int X, int Y) { Session.Release(X, Y
 void TForm1::Label1MouseDown()
 {
     Session.PlayOrStop();
+    CloseStaleAnalysis();
     StartOrStopTimer();
 }
 
@@ -387,6 +389,7 @@ void TForm1::OpenFile(const QString& path)
         MessageBox("Not opened: " + error);
     else
         Session.Open(*text);
+    CloseStaleAnalysis();
     StartOrStopTimer();
 }
 
@@ -402,6 +405,7 @@ void TForm1::PasteGame()
 void TForm1::OpenText(const QString& text)
 {
     Session.Open(text.toStdString());
+    CloseStaleAnalysis();
     StartOrStopTimer();
 }
 
@@ -419,10 +423,12 @@ QAction* TForm1::AddRulesAction(const QString& text, const RuleSet& rules)
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, rules = &rules, action] {
         Session.ChangeRules(*rules);
+        CloseStaleAnalysis();
         // While a game runs the rules stay; the menu shows the ones in force.
         action->setChecked(Session.State().Rules == rules);
         (rules == &VelmoraRules ? StandardRulesAction : VelmoraRulesAction)
             ->setChecked(Session.State().Rules != rules);
+        RememberSettings();
     });
     return action;
 }
@@ -487,6 +493,12 @@ void TForm1::ShowAnalysis()
     analysisWindow_->raise();
 }
 
+void TForm1::CloseStaleAnalysis()
+{
+    if (analysisWindow_ && (!Session.Analysis() || Session.State().GameRunning))
+        analysisWindow_->close();
+}
+
 void TForm1::BestLineForward() { Session.BestLineForward(); }
 
 void TForm1::BestLineBack() { Session.BestLineBack(); }
@@ -501,6 +513,7 @@ QAction* TForm1::AddComputerAction(const QString& text, Computer computer)
         (Session.ChosenComputer() == Computer::Classic ? ClassicComputerAction
                                                        : StrongComputerAction)
             ->setChecked(true);
+        RememberSettings();
     });
     return action;
 }
@@ -509,16 +522,27 @@ std::vector<QAction*> TForm1::AddThinkingTimeActions()
 {
     std::vector<QAction*> times;
     auto* group = new QActionGroup(this);
-    for (const int seconds : ThinkingSeconds) {
-        auto* action = new QAction(QString("%1 s").arg(seconds), this);
+    for (const int ms : ThinkingTimesMs) {
+        auto* action = new QAction(QString("%1 s").arg(ms / 1000), this);
         action->setCheckable(true);
-        action->setChecked(seconds * 1000 == Session.ThinkingTime());
-        connect(action, &QAction::triggered, this,
-            [this, seconds] { Session.SetThinkingTime(seconds * 1000); });
+        action->setChecked(ms == Session.ThinkingTime());
+        connect(action, &QAction::triggered, this, [this, ms] {
+            Session.SetThinkingTime(ms);
+            RememberSettings();
+        });
         group->addAction(action);
         times.push_back(action);
     }
     return times;
+}
+
+void TForm1::ShowKeys()
+{
+    if (!help_)
+        help_ = new HelpDialog(this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void TForm1::ZoomIn() { SetZoom(zoom_ + 1); }

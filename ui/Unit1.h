@@ -4,6 +4,7 @@
 #include "game_session.h"
 #include "game_view.h"
 #include "picture_box.h"
+#include "window_settings.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -15,6 +16,7 @@
 #include <vector>
 
 class AnalysisWindow;
+class HelpDialog;
 class QProgressDialog;
 
 // The game window: the picture of the game, four labels that steer it and the timer that
@@ -78,7 +80,19 @@ public:
     QAction* ZoomInAction;
     QAction* ZoomOutAction;
     QAction* ActualSizeAction;
+    QAction* KeysAction;
     QAction* AboutAction;
+
+    // The settings shown: zoom, rules, computer, thinking time and how moves are spoken.
+    WindowSettings Settings() const;
+    // Chooses each setting as its menu entry would; at start-up, before StoreSettings is set.
+    void ApplySettings(const WindowSettings& settings);
+    // The spoken notation's stored name, "english", "japanese" or "usi"; a new name is stored.
+    const std::string& NotationSetting() const { return notation_; }
+    void RememberNotation(const std::string& name);
+    // Called with the settings whenever one changes. Empty, as in the tests and with the
+    // --defaults option, the window stores nothing.
+    std::function<void(const WindowSettings&)> StoreSettings;
 
     void DrawPosition(int p) override;
     void MarkCell(int x, int y) override;
@@ -92,6 +106,8 @@ public:
 
     // The graph of the last analysis; null until one has finished.
     AnalysisWindow* Analysis() const { return analysisWindow_; }
+    // The list of keys and menu entries; null until F1 or the menu first opens it.
+    HelpDialog* Help() const { return help_; }
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -143,6 +159,10 @@ private:
     void ShowAnalysis();
     void BestLineForward();
     void BestLineBack();
+    // The graph closes once a game starts or its record is gone: it would show another game.
+    void CloseStaleAnalysis();
+    void ShowKeys();
+    void RememberSettings();
 
     // The designed geometry of each component, which a zoom multiplies.
     struct DesignedGeometry {
@@ -158,6 +178,8 @@ private:
     QProgressDialog* progress_ = nullptr;
     QTimer* analysisPoll_;
     AnalysisWindow* analysisWindow_ = nullptr;
+    HelpDialog* help_ = nullptr;
+    std::string notation_ = WindowSettings {}.notation;
 };
 
 extern TForm1* Form1;

@@ -15,6 +15,9 @@
 namespace {
 
 constexpr std::string_view WindowTitle = "Velmora";
+// Only the strong computer thinks long enough to need saying so; the classic one answers within
+// a tick, and the designed window's title never changes.
+constexpr std::string_view ThinkingTitle = "Velmora - thinking";
 
 std::string ReplayTitle(size_t n, size_t moves)
 {
@@ -24,11 +27,34 @@ std::string ReplayTitle(size_t n, size_t moves)
         + std::to_string(moves);
 }
 
+// How a person names the rules in a message.
+std::string_view RulesForPeople(const RuleSet& rules)
+{
+    return &rules == &VelmoraRules ? "Velmora's rules" : "standard minishogi rules";
+}
+
+const RuleSet& OtherRules(const RuleSet& rules)
+{
+    return &rules == &VelmoraRules ? StandardRules : VelmoraRules;
+}
+
+// Said after the reason a text was refused when the other rules would read it: the pawn drop
+// that mates and the two starts are all that tell them apart, and a person may not know that.
+std::string OtherRulesHint(std::string_view text, const RuleSet& rules)
+{
+    GameRecord read;
+    std::string error;
+    if (!ReadGameRecord(text, OtherRules(rules), read, error))
+        return {};
+    return " - it is legal under " + std::string(RulesForPeople(OtherRules(rules)))
+        + "; switch the rules in the menu";
+}
+
 } // namespace
 
 void GameSession::StartUp()
 {
-    thinker_.Stop();
+    StopThinking();
     ::StartUp(view_);
     replaying_ = false;
     shown_ = 0;
@@ -49,7 +75,7 @@ void GameSession::PlayOrStop()
         return;
     }
     // "Stop" ends the search before the game: no move of a stopped game is ever played.
-    thinker_.Stop();
+    StopThinking();
     ::PlayOrStop(view_);
 }
 
@@ -92,6 +118,12 @@ void GameSession::ChangeRules(const RuleSet& rules)
     if (Game.GameRunning)
         return;
     LeaveReplay();
+    // A record belongs to the rules it was played or read under: under others its start is not
+    // theirs and its moves may be illegal, so replaying or playing it on would mix the two.
+    if (&rules != Game.Rules) {
+        ::Record = GameRecord {};
+        analysis_ = GameAnalysis {};
+    }
     ::ChangeRules(view_, rules);
 }
 
@@ -115,15 +147,25 @@ void GameSession::StrongTick()
         return;
     if (!thinker_.Thinking()) {
         thinker_.Start(Game.SideToMove, *Game.Rules, thinkingMs_);
+        view_.SetTitle(ThinkingTitle);
         return;
     }
     const std::optional<ComputerDecision> decision = thinker_.TakeDecision();
     if (!decision)
         return;
+    view_.SetTitle(WindowTitle);
     // The move's message boxes let ticks through, as in the classic computer's turn.
     Game.ComputerBusy = 1;
     PlayDecision(view_, *decision);
     Game.ComputerBusy = 0;
+}
+
+void GameSession::StopThinking()
+{
+    if (!thinker_.Thinking())
+        return;
+    thinker_.Stop();
+    view_.SetTitle(WindowTitle);
 }
 
 bool GameSession::CanTakeBack() const { return MovesToTakeBack() > 0; }
@@ -137,13 +179,13 @@ bool GameSession::Open(std::string_view text)
     GameRecord read;
     std::string error;
     if (!ReadGameRecord(text, *Game.Rules, read, error)) {
-        view_.ShowMessage("Not opened: " + error);
+        view_.ShowMessage("Not opened: " + error + OtherRulesHint(text, *Game.Rules));
         return false;
     }
     if (Game.GameRunning) {
         if (!view_.Confirm("A game is running. End it and open the new one?"))
             return false;
-        thinker_.Stop();
+        StopThinking();
         // The answer box let timer ticks through; the game may have ended meanwhile.
         if (Game.GameRunning)
             StopGame(view_);

@@ -43,6 +43,8 @@ public:
     void PlayOrStop();
     void TogglePlayer(int s);
     void CycleLevel();
+    // A change of rules drops the record and its analysis: they belong to the rules they were
+    // played or read under.
     void ChangeRules(const RuleSet& rules);
     // Only while no game runs; the thinking time may change at any time and counts from the
     // strong computer's next move.
@@ -62,7 +64,8 @@ public:
 
     // Opens a KIF record, an SFEN or a USI position line; while a game runs, only once the
     // person agrees to end it. Shown from its last position. Unreadable text is refused with a
-    // message that names the line, and the game and record stay as they were.
+    // message that names the line, and says so when the other rules would read it; the game and
+    // record stay as they were.
     bool Open(std::string_view text);
 
     // Replay, while no game runs and there is a record: the position after move n (0 the start)
@@ -98,7 +101,9 @@ private:
     void LeaveReplay();
     void PlayOn();
     // The strong computer's turn at a tick: starts its thinking, or plays its move once found.
+    // The title says "thinking" from the start of the search to its end.
     void StrongTick();
+    void StopThinking();
 
     GameView& view_;
     Computer computer_ = Computer::Classic;

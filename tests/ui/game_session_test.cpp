@@ -293,3 +293,77 @@ TEST_F(Session, StandardRulesStartFromTheUsualPositionAndLevelsTakeBishopAndRook
     session.ChangeRules(VelmoraRules);
     EXPECT_EQ(Game.Rules, &StandardRules) << "the rules stay while a game runs";
 }
+
+// A record belongs to its rules: a change of rules drops it, so no key brings back a game of the
+// other rules; choosing the rules in force keeps it.
+TEST_F(Session, ChangingTheRulesDropsTheRecordAndChoosingTheSameKeepsIt)
+{
+    const struct {
+        const RuleSet* rules;
+        bool kept;
+        const char* boardAfterLeft; // the record's move 4 that Left shows, or the rules' start
+    } cases[] = {
+        { &VelmoraRules, true, "kgsbr/4P/5/p4/RBSGK " },
+        { &StandardRules, false, "rbsgk/4p/5/P4/KGSBR " },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rules->name);
+        SetUp();
+        OpenGood(FiveMoves);
+        session.ChangeRules(*c.rules);
+        EXPECT_EQ(Record.started, c.kept);
+        EXPECT_EQ(session.CanReplay(), c.kept);
+        EXPECT_FALSE(session.Replaying());
+        EXPECT_EQ(view.title, "Velmora");
+        session.StepBack();
+        EXPECT_TRUE(Ply1Sfen().starts_with(c.boardAfterLeft)) << Ply1Sfen();
+        session.ToStart();
+        session.PlayOrStop(); // "Play" starts from the start of the rules in force
+        EXPECT_EQ(Record.startSfen, c.rules->startSfen);
+    }
+}
+
+// A text that only the other rules read is refused with the reason, and the person learns which
+// rules would read it; a text neither reads gets the reason alone.
+TEST_F(Session, RefusesATextOfTheOtherRulesSayingWhichRulesReadIt)
+{
+    const struct {
+        const RuleSet* rules;
+        const char* text;
+        const char* message;
+    } cases[] = {
+        { &StandardRules, "position sfen k4/2S2/1G3/5/4K b P 1 moves P*5b",
+            "Not opened: line 1: move 1 'P*5b' is illegal: a pawn drop may not give mate - it is "
+            "legal under Velmora's rules; switch the rules in the menu" },
+        { &VelmoraRules, "position startpos moves 5d5c",
+            "Not opened: line 1: move 1 '5d5c' is illegal: the side to move has no such piece "
+            "there or in hand - it is legal under standard minishogi rules; switch the rules in "
+            "the menu" },
+        { &StandardRules, "position startpos moves 1d1c",
+            "Not opened: line 1: move 1 '1d1c' is illegal: the side to move has no such piece "
+            "there or in hand - it is legal under Velmora's rules; switch the rules in the menu" },
+        { &VelmoraRules, "position startpos moves 1d1b",
+            "Not opened: line 1: move 1 '1d1b' is illegal: the piece cannot go there" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        SetUp();
+        session.ChangeRules(*c.rules);
+        view.calls.clear();
+        EXPECT_FALSE(session.Open(c.text));
+        EXPECT_EQ(view.Messages(), std::vector<std::string> { c.message });
+        EXPECT_EQ(Game.Rules, c.rules) << "the rules stay the person's choice";
+    }
+}
+
+// The classic computer answers within its tick: the designed window's title never changes.
+TEST_F(Session, TheClassicComputerLeavesTheTitleAlone)
+{
+    session.PlayOrStop();
+    PlayByMouse(view, "1d1c");
+    session.Tick();
+    ASSERT_EQ(Record.moves.size(), 2u);
+    session.PlayOrStop();
+    for (const std::string& call : view.calls)
+        EXPECT_FALSE(call.starts_with("title ")) << call;
+}

@@ -70,12 +70,15 @@ TEST_F(StrongComputer, AnswersWithALegalMoveAndDropsAPawnToMateOnlyInVelmorasGam
         const Move& move = Record.moves[0].move;
         EXPECT_EQ(WriteUsiMove(move) == "P*5b", velmora) << WriteUsiMove(move);
         EXPECT_EQ(Record.end, velmora ? GameEnd::Mate : GameEnd::Running);
-        ASSERT_GE(view.calls.size(), 3u);
-        EXPECT_EQ(view.calls[0], "draw 1");
+        // The title says the computer thinks from its first tick until its move is played.
+        ASSERT_GE(view.calls.size(), 5u);
+        EXPECT_EQ(view.calls[0], "title Velmora - thinking");
+        EXPECT_EQ(view.calls[1], "title Velmora");
+        EXPECT_EQ(view.calls[2], "draw 1");
         EXPECT_EQ(
-            view.calls[1], "mark " + std::to_string(move.fromX) + " " + std::to_string(move.fromY));
+            view.calls[3], "mark " + std::to_string(move.fromX) + " " + std::to_string(move.fromY));
         EXPECT_EQ(
-            view.calls[2], "mark " + std::to_string(move.toX) + " " + std::to_string(move.toY));
+            view.calls[4], "mark " + std::to_string(move.toX) + " " + std::to_string(move.toY));
         GameRecord read;
         std::string error;
         EXPECT_TRUE(ReadGameRecord(Record.UsiPosition(), *rules, read, error)) << error;
@@ -98,7 +101,8 @@ TEST_F(StrongComputer, AnswersThePersonFromTheDesignedStart)
 }
 
 // Whatever ends the game while the strong computer thinks ends its search with it: no move is
-// made, then or later. "Stop" leaves the record as it was; an opened record replaces it whole.
+// made, then or later, and the title no longer says it thinks. "Stop" leaves the record as it
+// was; an opened record replaces it whole.
 TEST_F(StrongComputer, StopOrOpeningAnotherGameWhileItThinksMakesNoMove)
 {
     const struct {
@@ -106,10 +110,12 @@ TEST_F(StrongComputer, StopOrOpeningAnotherGameWhileItThinksMakesNoMove)
         void (*endGame)(GameSession&);
         const char* record; // the moves of the record afterwards
         GameEnd ending; // and how it ended
+        const char* title; // no longer "thinking"
     } endings[] = {
-        { "Stop", [](GameSession& s) { s.PlayOrStop(); }, "1d1c 5b5c", GameEnd::Stopped },
+        { "Stop", [](GameSession& s) { s.PlayOrStop(); }, "1d1c 5b5c", GameEnd::Stopped,
+            "Velmora" },
         { "Open", [](GameSession& s) { s.Open("position startpos moves 1d1c"); }, "1d1c",
-            GameEnd::Running },
+            GameEnd::Running, "Velmora - move 1 of 1" },
     };
     for (const auto& ending : endings) {
         SCOPED_TRACE(ending.name);
@@ -119,8 +125,10 @@ TEST_F(StrongComputer, StopOrOpeningAnotherGameWhileItThinksMakesNoMove)
         session.Tick();
         ASSERT_TRUE(session.Thinking());
         session.Tick();
+        ASSERT_EQ(view.title, "Velmora - thinking");
         ending.endGame(session);
         EXPECT_FALSE(session.Thinking());
+        EXPECT_EQ(view.title, ending.title);
         EXPECT_EQ(Game.GameRunning, 0);
         EXPECT_EQ(view.captions[1], "Play");
         for (int i = 0; i < 5; ++i)

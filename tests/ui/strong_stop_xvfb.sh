@@ -30,9 +30,10 @@ choose() {
     xdotool key Return
     sleep 0.3
 }
-# From the end of the idle window's menu: About Velmora, Zoom in, Thinking time, Computer.
-choose_computer_strong() { choose 4 1; }
-choose_thinking_time() { choose 3 "$1"; } # 0 for 1 s, 1 for 3 s, 2 for 10 s
+# From the end of the idle window's menu: About Velmora, Keys and menus…, Zoom in, Thinking
+# time, Computer.
+choose_computer_strong() { choose 5 1; }
+choose_thinking_time() { choose 4 "$1"; } # 0 for 1 s, 1 for 3 s, 2 for 10 s
 stop_or_play() { click_at 160 24 1; }
 
 choose_computer_strong

@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // The real window on the offscreen platform, with its message boxes and questions written down.
@@ -228,4 +230,37 @@ TEST_F(WindowOpens, AnalysisCancelsCleanlyAndItsGraphPicksAPosition)
     QTest::mouseClick(form.Analysis(), Qt::LeftButton, {}, QPoint(44, 100));
     EXPECT_EQ(form.windowTitle(), "Velmora - start of 3 moves");
     EXPECT_EQ(Record, record);
+}
+
+// The graph belongs to the game it analysed: another game opened, a game started (here played on
+// from the record) or a change of rules closes it, where it would show the old game's
+// evaluations and pick its positions.
+TEST_F(WindowOpens, AnAnalysisGraphClosesWhenItsGameIsGone)
+{
+    const struct {
+        const char* name;
+        std::function<void(TForm1&)> leave;
+    } ways[] = {
+        { "another game pasted",
+            [](TForm1& form) {
+                QGuiApplication::clipboard()->setText("position startpos moves 1d1c 5b5c");
+                form.PasteAction->trigger();
+            } },
+        { "a game played on",
+            [](TForm1& form) { QTest::mousePress(form.Label1, Qt::LeftButton); } },
+        { "other rules", [](TForm1& form) { form.StandardRulesAction->trigger(); } },
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        form.VelmoraRulesAction->trigger();
+        QGuiApplication::clipboard()->setText("position startpos moves 1d1c");
+        form.PasteAction->trigger();
+        form.AnalyseAction->trigger();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return form.Analysis() != nullptr && form.Analysis()->isVisible(); }, 120'000));
+        way.leave(form);
+        EXPECT_FALSE(form.Analysis()->isVisible());
+        if (Game.GameRunning)
+            QTest::mousePress(form.Label1, Qt::LeftButton); // "Stop"
+    }
 }

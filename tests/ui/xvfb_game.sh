@@ -3,11 +3,16 @@
 # and press its keys.
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb_display.sh"
 
-# Starts $velmora, with any VAR=value given as its environment, and waits for its window; sets
-# $game and $window. The test environment may ask Qt for its offscreen platform, which would hide
-# the window.
+# Starts $velmora, with any VAR=value given as its environment and any options after "--", and
+# waits for its window; sets $game and $window. The test environment may ask Qt for its offscreen
+# platform, which would hide the window. The settings live in the scratch folder, so a
+# developer's own never change a test: each test starts with none stored.
 start_game() {
-    env QT_QPA_PLATFORM=xcb "$@" "$velmora" 2>"$work/velmora.log" &
+    local environment=() options=()
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do environment+=("$1"); shift; done
+    [ $# -gt 0 ] && shift && options=("$@")
+    env QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "${environment[@]}" \
+        "$velmora" "${options[@]}" 2>"$work/velmora.log" &
     game=$!
     pids+=("$game")
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n1) \
