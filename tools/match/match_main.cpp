@@ -1,6 +1,7 @@
 #include "elo.h"
 #include "game_play.h"
 #include "match_options.h"
+#include "opening_maker.h"
 #include "openings.h"
 
 #include "rules/rule_tables.h"
@@ -196,6 +197,22 @@ std::optional<double> PlayMatchGame(MatchPlan& plan, int game, ThinkingTime thin
     return record.winner == 0 ? 0.5 : record.winner == engine1Side ? 1 : 0;
 }
 
+// "--make-openings COUNT [SEED]": a new openings file on standard output.
+int PrintNewOpenings(int count, char** rest)
+{
+    OpeningRecipe recipe;
+    char* end = nullptr;
+    recipe.count = std::atoi(rest[0]);
+    if (count == 2)
+        recipe.seed = unsigned(std::strtoul(rest[1], &end, 10));
+    if (recipe.count <= 0 || recipe.count > 100'000 || (end && *end != '\0')) {
+        std::cerr << "velmora-match: --make-openings needs a count and may take a seed\n";
+        return 2;
+    }
+    WriteOpeningsFile(recipe, MakeOpenings(recipe), std::cout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -204,6 +221,8 @@ int main(int argc, char** argv)
         return std::cout << MatchUsage, 0;
     if (argc == 5 && std::string_view(argv[1]) == "--elo")
         return PrintEloOfCounts(argv + 2);
+    if ((argc == 3 || argc == 4) && std::string_view(argv[1]) == "--make-openings")
+        return PrintNewOpenings(argc - 2, argv + 2);
     std::string error;
     std::optional<MatchOptions> options = ReadMatchOptions(argc, argv, error);
     if (!options) {

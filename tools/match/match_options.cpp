@@ -33,6 +33,8 @@ move (from go sent to bestmove read).
   --kif-dir DIR        write each game as DIR/game-NNN.kif and its USI line as game-NNN.usi
   --verbose            show the engines' traffic and their standard error
 Or: velmora-match --elo W D L   the Elo line of games played elsewhere
+Or: velmora-match --make-openings COUNT [SEED]
+                       COUNT openings, made with the strong search, as an openings file
 )";
 
 namespace {
