@@ -21,7 +21,7 @@ for engine in Velmora Fairy-Stockfish; do
     grep -qE "^$engine [^<]*< go movetime 20\$" "$work/traffic" || fail "no movetime go for $engine"
 done
 
-average='avg [0-9]+\.[0-9] ms/move'
+average='avg [0-9]+\.[0-9] ms/move \(max [0-9]+\)'
 [ "$(grep -cE "^Game [12], opening 1, Sente .* plies, Sente $average, Gote $average\$" \
     "$work/out")" -eq 2 ] || fail "not two game lines with the average times"
 summary=$(grep -E "^Score of Velmora [0-9.]+ vs Fairy-Stockfish [^:]*: W [0-2] D [0-2] L [0-2], [0-9.]+/2 \([0-9.]+%\), Velmora [^,]* $average, Fairy-Stockfish [^,]* $average\$" "$work/out") ||

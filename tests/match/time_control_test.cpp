@@ -34,7 +34,7 @@ TEST(GoLine, ShowsAClockRunOverInsideTheMarginAsEmpty)
     EXPECT_EQ(GoLine({ TimeMode::Clock }, clocks, false), "go btime 0 wtime 1000 binc 0 winc 0");
 }
 
-TEST(ThinkingTime, AveragesEachEnginesMovesToATenthOfAMillisecond)
+TEST(ThinkingTime, AveragesEachEnginesMovesToATenthOfAMillisecondAndKeepsTheLongest)
 {
     ThinkingTime times[2];
     for (const auto used : { 76'400us, 75'900us, 77'000us })
@@ -47,8 +47,8 @@ TEST(ThinkingTime, AveragesEachEnginesMovesToATenthOfAMillisecond)
     const std::string names[2] = { "Velmora 1.0", "Fairy-Stockfish 11.1" };
     EXPECT_EQ(times[1].moves, 3);
     EXPECT_EQ(DescribeAverages(names, times),
-        "Velmora 1.0 avg 76.4 ms/move, Fairy-Stockfish 11.1 avg 103.3 ms/move");
+        "Velmora 1.0 avg 76.4 ms/move (max 77), Fairy-Stockfish 11.1 avg 103.3 ms/move (max 104)");
     const ThinkingTime none[2];
     EXPECT_EQ(DescribeAverages(names, none),
-        "Velmora 1.0 avg 0.0 ms/move, Fairy-Stockfish 11.1 avg 0.0 ms/move");
+        "Velmora 1.0 avg 0.0 ms/move (max 0), Fairy-Stockfish 11.1 avg 0.0 ms/move (max 0)");
 }

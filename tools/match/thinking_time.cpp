@@ -11,8 +11,9 @@ std::string DescribeAverages(const std::string names[2], const ThinkingTime time
 {
     std::string text;
     for (int i = 0; i < 2; ++i) {
-        char average[32];
-        std::snprintf(average, sizeof average, " avg %.1f ms/move", times[i].AverageMs());
+        char average[64];
+        std::snprintf(average, sizeof average, " avg %.1f ms/move (max %lld)", times[i].AverageMs(),
+            static_cast<long long>(times[i].longest.count() / 1000));
         text += (i == 0 ? "" : ", ") + names[i] + average;
     }
     return text;
