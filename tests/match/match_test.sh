@@ -5,8 +5,9 @@
 # must be written as KIF that shogiops reads back move for move. Then two games at time odds, a
 # clock of a second and 50 ms a move against two seconds and 100 ms, with Fairy-Stockfish told
 # the clocks swapped: each engine must be told both clocks and both increments at the start, in
-# the order it reads them. Then byoyomi for one engine. Last, three games from one opening at a
-# node limit: the match must note that the replays repeat games.
+# the order it reads them. Then byoyomi for one engine. Then three games from one opening at a
+# node limit: the match must note that the replays repeat games. Last, --make-openings must write
+# an openings file the match reads.
 # Usage: match_test.sh VELMORA_MATCH VELMORA_USI KIF_READER_DIR
 set -euo pipefail
 work=$(mktemp -d)
@@ -36,11 +37,13 @@ for game in 001 002; do
 done
 node "$3/read_kif.mjs" "$work/games" 2
 
+echo 'rbsgk/4p/5/P4/KGSBR b - 1' >"$work/start.sfen"
 "$1" --engine1 "$2" --engine2 /usr/games/fairy-stockfish --option2 "Skill Level=0" \
-    --tc1 1+0.05 --tc2 2+0.1 --swap-clocks2 --margin 2000 --games 2 --verbose \
-    2>"$work/clock" | tee "$work/out"
+    --tc1 1+0.05 --tc2 2+0.1 --swap-clocks2 --margin 2000 --games 2 --openings "$work/start.sfen" \
+    --verbose 2>"$work/clock" | tee "$work/out"
 [ "$(grep -c '^Game [12], ' "$work/out")" -eq 2 ] || fail "not two games on the clock"
-# Game 1: Velmora is Sente and moves first; game 2: Fairy-Stockfish, told its clock as wtime.
+# From the start, Sente moves first: Velmora in game 1; in game 2 Fairy-Stockfish, told its
+# clock as wtime.
 grep -qE '^Velmora [^<]*< go btime 1000 wtime 2000 binc 50 winc 100$' "$work/clock" ||
     fail "Velmora was not told both clocks at the start"
 grep -qE '^Fairy-Stockfish [^<]*< go btime 1000 wtime 2000 binc 50 winc 100$' "$work/clock" ||
@@ -54,3 +57,9 @@ grep -qE '^Fairy-Stockfish [^<]*< go btime 0 wtime 0 byoyomi 30$' "$work/byoyomi
 # Under a node limit a replayed opening replays its game, so the match says so.
 "$1" --engine1 "$2" --engine2 "$2" --nodes 300 --opening-count 1 --games 3 | tee "$work/out"
 grep -q '^Note: more games than the openings give' "$work/out" || fail "the replays are not noted"
+
+"$1" --make-openings 3 7 >"$work/openings.sfen"
+[ "$(grep -vc '^#' "$work/openings.sfen")" -eq 3 ] || fail "--make-openings 3 did not make three"
+"$1" --engine1 "$2" --engine2 "$2" --nodes 300 --openings "$work/openings.sfen" --games 6 |
+    tee "$work/out"
+[ "$(grep -c '^Game [1-6], opening [1-3], ' "$work/out")" -eq 6 ] || fail "the new openings were not played"

@@ -198,17 +198,17 @@ std::optional<double> PlayMatchGame(MatchPlan& plan, int game, ThinkingTime thin
 }
 
 // "--make-openings COUNT [SEED]": a new openings file on standard output.
-int PrintNewOpenings(int count, char** rest)
+int PrintNewOpenings(const std::vector<std::string_view>& arguments)
 {
     OpeningRecipe recipe;
-    char* end = nullptr;
-    recipe.count = std::atoi(rest[0]);
-    if (count == 2)
-        recipe.seed = unsigned(std::strtoul(rest[1], &end, 10));
-    if (recipe.count <= 0 || recipe.count > 100'000 || (end && *end != '\0')) {
+    const auto count = ReadCount(arguments[0]);
+    const auto seed = arguments.size() > 1 ? ReadCount(arguments[1]) : std::optional(1);
+    if (!count || *count == 0 || !seed) {
         std::cerr << "velmora-match: --make-openings needs a count and may take a seed\n";
         return 2;
     }
+    recipe.count = *count;
+    recipe.seed = unsigned(*seed);
     WriteOpeningsFile(recipe, MakeOpenings(recipe), std::cout);
     return 0;
 }
@@ -222,7 +222,7 @@ int main(int argc, char** argv)
     if (argc == 5 && std::string_view(argv[1]) == "--elo")
         return PrintEloOfCounts(argv + 2);
     if ((argc == 3 || argc == 4) && std::string_view(argv[1]) == "--make-openings")
-        return PrintNewOpenings(argc - 2, argv + 2);
+        return PrintNewOpenings(std::vector<std::string_view>(argv + 2, argv + argc));
     std::string error;
     std::optional<MatchOptions> options = ReadMatchOptions(argc, argv, error);
     if (!options) {

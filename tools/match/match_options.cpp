@@ -37,9 +37,7 @@ Or: velmora-match --make-openings COUNT [SEED]
                        COUNT openings, made with the strong search, as an openings file
 )";
 
-namespace {
-
-std::optional<int> Count(std::string_view text)
+std::optional<int> ReadCount(std::string_view text)
 {
     int value = 0;
     if (text.empty() || text.size() > 9)
@@ -51,6 +49,8 @@ std::optional<int> Count(std::string_view text)
     }
     return value;
 }
+
+namespace {
 
 std::optional<std::chrono::milliseconds> Seconds(const std::string& text)
 {
@@ -102,7 +102,7 @@ bool ReadTime(std::string_view flag, const std::string& value, TimeControl& time
 {
     if (flag == "--tc")
         return ReadClock(value, time);
-    const auto count = Count(value);
+    const auto count = ReadCount(value);
     if (!count || *count == 0)
         return false;
     if (flag == "--nodes") {
@@ -140,7 +140,7 @@ std::optional<MatchOptions> ReadMatchOptions(int argc, char** argv, std::string&
                     return error = "bad option " + std::string(flag) + " " + value, std::nullopt;
             continue;
         }
-        const auto count = Count(value);
+        const auto count = ReadCount(value);
         const size_t equals = value.find('=');
         if (flag == "--engine1" || flag == "--engine2")
             options.engines[flag.back() - '1'].command = value;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Everything a match is told on its command line.
 struct MatchOptions {
@@ -20,6 +21,9 @@ struct MatchOptions {
     std::string kifDir; // where each game goes as KIF; none when empty
     bool verbose = false; // the engines' traffic and standard error on standard error
 };
+
+// A whole number of up to nine digits, or nothing.
+std::optional<int> ReadCount(std::string_view text);
 
 // The options from the arguments, or nothing with a one-line reason in error.
 std::optional<MatchOptions> ReadMatchOptions(int argc, char** argv, std::string& error);
