@@ -25,7 +25,9 @@ done
 average='avg [0-9]+\.[0-9] ms/move \(max [0-9]+\)'
 [ "$(grep -cE "^Game [12], opening 1, Sente .* plies, Sente $average, Gote $average\$" \
     "$work/out")" -eq 2 ] || fail "not two game lines with the average times"
-summary=$(grep -E "^Score of Velmora [0-9.]+ vs Fairy-Stockfish [^:]*: W [0-2] D [0-2] L [0-2], [0-9.]+/2 \([0-9.]+%\), Velmora [^,]* $average, Fairy-Stockfish [^,]* $average\$" "$work/out") ||
+score='W [0-2] D [0-2] L [0-2], [0-9.]+/2 \([0-9.]+%\)'
+times="Velmora [^,]* $average, Fairy-Stockfish [^,]* $average"
+summary=$(grep -E "^Score of Velmora [0-9.]+ vs Fairy-Stockfish [^:]*: $score, $times\$" "$work/out") ||
     fail "no summary line with the average times"
 read -r wins draws losses <<<"$(sed -E 's/.*: W ([0-9]) D ([0-9]) L ([0-9]),.*/\1 \2 \3/' <<<"$summary")"
 [ $((wins + draws + losses)) -eq 2 ] || fail "the summary does not count two games: $summary"
@@ -62,4 +64,5 @@ grep -q '^Note: more games than the openings give' "$work/out" || fail "the repl
 [ "$(grep -vc '^#' "$work/openings.sfen")" -eq 3 ] || fail "--make-openings 3 did not make three"
 "$1" --engine1 "$2" --engine2 "$2" --nodes 300 --openings "$work/openings.sfen" --games 6 |
     tee "$work/out"
-[ "$(grep -c '^Game [1-6], opening [1-3], ' "$work/out")" -eq 6 ] || fail "the new openings were not played"
+[ "$(grep -c '^Game [1-6], opening [1-3], ' "$work/out")" -eq 6 ] ||
+    fail "the new openings were not played"
