@@ -43,7 +43,7 @@ std::string DescribeTime(const MatchOptions& options)
         = { DescribeTimeControl(options.time[0]), DescribeTimeControl(options.time[1]) };
     if (times[0] == times[1])
         return times[0] + margin;
-    return "engine 1 " + times[0] + ", engine 2 " + times[1] + margin;
+    return "engine 1 at " + times[0] + ", engine 2 at " + times[1] + margin;
 }
 
 std::optional<std::vector<std::string>> LoadOpenings(const MatchOptions& options)
