@@ -34,33 +34,57 @@ TEST(MatchOptions, ReadEnginesOptionsRulesAndClock)
     EXPECT_EQ(options->engines[1].options, (Options { { "Skill Level", "0" }, { "Path", "a=b" } }));
     EXPECT_FALSE(options->engines[0].swapClocks);
     EXPECT_TRUE(options->engines[1].swapClocks);
-    EXPECT_FALSE(options->time.perMove);
-    EXPECT_EQ(options->time.base.count(), 10'000);
-    EXPECT_EQ(options->time.increment.count(), 100);
+    for (const TimeControl& time : options->time) {
+        EXPECT_EQ(time.mode, TimeMode::Clock);
+        EXPECT_EQ(time.base.count(), 10'000);
+        EXPECT_EQ(time.increment.count(), 100);
+    }
     EXPECT_TRUE(options->velmoraRules);
     EXPECT_EQ(options->games, 6);
     EXPECT_EQ(options->maxPlies, 200);
 }
 
-TEST(MatchOptions, DefaultToStandardRulesAtATimeAMove)
+TEST(MatchOptions, DefaultToStandardRulesAtAnEqualMovetime)
 {
     std::string error;
     const auto options = Read({ "--engine1", "a", "--engine2", "b" }, error);
     ASSERT_TRUE(options) << error;
     EXPECT_FALSE(options->velmoraRules);
-    EXPECT_TRUE(options->time.perMove);
-    EXPECT_EQ(options->time.move.count(), 100);
-    EXPECT_EQ(options->time.margin.count(), 50);
+    for (const TimeControl& time : options->time) {
+        EXPECT_EQ(time.mode, TimeMode::MoveTime);
+        EXPECT_EQ(time.move.count(), 100);
+    }
+    EXPECT_EQ(options->margin.count(), 50);
     EXPECT_EQ(options->maxPlies, 300);
-    EXPECT_EQ(options->time.nodes, 0u);
 }
 
-TEST(MatchOptions, ReadANodeCountAMove)
+// Each time flag sets both engines, and with a 1 or 2 after it one; a later flag wins.
+TEST(MatchOptions, TimeFlagsSetBothEnginesOrTheOneNumbered)
 {
-    std::string error;
-    const auto options = Read({ "--engine1", "a", "--engine2", "b", "--nodes", "20000" }, error);
-    ASSERT_TRUE(options) << error;
-    EXPECT_EQ(options->time.nodes, 20'000u);
+    const struct {
+        std::vector<std::string> args;
+        const char* engine1;
+        const char* engine2;
+    } cases[] = {
+        { { "--movetime", "200" }, "movetime 200 ms a move", "movetime 200 ms a move" },
+        { { "--byoyomi", "100" }, "byoyomi 100 ms a move", "byoyomi 100 ms a move" },
+        { { "--nodes", "20000" }, "20000 nodes a move", "20000 nodes a move" },
+        { { "--movetime", "200", "--byoyomi2", "300" }, "movetime 200 ms a move",
+            "byoyomi 300 ms a move" },
+        { { "--tc1", "10+0.1", "--tc2", "40+0.4" }, "10 s + 0.1 s a game", "40 s + 0.4 s a game" },
+        { { "--tc", "10+0.1", "--tc2", "40" }, "10 s + 0.1 s a game", "40 s + 0 s a game" },
+        { { "--nodes1", "4000", "--movetime1", "50" }, "movetime 50 ms a move",
+            "movetime 100 ms a move" },
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = { "--engine1", "a", "--engine2", "b" };
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        std::string error;
+        const auto options = Read(args, error);
+        ASSERT_TRUE(options) << c.args[0] << ": " << error;
+        EXPECT_EQ(DescribeTimeControl(options->time[0]), c.engine1) << c.args[0];
+        EXPECT_EQ(DescribeTimeControl(options->time[1]), c.engine2) << c.args[0];
+    }
 }
 
 TEST(MatchOptions, RefuseWhatTheyCannotRead)
@@ -78,6 +102,11 @@ TEST(MatchOptions, RefuseWhatTheyCannotRead)
         { { "--engine1", "a", "--engine2", "b", "--tc", "0+1" }, "bad option --tc 0+1" },
         { { "--engine1", "a", "--engine2", "b", "--tc", "5+x" }, "bad option --tc 5+x" },
         { { "--engine1", "a", "--engine2", "b", "--ponder", "on" }, "bad option --ponder on" },
+        { { "--engine1", "a", "--engine2", "b", "--byoyomi1", "x" }, "bad option --byoyomi1 x" },
+        { { "--engine1", "a", "--engine2", "b", "--movetime3", "100" },
+            "bad option --movetime3 100" },
+        { { "--engine1", "a", "--engine2", "b", "--tc1", "10+0.1" },
+            "a clock for one engine needs a clock for the other" },
     };
     for (const auto& c : cases) {
         std::string error;

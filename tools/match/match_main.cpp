@@ -1,6 +1,7 @@
 #include "elo.h"
 #include "game_play.h"
 #include "match_options.h"
+#include "opening_maker.h"
 #include "openings.h"
 
 #include "rules/rule_tables.h"
@@ -34,15 +35,15 @@ std::string ResultText(int winner)
     return winner == Sente ? "1-0" : winner == Gote ? "0-1" : "1/2-1/2";
 }
 
-std::string DescribeTime(const TimeControl& time)
+// Both engines' time controls, once when they are the same.
+std::string DescribeTime(const MatchOptions& options)
 {
-    const std::string margin = " (margin " + std::to_string(time.margin.count()) + " ms)";
-    if (time.nodes > 0)
-        return std::to_string(time.nodes) + " nodes a move";
-    if (time.perMove)
-        return "byoyomi " + std::to_string(time.move.count()) + " ms a move" + margin;
-    return Fixed(time.base.count() / 1000.0, 3) + " s + "
-        + Fixed(time.increment.count() / 1000.0, 3) + " s a game" + margin;
+    const std::string margin = " (margin " + std::to_string(options.margin.count()) + " ms)";
+    const std::string times[2]
+        = { DescribeTimeControl(options.time[0]), DescribeTimeControl(options.time[1]) };
+    if (times[0] == times[1])
+        return times[0] + margin;
+    return "engine 1 at " + times[0] + ", engine 2 at " + times[1] + margin;
 }
 
 std::optional<std::vector<std::string>> LoadOpenings(const MatchOptions& options)
@@ -81,12 +82,13 @@ void PrintElo(const std::vector<double>& samples, const std::string& unit)
               << Fixed(estimate.margin, 1) << " (95%, " << unit << ")\n";
 }
 
-void PrintSummary(
-    const std::string names[2], const Tally& tally, const std::vector<double>& gameScores)
+void PrintSummary(const std::string names[2], const Tally& tally,
+    const std::vector<double>& gameScores, const ThinkingTime thinking[2])
 {
     std::cout << "Score of " << names[0] << " vs " << names[1] << ": W " << tally.wins << " D "
               << tally.draws << " L " << tally.losses << ", " << Fixed(tally.Points(), 1) << "/"
-              << tally.Games() << " (" << Fixed(100 * tally.Points() / tally.Games(), 1) << "%)\n";
+              << tally.Games() << " (" << Fixed(100 * tally.Points() / tally.Games(), 1) << "%), "
+              << DescribeAverages(names, thinking) << '\n';
     // Pairs of games from one opening share its bias; scoring them as pairs measures with it
     // taken out. An odd game out leaves only the games.
     if (gameScores.size() % 2 == 1)
@@ -130,19 +132,31 @@ void PrintHeader(const MatchPlan& plan)
     const size_t used = std::min(plan.openings.size(), size_t(plan.games + 1) / 2);
     std::cout << "Match " << plan.names[0] << " vs " << plan.names[1] << ": " << plan.variant
               << " rules, " << plan.games << " games from " << used << " openings, "
-              << DescribeTime(plan.options.time) << ", draw at " << plan.options.maxPlies
-              << " plies" << std::endl;
+              << DescribeTime(plan.options) << ", draw at " << plan.options.maxPlies << " plies"
+              << std::endl;
     // A one-thread engine under a node limit plays a replayed opening exactly as before, so
     // the replays add no information though the error bar counts them as games.
-    if (plan.options.time.nodes != 0 && size_t(plan.games) > 2 * plan.openings.size())
+    const bool nodes = plan.options.time[0].mode == TimeMode::Nodes
+        || plan.options.time[1].mode == TimeMode::Nodes;
+    if (nodes && size_t(plan.games) > 2 * plan.openings.size())
         std::cout << "Note: more games than the openings give; under a node limit a deterministic"
                   << " engine repeats its games, which the error bar counts as new" << std::endl;
 }
 
+// The game's time as the engines are placed: Sente's engine's first.
+GameTime TimeOfGame(const MatchOptions& options, int senteEngine)
+{
+    GameTime time;
+    time.side[0] = options.time[senteEngine];
+    time.side[1] = options.time[1 - senteEngine];
+    time.margin = options.margin;
+    return time;
+}
+
 // Plays game number game (from 0) with fresh engines, so that one left thinking or broken
-// by the game before cannot spoil it. Returns engine 1's score, or nothing when an engine
-// would not start.
-std::optional<double> PlayMatchGame(MatchPlan& plan, int game)
+// by the game before cannot spoil it, and adds each engine's thinking time to thinking. Returns
+// engine 1's score, or nothing when an engine would not start.
+std::optional<double> PlayMatchGame(MatchPlan& plan, int game, ThinkingTime thinking[2])
 {
     UsiEngine engines[2];
     std::ostream* log = plan.options.verbose ? &std::cerr : nullptr;
@@ -163,21 +177,40 @@ std::optional<double> PlayMatchGame(MatchPlan& plan, int game)
     // Each opening twice: engine 1 is Sente in the first game of the pair.
     const size_t opening = size_t(game / 2) % plan.openings.size();
     const int senteEngine = game % 2;
-    const std::string& sente = plan.names[senteEngine];
-    const std::string& gote = plan.names[1 - senteEngine];
-    std::string reason;
-    GameRecord record = PlayGame(engines[senteEngine], engines[1 - senteEngine],
+    const std::string players[2] = { plan.names[senteEngine], plan.names[1 - senteEngine] };
+    PlayedGame played = PlayGame(engines[senteEngine], engines[1 - senteEngine],
         plan.openings[opening], RefereeRules { plan.options.velmoraRules, plan.options.maxPlies },
-        plan.options.time, reason);
-    record.playerNames[SideIndex(Sente)] = sente;
-    record.playerNames[SideIndex(Gote)] = gote;
-    std::cout << "Game " << game + 1 << ", opening " << opening + 1 << ", Sente " << sente
-              << ", Gote " << gote << ": " << ResultText(record.winner) << " " << reason << ", "
-              << record.moves.size() << " plies" << std::endl;
+        TimeOfGame(plan.options, senteEngine));
+    GameRecord& record = played.record;
+    record.playerNames[SideIndex(Sente)] = players[0];
+    record.playerNames[SideIndex(Gote)] = players[1];
+    const std::string sides[2] = { "Sente", "Gote" };
+    std::cout << "Game " << game + 1 << ", opening " << opening + 1 << ", Sente " << players[0]
+              << ", Gote " << players[1] << ": " << ResultText(record.winner) << " "
+              << played.reason << ", " << record.moves.size() << " plies, "
+              << DescribeAverages(sides, played.thinking) << std::endl;
     if (!plan.options.kifDir.empty())
         WriteGame(plan.options.kifDir, game + 1, record);
+    thinking[senteEngine] += played.thinking[0];
+    thinking[1 - senteEngine] += played.thinking[1];
     const int engine1Side = senteEngine == 0 ? Sente : Gote;
     return record.winner == 0 ? 0.5 : record.winner == engine1Side ? 1 : 0;
+}
+
+// "--make-openings COUNT [SEED]": a new openings file on standard output.
+int PrintNewOpenings(const std::vector<std::string_view>& arguments)
+{
+    OpeningRecipe recipe;
+    const auto count = ReadCount(arguments[0]);
+    const auto seed = arguments.size() > 1 ? ReadCount(arguments[1]) : std::optional(1);
+    if (!count || *count == 0 || !seed) {
+        std::cerr << "velmora-match: --make-openings needs a count and may take a seed\n";
+        return 2;
+    }
+    recipe.count = *count;
+    recipe.seed = unsigned(*seed);
+    WriteOpeningsFile(recipe, MakeOpenings(recipe), std::cout);
+    return 0;
 }
 
 } // namespace
@@ -188,6 +221,8 @@ int main(int argc, char** argv)
         return std::cout << MatchUsage, 0;
     if (argc == 5 && std::string_view(argv[1]) == "--elo")
         return PrintEloOfCounts(argv + 2);
+    if ((argc == 3 || argc == 4) && std::string_view(argv[1]) == "--make-openings")
+        return PrintNewOpenings(std::vector<std::string_view>(argv + 2, argv + argc));
     std::string error;
     std::optional<MatchOptions> options = ReadMatchOptions(argc, argv, error);
     if (!options) {
@@ -206,13 +241,14 @@ int main(int argc, char** argv)
 
     Tally tally;
     std::vector<double> gameScores;
+    ThinkingTime thinking[2];
     for (int game = 0; game < plan.games; ++game) {
-        const std::optional<double> score = PlayMatchGame(plan, game);
+        const std::optional<double> score = PlayMatchGame(plan, game, thinking);
         if (!score)
             return 1;
         gameScores.push_back(*score);
         (*score == 1 ? tally.wins : *score == 0 ? tally.losses : tally.draws) += 1;
     }
-    PrintSummary(plan.names, tally, gameScores);
+    PrintSummary(plan.names, tally, gameScores, thinking);
     return 0;
 }

@@ -83,7 +83,7 @@ UsiEngine::Answer UsiEngine::Think(
     const Clock::time_point deadline = start + patience;
     for (std::string line;;) {
         const EngineProcess::Read read = ReadLine(line, deadline);
-        answer.used = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+        answer.used = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
         if (read == EngineProcess::Read::Closed)
             return answer;
         if (read == EngineProcess::Read::Timeout) {

@@ -38,7 +38,7 @@ public:
     struct Answer {
         Reply reply = Reply::Disconnected;
         std::string move; // what followed "bestmove": a USI move, "resign" or anything else
-        std::chrono::milliseconds used { 0 };
+        std::chrono::microseconds used { 0 }; // from the go sent to the bestmove read
     };
     // Sends the position and the go command and waits for bestmove until the patience ends.
     Answer Think(
