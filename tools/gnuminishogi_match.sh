@@ -25,16 +25,14 @@ source tests/ui/xvfb_display.sh
 
 # The settings of tests/usi/xboard_match.sh: XBoard's own 5 x 5 start is not minishogi's (its
 # "w" moves first, its files a to e are USI files 5 to 1); gnuminishogi speaks protocol 1 only
-# and plays the wrong side without colors=0. No pondering: after a ponder miss uci2wb once sent the
-# old ponder position again instead of the opponent's move, and velmora-usi pondered until its flag
-# fell.
+# and plays the wrong side without colors=0. Pondering is on, as XBoard has it by default.
 echo 'rbsgk/4p/5/P4/KGSBR[-] w 0 1' >"$work/start.fen"
 xboard -variant shogi -boardWidth 5 -boardHeight 5 -holdingsSize 5 \
     -pieceToCharTable 'P.BR.S...G.+.++.+Kp.br.s...g.+.++.+k' -lpf "$work/start.fen" \
     -fcp "uci2wb debug -var 5x5+5_shogi -s $engine" -fd "$work" -firstOptions "$options" \
     -scp gnuminishogi -sd "$work" -secondProtocolVersion 1 -secondAlphaRank true \
     -secondFeatures "sigint=0 colors=0" -mps 40 -tc "${TC:-1}" ${depth:+-depth "$depth"} \
-    -xponder \
+    -ponder \
     -mg "$games" -matchPause 500 -autoCallFlag true -popupExitMessage false \
     -saveSettingsOnExit false -settingsFile "$work/xboard.settings" \
     -debug -nameOfDebugFile "$work/xboard.debug" -sgf "$work/games.pgn" \
