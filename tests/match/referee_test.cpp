@@ -93,6 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Endings, RefereeJudges, testing::Values(
     RefereeCase { "PerpetualCheckByGoteLoses", "k4/5/5/r4/4K w - 1", false,
         Times(3, { "5d5e", "1e1d", "5e5d", "1d1e" }), GameEnd::PerpetualCheck, Sente,
         "まで12手で先手の反則勝ち\n" },
+    RefereeCase { "RepetitionGoesOnUnderVelmoraRules", "k4/5/5/5/4K b - 1", true,
+        Times(4, KingsStepOutAndBack), GameEnd::MaxLength, 0, "まで16手で持将棋\n", 16 },
     RefereeCase { "GameAtItsGreatestLengthIsDrawn", "k4/5/5/5/4K b - 1", false,
         Times(2, KingsStepOutAndBack), GameEnd::MaxLength, 0, "   9 持将棋\nまで8手で持将棋\n",
         8 },

@@ -76,7 +76,11 @@ void Referee::JudgePosition()
 {
     if (!HasLegalMove(LoadBoard(1, 0), side_, rules_.pawnDropMateLegal))
         return End(GameEnd::Mate, -side_, history_.back().inCheck ? "mate" : "no legal move");
-    const RepetitionVerdict repetition = JudgeRepetition(history_, side_);
+    // Velmora's own game has no repetition rule: its engines score a repetition as going on.
+    const bool repetitionRule
+        = RuleSetFor(rules_.pawnDropMateLegal).repetition != RepetitionRule::None;
+    const RepetitionVerdict repetition
+        = repetitionRule ? JudgeRepetition(history_, side_) : RepetitionVerdict {};
     if (repetition.perpetualCheck)
         return End(GameEnd::PerpetualCheck, repetition.winner, "perpetual check");
     if (repetition.ended)
