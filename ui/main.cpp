@@ -1,4 +1,5 @@
 #include "Unit1.h"
+#include "board_accessible.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // Names the installed desktop entry, so that Wayland compositors show the menu's icon.
     QGuiApplication::setDesktopFileName("org.velmora.Velmora");
+    InstallBoardAccessibility();
     TForm1 form;
     Form1 = &form;
     form.ShowCentred();
