@@ -6,6 +6,8 @@
 #include "rules/ply_stack.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -231,4 +233,12 @@ void CellArea::paintEvent(QPaintEvent*)
     // Along the cell's grid lines, as the red frame of a pick, which it then hides in part.
     painter.drawRect(
         QRectF((corner + QPointF(0.5, 0.5)) * scale, QSizeF(CellSize, CellSize) * scale));
+}
+
+void CellArea::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The menu key opens the window's menu: the picture beneath keeps its right button for play.
+    QContextMenuEvent forwarded(
+        event->reason(), window()->mapFromGlobal(event->globalPos()), event->globalPos());
+    QCoreApplication::sendEvent(window(), &forwarded);
 }
