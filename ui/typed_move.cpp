@@ -80,7 +80,7 @@ std::optional<Square> ConsumeUsiSquare(std::string_view& text)
     return q;
 }
 
-// Western letters: K G S B R P, '+' before a promotable one, and T for a tokin.
+// Western letters are the SFEN letters, '+' before a promotable one, and T for a tokin.
 int ConsumeWesternPiece(std::string_view& text)
 {
     const bool promoted = Consume(text, "+");
@@ -90,9 +90,7 @@ int ConsumeWesternPiece(std::string_view& text)
     text.remove_prefix(1);
     if (letter == 't')
         return promoted ? 0 : Tokin;
-    const int type = letter == 'k' || letter == 'g'                        ? TypeOfLetter(letter)
-        : letter == 'p' || letter == 's' || letter == 'b' || letter == 'r' ? TypeOfLetter(letter)
-                                                                           : 0;
+    const int type = TypeOfLetter(letter);
     if (!promoted || type == 0)
         return type;
     return IsPromotable(type) ? type + PromotionOffset : 0;
