@@ -41,9 +41,18 @@ struct Reading {
 
 Reading Refuse(std::string reason) { return { std::nullopt, std::move(reason) }; }
 
+// The start of what was typed, to quote: at most about 24 bytes, never half a character.
+std::string Quoted(std::string_view text)
+{
+    size_t n = std::min<size_t>(text.size(), 24);
+    while (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xc0) == 0x80)
+        --n;
+    return "'" + std::string(text.substr(0, n)) + "'";
+}
+
 std::string Unreadable(std::string_view text)
 {
-    return "cannot read '" + std::string(text.substr(0, 24)) + "' as a move";
+    return "cannot read " + Quoted(text) + " as a move";
 }
 
 Square SquareOfFileRank(int file, int rank) { return { BoardSize + 1 - file, rank }; }
@@ -99,9 +108,11 @@ int ConsumeWesternPiece(std::string_view& text)
 // Western: [+]piece [origin] [- x *] destination [+ =], in either case.
 Reading ReadWestern(std::string_view typed)
 {
-    std::string lower(typed);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-        [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    // Spaces say nothing in Western notation: "G 4e - 3d" is "G4e-3d".
+    std::string lower;
+    for (const char c : typed)
+        if (c != ' ')
+            lower += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
     std::string_view text = lower;
     TypedMove move;
     move.notation = Notation::English;
@@ -179,7 +190,7 @@ Reading ReadJapanese(std::string_view typed, std::optional<std::pair<int, int>> 
         if (file == 0 || rank == 0)
             return Refuse(Unreadable(typed));
         if (file > BoardSize || rank > BoardSize)
-            return Refuse("'" + std::string(typed) + "' is off the 5 x 5 board");
+            return Refuse(Quoted(typed) + " is off the 5 x 5 board");
         move.to = SquareOfFileRank(file, rank);
     }
     text = Trim(text);

@@ -89,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Notations, TypedMove, testing::Values(
         "Sente has no gold in hand" },
     TypedCase { "WesternAmbiguous", TwoGolds, "G-3d", {}, "", "ambiguous: the gold on 4e or on 2e" },
     TypedCase { "WesternOrigin", TwoGolds, "G4e-3d", {}, "4e3d", "" },
+    TypedCase { "WesternWithSpaces", TwoGolds, "G 4e - 3d", {}, "4e3d", "" },
     TypedCase { "WesternOriginWithoutDash", TwoGolds, "g2e3d", {}, "2e3d", "" },
     TypedCase { "WesternOriginOfAnotherPiece", StartSfen.data(), "G3e-3d", {}, "",
         "no Sente gold on 3e" },
@@ -146,6 +147,8 @@ INSTANTIATE_TEST_SUITE_P(Notations, TypedMove, testing::Values(
         "cannot be dropped on 1c" },
     // Nothing a move can be read from.
     TypedCase { "Junk", StartSfen.data(), "hello", {}, "", "cannot read 'hello'" },
+    TypedCase { "LongJunkIsQuotedInWholeCharacters", StartSfen.data(), "3三歩歩歩歩歩歩歩歩", {}, "",
+        "cannot read '3三歩歩歩歩歩歩' as a move" },
     TypedCase { "JapaneseJunk", StartSfen.data(), "将棋", {}, "", "cannot read" },
     TypedCase { "Empty", StartSfen.data(), " \u3000 ", {}, "", "nothing was typed" }),
     CaseName);
