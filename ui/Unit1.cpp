@@ -245,6 +245,9 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     menu.addActions({ AnalyseAction, BestLineForwardAction, BestLineBackAction });
     menu.addSeparator();
+    // Before the settings, so that the menu's end keeps its places for those who count from it.
+    AddSpeechMenus(menu);
+    menu.addSeparator();
     QMenu* rules = menu.addMenu("Rules");
     rules->addActions({ VelmoraRulesAction, StandardRulesAction });
     menu.addMenu("Computer")->addActions({ ClassicComputerAction, StrongComputerAction });
@@ -252,8 +255,6 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
         ->addActions({ ThinkingTimeActions.begin(), ThinkingTimeActions.end() });
     menu.addSeparator();
     menu.addActions({ ZoomInAction, ZoomOutAction, ActualSizeAction });
-    menu.addSeparator();
-    AddSpeechMenus(menu);
     menu.addSeparator();
     menu.addAction(AboutAction);
     menu.exec(event->globalPos());

@@ -3,9 +3,20 @@
 #include <QString>
 #include <QWidget>
 
-// Where the window's spoken messages come from: an object a screen reader sees as a
-// notification, shown anew with each message as its name. It has no size and draws nothing, so
-// the picture never shows it.
+#include <vector>
+
+// One message said: a notification to a screen reader, named by the message. It has no size and
+// draws nothing.
+class Notice : public QWidget {
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+};
+
+// Where the window's spoken messages come from. Each message is shown to screen readers as a
+// notification of its own, which keeps its words while the reader gets to it, even when the
+// next message follows at once. Nothing of it is ever drawn.
 class Announcer : public QWidget {
     Q_OBJECT
 
@@ -23,4 +34,7 @@ signals:
 
 private:
     QString last_;
+    // Messages take the notices in turn; a notice is reused only after all the others.
+    std::vector<Notice*> notices_;
+    size_t next_ = 0;
 };

@@ -231,30 +231,15 @@ public:
     }
 };
 
-// The announcer: a notification whose name is the message said last.
-class AnnouncerAccessible : public QAccessibleWidget {
-public:
-    explicit AnnouncerAccessible(Announcer* announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return static_cast<Announcer*>(widget())->Last();
-        return QAccessibleWidget::text(t);
-    }
-};
-
 QAccessibleInterface* MakeInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String("CellArea"))
         return new AreaAccessible(static_cast<CellArea*>(object));
     if (className == QLatin1String("ControlLabel"))
         return new LabelAccessible(static_cast<ControlLabel*>(object));
-    if (className == QLatin1String("Announcer"))
-        return new AnnouncerAccessible(static_cast<Announcer*>(object));
+    // Each message the announcer says is a notification.
+    if (className == QLatin1String("Notice"))
+        return new QAccessibleWidget(static_cast<Notice*>(object), QAccessible::Notification);
     return nullptr;
 }
 

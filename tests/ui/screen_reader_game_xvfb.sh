@@ -63,7 +63,8 @@ engine_answer() {
 }
 
 # Tab from the board to "Play" (board, Sente's hand, Gote's hand, Play), press it, go back.
-focused | grep -q '^table' || fail "the board does not have the focus at start: $(focused)"
+xdotool windowfocus --sync "$window"
+await eval 'focused | grep -q "^table"' || fail "the board does not have the focus at start: $(focused)"
 key Tab; key Tab; key Tab
 await eval 'focused | grep -qx "push button: Play"' || fail "Tab did not reach Play: $(focused)"
 key space
