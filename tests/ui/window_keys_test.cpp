@@ -11,6 +11,8 @@
 #include "rules/usi_move.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -233,4 +235,26 @@ TEST_F(WindowKeys, ReadingKeysSayThePosition)
         EXPECT_NE(said.back().find(reading.words), std::string::npos)
             << reading.keys << " said: " << said.back();
     }
+}
+
+// A record opened, the positions stepped to, the end of a game and "Stop" are said; a move in
+// the notation chosen.
+TEST_F(WindowKeys, OpeningSteppingStoppingAndTheNotationAreSaid)
+{
+    QGuiApplication::clipboard()->setText("position startpos moves 4e3d 5b5c 3d4c");
+    QTest::keySequence(&form, QKeySequence::Paste);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !said.empty(); }));
+    EXPECT_EQ(said.back(), "Record opened, move 3 of 3: Sente bishop 3d to 4c");
+    QTest::keyClick(form.Board, Qt::Key_Left); // the arrows step through a record
+    ASSERT_TRUE(QTest::qWaitFor([this] { return said.back().starts_with("move 2"); }));
+    EXPECT_EQ(said.back(), "move 2 of 3: Gote pawn 5b to 5c");
+
+    form.SetSpokenNotation(Notation::Usi);
+    EXPECT_TRUE(form.NotationActions[2]->isChecked());
+    QTest::mousePress(form.Label1, Qt::LeftButton); // plays on from move 2
+    SpaceOn(3, 4); // the bishop on 3d
+    SpaceOn(4, 3); // to 2c
+    EXPECT_EQ(said.back(), "3d2c");
+    QTest::mousePress(form.Label1, Qt::LeftButton); // "Stop"
+    EXPECT_EQ(said.back(), "The game was stopped");
 }
