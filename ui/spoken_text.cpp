@@ -6,6 +6,8 @@
 
 #include "rules/check.h"
 #include "rules/make_move.h"
+#include "rules/ply_snapshot.h"
+#include "rules/sfen.h"
 #include "rules/usi_move.h"
 
 #include <cstdlib>
@@ -113,6 +115,22 @@ MoveFacts FactsOfMove(
     MakeMove(p + 1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
     f.check = IsKingAttacked(p + 1, -side) == 1;
     return f;
+}
+
+MoveFacts FactsOfRecordedMove(const GameRecord& record, size_t n)
+{
+    const PlySnapshot game(1);
+    const TargetMapGuard targets(1);
+    SfenHeader header;
+    std::string error;
+    // The record wrote its positions itself, so they read back.
+    ReadSfen(record.SfenAfter(n - 1), header, error);
+    std::optional<std::pair<int, int>> lastTo;
+    if (n >= 2)
+        lastTo = std::pair(record.moves[n - 2].move.toX, record.moves[n - 2].move.toY);
+    const MoveFacts facts = FactsOfMove(1, record.moves[n - 1].move, header.side, lastTo);
+    game.Restore(1);
+    return facts;
 }
 
 std::string SpokenMove(const MoveFacts& facts, Notation notation)

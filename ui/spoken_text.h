@@ -31,6 +31,11 @@ struct MoveFacts {
 MoveFacts FactsOfMove(int plyBefore, const Move& move, int side,
     std::optional<std::pair<int, int>> lastTo = std::nullopt);
 
+// The facts of move n (from 1) of the record, taken from the position before it that the record
+// keeps: what the computer just played, or any move of a game being replayed. Ply 1 and its
+// destinations are left as they were; ply 2 is overwritten.
+MoveFacts FactsOfRecordedMove(const GameRecord& record, size_t n);
+
 // The move in words: "Gote silver 3a to 4b, promotes", "Sente pawn dropped on 3c, check";
 // in Japanese "△４二銀成", "▲同　歩"; in USI "3a4b+".
 std::string SpokenMove(const MoveFacts& facts, Notation notation);

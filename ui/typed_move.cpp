@@ -45,7 +45,7 @@ Reading Refuse(std::string reason) { return { std::nullopt, std::move(reason) };
 std::string Quoted(std::string_view text)
 {
     size_t n = std::min<size_t>(text.size(), 24);
-    while (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xc0) == 0x80)
+    while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xc0) == 0x80)
         --n;
     return "'" + std::string(text.substr(0, n)) + "'";
 }

@@ -61,6 +61,25 @@ INSTANTIATE_TEST_SUITE_P(Moves, SpokenMoveText, testing::Values(
     CaseName);
 // clang-format on
 
+// The computer's move is told after it is made, from the record.
+TEST(SpokenRecordedMove, IsToldFromThePositionBeforeItThatTheRecordKeeps)
+{
+    LoadSfen(StartSfen.data());
+    GameRecord record;
+    record.startSfen = StartSfen;
+    AppendMove(record, UsiMove("1d1c", Sente), Sente);
+    AppendMove(record, UsiMove("1a1c", Gote), Gote);
+    std::memset(TargetMap[1], 7, sizeof TargetMap[1]);
+    const PlySnapshot before(1);
+    const MoveFacts first = FactsOfRecordedMove(record, 1);
+    EXPECT_EQ(SpokenMove(first, Notation::English), "Sente pawn 1d to 1c");
+    const MoveFacts second = FactsOfRecordedMove(record, 2);
+    EXPECT_EQ(SpokenMove(second, Notation::English), "Gote rook 1a takes pawn on 1c, check");
+    EXPECT_EQ(SpokenMove(second, Notation::Japanese), "△同　飛、王手");
+    EXPECT_TRUE(PlySnapshot(1) == before) << "ply 1 is the game's";
+    EXPECT_EQ(TargetMap[1][3][3], 7) << "the destinations of ply 1 are the window's";
+}
+
 // A position with a promoted pawn, pieces in both hands and an open rank.
 constexpr const char* Middlegame = "kgs1r/p1+P2/5/5/RB1GK b Sb 1";
 

@@ -1,5 +1,9 @@
 #include "tests/support/case_names.h"
+#include "tests/support/random_play.h"
 #include "tests/support/sfen_fixture.h"
+#include "ui/game_record.h"
+#include "ui/kif.h"
+#include "ui/kif_names.h"
 #include "ui/typed_move.h"
 
 #include "rules/ply_snapshot.h"
@@ -153,3 +157,58 @@ INSTANTIATE_TEST_SUITE_P(Notations, TypedMove, testing::Values(
     TypedCase { "Empty", StartSfen.data(), " \u3000 ", {}, "", "nothing was typed" }),
     CaseName);
 // clang-format on
+
+namespace {
+
+// The move as Western notation writes it in full: origin, '-' or 'x', and '+' or '=' wherever
+// the mover chooses.
+std::string WesternMove(const Move& m)
+{
+    const auto letter = [](int type) { return std::string(1, PieceLetters[type]); };
+    if (m.fromY > BoardSize)
+        return letter(m.fromX) + "*" + SquareName(m.toX, m.toY);
+    const int type = std::abs(Position[1][m.fromX][m.fromY]);
+    std::string text = type > PromotionOffset ? "+" + letter(type - PromotionOffset) : letter(type);
+    text += SquareName(m.fromX, m.fromY) + (Position[1][m.toX][m.toY] != 0 ? "x" : "-")
+        + SquareName(m.toX, m.toY);
+    GenerateTargets(1, m.fromX, m.fromY);
+    if (m.promote)
+        return text + "+";
+    return TargetMap[1][m.toX][m.toY] == TargetPromoteOptional ? text + "=" : text;
+}
+
+} // namespace
+
+// Over positions of random games: every legal move, in USI, in full Western notation and as
+// KIF writes it (with 同 for every other move), reads back as itself; every move the rules
+// refuse is refused when typed.
+TEST(TypedMoveRoundTrip, EveryMoveIsReadExactlyWhenTheRulesAllowIt)
+{
+    int refusedMoves = 0;
+    for (const std::string& sfen : RandomPlayPositions(7, 300, 60)) {
+        const int side = LoadSfen(sfen);
+        std::vector<Move> moves;
+        ForEachMove(1, side, [&](const Move& m) { moves.push_back(m); });
+        for (size_t i = 0; i < moves.size(); ++i) {
+            const Move& m = moves[i];
+            const bool legal = JudgeMove(1, side, m, StandardRules) == MoveVerdict::Legal;
+            if (!legal) {
+                ++refusedMoves;
+                EXPECT_FALSE(ReadTypedMove(WriteUsiMove(m), side, StandardRules, {}).move)
+                    << sfen << " " << WriteUsiMove(m);
+                continue;
+            }
+            const bool same = i % 2 == 1;
+            const auto lastTo
+                = same ? std::optional(std::pair(int(m.toX), int(m.toY))) : std::nullopt;
+            const std::string kif = std::string(SideMark(side))
+                + KifMove(DescribeMove(m), same ? m.toX : 0, same ? m.toY : 0);
+            for (const std::string& text : { WriteUsiMove(m), WesternMove(m), kif }) {
+                const TypedMoveResult read = ReadTypedMove(text, side, StandardRules, lastTo);
+                ASSERT_TRUE(read.move) << sfen << " '" << text << "': " << read.reason;
+                EXPECT_EQ(WriteUsiMove(*read.move), WriteUsiMove(m)) << sfen << " '" << text << "'";
+            }
+        }
+    }
+    EXPECT_GT(refusedMoves, 0) << "the positions test no refusal";
+}
