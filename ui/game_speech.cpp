@@ -5,8 +5,6 @@
 #include "key_prompts.h"
 #include "spoken_text.h"
 
-#include "rules/usi_move.h"
-
 #include <QTimer>
 
 namespace {
@@ -46,9 +44,6 @@ void GameSpeech::MoveComing(const Move& move, const Move* previous)
         shownMove_ = words;
         return;
     }
-    const size_t n = session_.Record().moves.size();
-    spoken_.resize(n + 1);
-    spoken_[n] = { session_.Record().CurrentSfen(), move, words };
     Say(words);
 }
 
@@ -92,14 +87,9 @@ std::string GameSpeech::LastMoveText() const
     if (session_.Replaying())
         return shownMove_.empty() ? "No move yet" : shownMove_;
     const GameRecord& record = session_.Record();
-    const size_t n = record.moves.size();
-    if (n == 0)
+    if (record.moves.empty())
         return "No move yet";
-    // Words kept from when the move was made, as long as the record still holds that move.
-    if (n <= spoken_.size() && spoken_[n - 1].move == record.moves[n - 1].move
-        && spoken_[n - 1].before == record.SfenAfter(n - 1))
-        return spoken_[n - 1].words;
-    return WriteUsiMove(record.moves[n - 1].move);
+    return ::SpokenMove(FactsOfRecordedMove(record, record.moves.size()), notation_);
 }
 
 std::string GameSpeech::KindText(int type) const

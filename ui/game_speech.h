@@ -11,7 +11,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 class Announcer;
 class GameSession;
@@ -52,13 +51,6 @@ private:
     Announcer* announcer_;
     const GameSession& session_;
     Notation notation_ = Notation::English;
-    // The words of each move of the game as it was made, with what identifies it in the record.
-    struct SpokenMove {
-        std::string before; // the position it was made in
-        Move move;
-        std::string words;
-    };
-    std::vector<SpokenMove> spoken_;
     std::string shownMove_; // the words of the move that led to the record's position shown
     bool shownPending_ = false;
     bool opening_ = false;

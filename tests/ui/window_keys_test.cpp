@@ -222,6 +222,7 @@ TEST_F(WindowKeys, ReadingKeysSayThePosition)
         const char* keys;
         const char* words;
     } readings[] = {
+        { "Alt+L", "No move yet" },
         { "Alt+T", "Sente to move" },
         { "Alt+H", "Sente's hand: pawn" },
         { "Alt+C", "3c, Gote gold" },
@@ -255,6 +256,8 @@ TEST_F(WindowKeys, OpeningSteppingStoppingAndTheNotationAreSaid)
     SpaceOn(3, 4); // the bishop on 3d
     SpaceOn(4, 3); // to 2c
     EXPECT_EQ(said.back(), "3d2c");
+    QTest::keySequence(form.Board, QKeySequence("Alt+L"));
+    EXPECT_EQ(said.back(), "3d2c") << "the last move, read again";
     QTest::mousePress(form.Label1, Qt::LeftButton); // "Stop"
     EXPECT_EQ(said.back(), "The game was stopped");
 }
