@@ -1,6 +1,6 @@
 #pragma once
 
-#include "key_list.h"
+#include "keyboard_keys.h"
 #include "notation.h"
 
 #include "rules/moves.h"

@@ -5,7 +5,7 @@
 #include "announcer.h"
 #include "cell_area.h"
 #include "game_speech.h"
-#include "key_list.h"
+#include "keyboard_keys.h"
 #include "keyboard_play.h"
 #include "spoken_text.h"
 
