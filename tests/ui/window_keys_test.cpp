@@ -131,6 +131,31 @@ TEST_F(WindowKeys, PickAndMoveByKeysDrawAndRecordWhatTheMouseDoes)
     EXPECT_EQ(WriteUsiMove(Record.moves.at(0).move), "1e2d");
 }
 
+// A piece in hand is picked in the hand, its kind chosen by the arrows, and dropped from the
+// board's cursor; the opponent's hand picks nothing.
+TEST_F(WindowKeys, ADropIsPickedInTheHandAndMadeOnTheBoard)
+{
+    PlayFrom("k4/5/5/5/4K b SPg 1");
+    Key(form.Board, Qt::Key_Tab);
+    Key(form.SenteHand, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form.GoteHand);
+    Key(form.GoteHand, Qt::Key_Space);
+    EXPECT_EQ(said.back(), "Not your hand");
+    Key(form.GoteHand, Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), form.SenteHand);
+    EXPECT_EQ(form.SenteHand->Cursor(), QPoint(Silver, HandRow(Sente))) << "the first kind held";
+    Key(form.SenteHand, Qt::Key_Right);
+    EXPECT_EQ(form.SenteHand->Cursor(), QPoint(Pawn, HandRow(Sente)));
+    Key(form.SenteHand, Qt::Key_Space);
+    EXPECT_TRUE(PickInForce());
+    Key(form.SenteHand, Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), form.Board);
+    SpaceOn(3, 3);
+    ASSERT_EQ(Record.moves.size(), 1u);
+    EXPECT_EQ(WriteUsiMove(Record.moves[0].move), "P*3c");
+    EXPECT_EQ(said.back(), "Sente pawn dropped on 3c");
+}
+
 TEST_F(WindowKeys, YPromotesAndNDeclinesWherePromotingIsTheChoice)
 {
     const struct {
