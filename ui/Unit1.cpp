@@ -387,7 +387,8 @@ QString TForm1::OpenOpenDialog()
 
 void TForm1::TakeBackMove()
 {
-    Session.TakeBack();
+    if (Session.TakeBack())
+        Speech->TakenBack();
     StartOrStopTimer();
 }
 

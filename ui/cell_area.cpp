@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -30,6 +31,8 @@ CellArea::CellArea(int side, QWidget* picture)
     setFocusPolicy(Qt::TabFocus);
     setGeometry(picture->rect());
     picture->installEventFilter(this);
+    // A move in Japanese is typed through an input method; what it commits opens the Move field.
+    setAttribute(Qt::WA_InputMethodEnabled, IsBoard());
 }
 
 std::vector<QPoint> CellArea::Cells() const
@@ -241,4 +244,13 @@ void CellArea::contextMenuEvent(QContextMenuEvent* event)
     QContextMenuEvent forwarded(
         event->reason(), window()->mapFromGlobal(event->globalPos()), event->globalPos());
     QCoreApplication::sendEvent(window(), &forwarded);
+}
+
+void CellArea::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (!event->commitString().isEmpty()) {
+        ShowCursor();
+        emit Typed(event->commitString());
+    }
+    event->accept();
 }

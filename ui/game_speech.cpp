@@ -75,6 +75,14 @@ void GameSpeech::GameStarted()
     Read({ "", "", Reading::Turn }, {});
 }
 
+void GameSpeech::TakenBack()
+{
+    if (session_.Record().moves.empty())
+        Say(TakenBackToStart);
+    else
+        Say(TakenBackText(LastMoveText()));
+}
+
 void GameSpeech::ComputerToMove()
 {
     const size_t n = session_.Record().moves.size();
@@ -85,10 +93,10 @@ void GameSpeech::ComputerToMove()
 std::string GameSpeech::LastMoveText() const
 {
     if (session_.Replaying())
-        return shownMove_.empty() ? "No move yet" : shownMove_;
+        return shownMove_.empty() ? std::string(NoMoveYet) : shownMove_;
     const GameRecord& record = session_.Record();
     if (record.moves.empty())
-        return "No move yet";
+        return std::string(NoMoveYet);
     return ::SpokenMove(FactsOfRecordedMove(record, record.moves.size()), notation_);
 }
 

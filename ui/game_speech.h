@@ -38,6 +38,7 @@ public:
     // A record is about to be opened; its position shown is said as opened.
     void RecordOpening() { opening_ = true; }
     void GameStarted();
+    void TakenBack();
     // A timer tick with the computer to move: said once a turn.
     void ComputerToMove();
 

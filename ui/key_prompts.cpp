@@ -48,6 +48,11 @@ std::string PickedText(int x, int y)
     return "Picked " + SquareDescription(1, x, y);
 }
 
+std::string TakenBackText(std::string_view lastMove)
+{
+    return "Taken back; the last move: " + std::string(lastMove);
+}
+
 std::string ShownText(std::string_view title, std::string_view move, bool opened)
 {
     // The window's name is no news; what follows it is.

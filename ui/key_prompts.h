@@ -8,7 +8,8 @@
 inline constexpr std::string_view PromotionQuestion = "Promote? Y or N";
 inline constexpr std::string_view PickCancelled = "Pick cancelled";
 inline constexpr std::string_view ComputerThinking = "The computer is thinking";
-inline constexpr std::string_view NoHandPiece = "Nothing in this hand";
+inline constexpr std::string_view NoMoveYet = "No move yet";
+inline constexpr std::string_view TakenBackToStart = "Taken back to the start";
 
 // Why a person cannot move now, or empty when one can.
 std::string WhyNoInput();
@@ -19,6 +20,9 @@ std::string WhyCellDoesNothing(int x, int y);
 
 // A pick made: "Picked 3c, Sente silver", "Picked Sente's silver in hand".
 std::string PickedText(int x, int y);
+
+// A take back done, with the move now last: "Taken back; the last move: Sente pawn 1d to 1c".
+std::string TakenBackText(std::string_view lastMove);
 
 // A position of a record shown: its title ("Velmora - move 3 of 5") and the move that led there,
 // said as the record just opened or as a step through it.

@@ -286,3 +286,13 @@ TEST_F(WindowKeys, OpeningSteppingStoppingAndTheNotationAreSaid)
     QTest::mousePress(form.Label1, Qt::LeftButton); // "Stop"
     EXPECT_EQ(said.back(), "The game was stopped");
 }
+
+TEST_F(WindowKeys, ATakeBackIsSaid)
+{
+    QTest::mousePress(form.Label1, Qt::LeftButton);
+    SpaceOn(5, 5);
+    SpaceOn(4, 4); // 1e2d
+    ASSERT_TRUE(QTest::qWaitFor([] { return Record.moves.size() == 2; })) << "no reply";
+    QTest::keySequence(form.Board, QKeySequence::Undo);
+    EXPECT_EQ(said.back(), "Taken back to the start");
+}
