@@ -99,11 +99,8 @@ void KeyboardPlay::AnswerPromotion(bool promote)
 
 void KeyboardPlay::Escape()
 {
-    if (!promotionAt_.isNull()) {
-        promotionAt_ = {};
-        do_.say(PickCancelled);
-        return;
-    }
+    // A promotion question goes with the pick it was asked for.
+    promotionAt_ = {};
     if (PickInForce()) {
         do_.cancelPick();
         do_.say(PickCancelled);
