@@ -13,11 +13,13 @@ packages_of() {
         echo build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic
         ;;
     # The full test build and its benchmarks; the window's tests on a virtual X display, driven,
-    # photographed and read from the clipboard (the smoke test closes it through Xlib); the engine
-    # program timed; the KIF test's reader from npm (any node will do, Debian's if none is there).
+    # photographed and read from the clipboard (the smoke test closes it through Xlib), and heard
+    # on the accessibility bus as a screen reader hears it; the engine program timed; the KIF
+    # test's reader from npm (any node will do, Debian's if none is there).
     test)
         echo googletest libgtest-dev libgmock-dev libbenchmark-dev libx11-dev \
-            xvfb xdotool x11-utils x11-apps netpbm xclip time
+            xvfb xdotool x11-utils x11-apps netpbm xclip time \
+            dbus at-spi2-core python3-gi gir1.2-atspi-2.0
         command -v node >/dev/null && command -v npm >/dev/null || echo nodejs npm
         ;;
     # libFuzzer and the sanitizer runtimes.

@@ -2,7 +2,10 @@
 
 #include "analysis_window.h"
 #include "assets.h"
+#include "board_accessible.h"
 #include "board_picture.h"
+#include "cell_area.h"
+#include "game_speech.h"
 #include "help_dialog.h"
 #include "kif.h"
 #include "record_file.h"
@@ -91,6 +94,7 @@ TForm1::TForm1(QWidget* parent)
     , analyser_(std::make_unique<GameAnalyser>())
     , analysisPoll_(new QTimer(this))
 {
+    InstallBoardAccessibility();
     setWindowTitle("Velmora");
     setWindowIcon(LoadWindowIcon());
     setFixedSize(ClientSize);
@@ -133,6 +137,7 @@ TForm1::TForm1(QWidget* parent)
     computers->addAction(ClassicComputerAction);
     computers->addAction(StrongComputerAction);
     setAcceptDrops(true);
+    SetUpKeyboardAndSpeech();
 
     FormCreate();
 }
@@ -175,12 +180,18 @@ void TForm1::SetZoom(int zoom)
     RememberSettings();
 }
 
-void TForm1::DrawPosition(int p) { ::DrawPosition(Image1->Canvas(), Image2->Picture(), p); }
+void TForm1::DrawPosition(int p)
+{
+    ::DrawPosition(Image1->Canvas(), Image2->Picture(), p);
+    for (CellArea* area : { Board, SenteHand, GoteHand })
+        area->PositionChanged();
+}
 
 void TForm1::MarkCell(int x, int y) { ::MarkCell(Image1->Canvas(), x, y); }
 
 void TForm1::ShowMessage(std::string_view text)
 {
+    Speech->MessageShown(text);
     MessageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
@@ -189,6 +200,8 @@ void TForm1::SetCaption(GameLabel label, std::string_view caption)
     QLabel* const labels[] = { Label1, Label2, Label3, Label4 };
     labels[static_cast<int>(label) - 1]->setText(
         QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    if (label == GameLabel::PlayStop && caption == "Stop")
+        Speech->GameStarted();
 }
 
 bool TForm1::Confirm(std::string_view question)
@@ -198,7 +211,8 @@ bool TForm1::Confirm(std::string_view question)
 
 void TForm1::SetTitle(std::string_view title)
 {
-    setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    title_ = QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    setWindowTitle(title_);
 }
 
 void TForm1::mouseDoubleClickEvent(QMouseEvent*) { FormDblClick(); }
@@ -231,6 +245,9 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     menu.addActions({ BackAction, ForwardAction, StartAction, EndAction });
     menu.addSeparator();
     menu.addActions({ AnalyseAction, BestLineForwardAction, BestLineBackAction });
+    menu.addSeparator();
+    // Before the settings, so that the menu's end keeps its places for those who count from it.
+    AddSpeechMenus(menu);
     menu.addSeparator();
     QMenu* rules = menu.addMenu("Rules");
     rules->addActions({ VelmoraRulesAction, StandardRulesAction });
@@ -307,6 +324,8 @@ void TForm1::Timer1Timer()
 {
     // The first tick after a start waits for the phase; the ones after it are a whole interval.
     Timer1->setInterval(TimerInterval);
+    if (Session.ComputerIsToMove())
+        Speech->ComputerToMove();
     Session.Tick();
     StartOrStopTimer();
 }
@@ -370,7 +389,8 @@ QString TForm1::OpenOpenDialog()
 
 void TForm1::TakeBackMove()
 {
-    Session.TakeBack();
+    if (Session.TakeBack())
+        Speech->TakenBack();
     StartOrStopTimer();
 }
 
@@ -385,10 +405,12 @@ void TForm1::OpenFile(const QString& path)
 {
     QString error;
     const std::optional<std::string> text = ReadRecordFile(path, MaxRecordBytes, error);
-    if (!text)
+    if (!text) {
         MessageBox("Not opened: " + error);
-    else
+    } else {
+        Speech->RecordOpening();
         Session.Open(*text);
+    }
     CloseStaleAnalysis();
     StartOrStopTimer();
 }
@@ -404,6 +426,7 @@ void TForm1::PasteGame()
 
 void TForm1::OpenText(const QString& text)
 {
+    Speech->RecordOpening();
     Session.Open(text.toStdString());
     CloseStaleAnalysis();
     StartOrStopTimer();

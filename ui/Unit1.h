@@ -3,6 +3,7 @@
 #include "control_label.h"
 #include "game_session.h"
 #include "game_view.h"
+#include "notation.h"
 #include "picture_box.h"
 #include "window_settings.h"
 
@@ -17,6 +18,10 @@
 
 class AnalysisWindow;
 class HelpDialog;
+class Announcer;
+class CellArea;
+class GameSpeech;
+class KeyboardPlay;
 class QProgressDialog;
 
 // The game window: the picture of the game, four labels that steer it and the timer that
@@ -93,6 +98,20 @@ public:
     // Called with the settings whenever one changes. Empty, as in the tests and with the
     // --defaults option, the window stores nothing.
     std::function<void(const WindowSettings&)> StoreSettings;
+    // Playing by keys and hearing the game (window_access.cpp): the parts of the picture that
+    // take the keyboard, the announcer a screen reader hears, and the commands that read aloud.
+    CellArea* Board;
+    CellArea* SenteHand;
+    CellArea* GoteHand;
+    Announcer* Speaker;
+    GameSpeech* Speech;
+    KeyboardPlay* Keys;
+    std::vector<QAction*> ReadingActions; // in the order of ReadingKeys
+    std::vector<QAction*> NotationActions; // English, Japanese, USI
+
+    // The notation moves are spoken in.
+    Notation SpokenNotation() const;
+    void SetSpokenNotation(Notation notation);
 
     void DrawPosition(int p) override;
     void MarkCell(int x, int y) override;
@@ -100,6 +119,9 @@ public:
     void SetCaption(GameLabel label, std::string_view caption) override;
     bool Confirm(std::string_view question) override;
     void SetTitle(std::string_view title) override;
+    void MoveComing(const Move& move, const Move* previous) override;
+    void GameEnded() override;
+    void PositionShown() override;
 
     // Opens a record or a position from a file, as Ctrl+O and dropping a file do.
     void OpenFile(const QString& path);
@@ -116,6 +138,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void SetUpKeyboardAndSpeech();
+    std::vector<QAction*> AddNotationActions();
+    void AddSpeechMenus(QMenu& menu);
+
     void FormCreate();
     void FormDblClick();
     void Image1MouseDown(Qt::MouseButton button, int X, int Y);
@@ -171,6 +197,7 @@ private:
     };
     std::vector<DesignedGeometry> designed_;
     int zoom_ = 1;
+    QString title_ = "Velmora";
     // Counts from window creation; the computer's tick keeps the phase of a timer started then.
     QElapsedTimer clock_;
     // An analysis under way runs on its own thread; the window polls it while the progress shows.

@@ -15,6 +15,7 @@ void AnnounceEnd(GameView& view, GameEnd end, int winner)
 {
     StopGame(view);
     EndRecord(end, winner);
+    view.GameEnded();
     view.ShowMessage("まで");
     view.ShowMessage(WinnerMessage(winner));
 }

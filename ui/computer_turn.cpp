@@ -11,6 +11,7 @@ namespace {
 
 void PlayChosenMove(GameView& view, const Move& move)
 {
+    view.MoveComing(move, LastMove());
     MakeRecordedMove(move);
     view.DrawPosition(1);
     view.MarkCell(move.fromX, move.fromY);
@@ -22,6 +23,7 @@ void Resign(GameView& view, int s)
 {
     StopGame(view);
     EndRecord(GameEnd::Resignation, -s);
+    view.GameEnded();
     // Only a person who has beaten the computer from the largest handicap gets the compliment.
     if (Game.Level == 3 && Game.ComputerPlays[SideIndex(Sente)] == 0)
         view.ShowMessage("いやお強い！");

@@ -22,7 +22,7 @@ void TForm1::ApplySettings(const WindowSettings& settings)
     for (size_t i = 0; i < std::size(ThinkingTimesMs); ++i)
         if (ThinkingTimesMs[i] == settings.thinkingMs)
             ThinkingTimeActions[i]->trigger();
-    notation_ = settings.notation;
+    SetSpokenNotation(NotationNamed(settings.notation));
 }
 
 void TForm1::RememberNotation(const std::string& name)

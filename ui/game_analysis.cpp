@@ -1,6 +1,7 @@
 #include "game_analysis.h"
 
 #include "kif.h"
+#include "kif_names.h"
 
 #include "engine/root_moves.h"
 #include "rules/make_move.h"
@@ -47,8 +48,6 @@ std::vector<RecordedMove> DescribeLine(GamePosition position, const std::vector<
     return described;
 }
 
-std::string_view Mark(int s) { return s == Sente ? "▲" : "△"; }
-
 // A line of moves in KIF notation, each with the mark of its mover.
 std::string KifLine(
     const std::vector<RecordedMove>& line, size_t count, int s, int previousX, int previousY)
@@ -57,7 +56,7 @@ std::string KifLine(
     for (size_t i = 0; i < line.size() && i < count; ++i, s = -s) {
         if (!text.empty())
             text += " ";
-        text += std::string(Mark(s)) + KifMove(line[i], previousX, previousY);
+        text += std::string(SideMark(s)) + KifMove(line[i], previousX, previousY);
         previousX = line[i].move.toX;
         previousY = line[i].move.toY;
     }
@@ -83,7 +82,7 @@ std::string GameAnalysis::EvaluationText(size_t position) const
     if (!IsMateScore(score))
         return (score >= 0 ? "+" : "") + std::to_string(score);
     const int plies = MateValue - std::abs(score);
-    const std::string_view winner = Mark(score > 0 ? Sente : Gote);
+    const std::string_view winner = SideMark(score > 0 ? Sente : Gote);
     return std::string(winner) + (plies == 0 ? "詰み" : "詰" + std::to_string(plies));
 }
 

@@ -55,6 +55,7 @@ void PlayOrStop(GameView& view)
         Game.GameRunning = 0;
         view.SetCaption(GameLabel::PlayStop, "Play");
         EndRecord(GameEnd::Stopped, 0);
+        view.GameEnded();
         return;
     }
     SetUpBoard(view);

@@ -76,4 +76,6 @@ void EndRecord(GameEnd end, int winner)
     Record.winner = winner;
 }
 
+const Move* LastMove() { return Record.moves.empty() ? nullptr : &Record.moves.back().move; }
+
 void DropLastMoves(int n) { Record.moves.resize(Record.moves.size() - static_cast<size_t>(n)); }

@@ -71,5 +71,7 @@ RecordedMove DescribeMove(const Move& move);
 void AppendMove(GameRecord& record, const Move& move, int s);
 // Writes down how the game ended.
 void EndRecord(GameEnd end, int winner);
+// The record's last move; null before the first.
+const Move* LastMove();
 // Forgets the last n moves. Ply 1 is the caller's to restore.
 void DropLastMoves(int n);

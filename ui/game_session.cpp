@@ -207,6 +207,8 @@ void GameSession::ShowMove(size_t n)
     int s = header.side;
     for (size_t i = 0; i < n; ++i, s = -s) {
         const Move& m = ::Record.moves[i].move;
+        if (i + 1 == n)
+            view_.MoveComing(m, i > 0 ? &::Record.moves[i - 1].move : nullptr);
         MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
     }
     Game.SideToMove = static_cast<int8_t>(s);
@@ -222,6 +224,7 @@ void GameSession::ShowMove(size_t n)
     shown_ = n;
     line_ = 0;
     view_.SetTitle(ReplayTitle(n, ::Record.moves.size()));
+    view_.PositionShown();
 }
 
 void GameSession::StepBack()
@@ -303,6 +306,8 @@ void GameSession::ShowBestLine(size_t k)
     int s = Game.SideToMove;
     for (size_t i = 0; i < k; ++i, s = -s) {
         const Move& m = line[i].move;
+        if (i + 1 == k)
+            view_.MoveComing(m, i > 0 ? &line[i - 1].move : LastShownMove());
         MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
     }
     Game.SideToMove = static_cast<int8_t>(s);
@@ -313,4 +318,10 @@ void GameSession::ShowBestLine(size_t k)
     line_ = k;
     view_.SetTitle(ReplayTitle(shown_, ::Record.moves.size()) + ", best line " + std::to_string(k)
         + " of " + std::to_string(line.size()));
+    view_.PositionShown();
+}
+
+const Move* GameSession::LastShownMove() const
+{
+    return shown_ > 0 ? &::Record.moves[shown_ - 1].move : nullptr;
 }

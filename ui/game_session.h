@@ -57,6 +57,7 @@ public:
 
     void Press(int px, int py, MouseButton button) { PressOnPicture(view_, px, py, button); }
     void Release(int px, int py) { ReleaseOnPicture(view_, px, py); }
+    void CancelPick() { ::CancelPick(view_); }
     void Tick();
 
     bool CanTakeBack() const;
@@ -98,6 +99,8 @@ public:
 
 private:
     void ShowBestLine(size_t k);
+    // The record's move that led to the position shown; null at the start.
+    const Move* LastShownMove() const;
     void LeaveReplay();
     void PlayOn();
     // The strong computer's turn at a tick: starts its thinking, or plays its move once found.

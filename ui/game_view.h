@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/moves.h"
+
 #include <string_view>
 
 // The four control labels of the window, numbered as on the form.
@@ -27,4 +29,19 @@ public:
     virtual bool Confirm(std::string_view question) = 0;
     // The window's title, which names the move shown while a record is replayed.
     virtual void SetTitle(std::string_view title) = 0;
+
+    // What a window that reads the game aloud is told besides; a view that does not speak keeps
+    // these empty bodies.
+    // A move is about to be made on ply 1, which still holds the position before it: a move of
+    // the game, or the last move of a record's position about to be shown. previous is the move
+    // before it, null at the start.
+    virtual void MoveComing(const Move& move, const Move* previous)
+    {
+        (void)move;
+        (void)previous;
+    }
+    // The game has ended and its record says how; told before the end messages open.
+    virtual void GameEnded() { }
+    // A record's position, or a position of its best line, is shown.
+    virtual void PositionShown() { }
 };

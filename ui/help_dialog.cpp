@@ -7,24 +7,20 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <iterator>
-
 namespace {
 
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QTableWidget* NewKeyTable(QWidget* parent)
 {
-    auto* table = new QTableWidget(int(std::size(KeyList)), 3, parent);
+    const std::vector<KeyRow> rows = WindowKeys();
+    auto* table = new QTableWidget(int(rows.size()), 3, parent);
     table->setHorizontalHeaderLabels({ "Keys", "Menu", "What it does" });
     table->setAccessibleName("Keys and menus");
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
-    for (int row = 0; const KeyEntry& entry : KeyList) {
+    for (int row = 0; const KeyRow& entry : rows) {
         table->setItem(row, 0, new QTableWidgetItem(Text(entry.keys)));
         table->setItem(row, 1, new QTableWidgetItem(Text(entry.menu)));
         table->setItem(row, 2, new QTableWidgetItem(Text(entry.action)));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 // One row of the keys and menus the window offers: the keys (as Qt writes the shortcut, several
 // separated by ", "), the entry of the menu of a right press on the window's surface (a submenu's
@@ -12,10 +14,11 @@ struct KeyEntry {
     std::string_view action;
 };
 
-// Everything the keyboard and the menu do, in the menu's order, as F1 shows it. A new key or menu
-// entry gets its row here; the window test compares this table with the real menu.
+// The menu's entries and their keys, in the menu's order, before the speech menus (whose rows come
+// from the keyboard's own table, keyboard_keys.h) and after them. A new key or menu entry gets its
+// row here; the window test compares WindowKeys with the real menu.
 // clang-format off
-inline constexpr KeyEntry KeyList[] = {
+inline constexpr KeyEntry MenuKeysBeforeSpeech[] = {
     { "Ctrl+C",          "Copy the game as KIF",               "copy the game as KIF (UTF-8 text)" },
     { "Ctrl+Shift+C",    "Copy the position as SFEN",          "copy the position as one SFEN line, and the game as a USI position line" },
     { "Ctrl+S",          "Save the game...",                   "save the game as KIF: .kifu (UTF-8) or .kif (Shift_JIS)" },
@@ -29,6 +32,15 @@ inline constexpr KeyEntry KeyList[] = {
     { "Ctrl+Shift+A",    "Analyse game",                       "rate every position with the strong search and show the graph" },
     { "Ctrl+Right",      "Best line: next move",               "after an analysis: the engine's best line one move forward" },
     { "Ctrl+Left",       "Best line: back",                    "after an analysis: the engine's best line one move back" },
+};
+
+inline constexpr KeyEntry SpeechNotationKeys[] = {
+    { "",                "Speech notation ▸ English",          "say moves in English words with USI squares (the default)" },
+    { "",                "Speech notation ▸ Japanese",         "say moves as a KIF record writes them" },
+    { "",                "Speech notation ▸ USI",              "say moves in USI notation" },
+};
+
+inline constexpr KeyEntry MenuKeysAfterSpeech[] = {
     { "",                "Rules ▸ Velmora",                    "Velmora's game: its own start, a pawn drop may mate (the default)" },
     { "",                "Rules ▸ Standard minishogi",         "the usual start, and a pawn drop may not mate" },
     { "",                "Computer ▸ Classic",                 "the window's own computer (the default)" },
@@ -43,3 +55,13 @@ inline constexpr KeyEntry KeyList[] = {
     { "",                "About Velmora",                      "who made Velmora; a double click on the window's surface shows it too" },
 };
 // clang-format on
+
+// One row of the list F1 shows.
+struct KeyRow {
+    std::string keys, menu, action;
+    friend bool operator==(const KeyRow&, const KeyRow&) = default;
+};
+
+// Everything the keyboard and the menu do, as F1 shows it: the menu's entries in the menu's
+// order, then the keys for playing without a mouse, which have no menu entry.
+std::vector<KeyRow> WindowKeys();

@@ -96,7 +96,7 @@ std::string Ending(const GameRecord& record)
 
 } // namespace
 
-std::string KifMove(const RecordedMove& m, int previousX, int previousY)
+std::string KifMoveWithoutOrigin(const RecordedMove& m, int previousX, int previousY)
 {
     const Move& move = m.move;
     std::string text = move.toX == previousX && move.toY == previousY
@@ -109,6 +109,15 @@ std::string KifMove(const RecordedMove& m, int previousX, int previousY)
         text += "成";
     else if (m.promotionOptional)
         text += "不成";
+    return text;
+}
+
+std::string KifMove(const RecordedMove& m, int previousX, int previousY)
+{
+    const Move& move = m.move;
+    std::string text = KifMoveWithoutOrigin(m, previousX, previousY);
+    if (move.fromY > BoardSize)
+        return text;
     return text + "(" + std::to_string(6 - move.fromX) + std::to_string(move.fromY) + ")";
 }
 

@@ -15,3 +15,7 @@ std::string WriteKif(const GameRecord& record, const std::vector<std::string>& c
 // One move in KIF notation, "１三歩(14)", "同　銀不成(22)", "３二金打"; previous is the square
 // the move before went to (x 0 when there was none).
 std::string KifMove(const RecordedMove& move, int previousX, int previousY);
+
+// The move without the square it came from, as a player says it: "１三歩", "同　銀不成",
+// "３二金打".
+std::string KifMoveWithoutOrigin(const RecordedMove& move, int previousX, int previousY);

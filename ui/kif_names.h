@@ -26,3 +26,6 @@ inline constexpr std::string_view KanjiNumerals[]
     = { "一", "二", "三", "四", "五", "六", "七", "八", "九" };
 inline constexpr std::string_view WideDigits[]
     = { "１", "２", "３", "４", "５", "６", "７", "８", "９" };
+
+// The marks before a move of Sente and of Gote.
+constexpr std::string_view SideMark(int side) { return side == Sente ? "▲" : "△"; }

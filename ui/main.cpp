@@ -1,4 +1,5 @@
 #include "Unit1.h"
+#include "board_accessible.h"
 #include "settings_file.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName("org.velmora.Velmora");
     const bool defaults = StartWithDefaults(application);
 
+    InstallBoardAccessibility();
     std::optional<QSettings> settings;
     TForm1 form;
     Form1 = &form;

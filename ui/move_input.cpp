@@ -2,6 +2,7 @@
 
 #include "after_move.h"
 #include "cell_pixels.h"
+#include "game_control.h"
 #include "game_record.h"
 #include "game_state.h"
 
@@ -36,8 +37,10 @@ void Pick(GameView& view, int x, int y)
 
 void MoveTo(GameView& view, int x, int y, int promote)
 {
-    MakeRecordedMove(Move { Game.SelectedCell.x, Game.SelectedCell.y, static_cast<int8_t>(x),
-        static_cast<int8_t>(y), static_cast<int8_t>(promote) });
+    const Move move { Game.SelectedCell.x, Game.SelectedCell.y, static_cast<int8_t>(x),
+        static_cast<int8_t>(y), static_cast<int8_t>(promote) };
+    view.MoveComing(move, LastMove());
+    MakeRecordedMove(move);
     view.DrawPosition(1);
     // The release of this press must not pick: by then the computer may have answered, and a
     // pick would wipe the frames of its reply.
@@ -84,6 +87,23 @@ void PressOnPicture(GameView& view, int px, int py, MouseButton button)
     default:
         break; // not a destination: a board piece is picked on the release
     }
+}
+
+bool PickInForce()
+{
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            if (TargetMap[1][x][y] != TargetNone)
+                return true;
+    return false;
+}
+
+void CancelPick(GameView& view)
+{
+    if (!PersonToMove() || !PickInForce())
+        return;
+    ClearTargets();
+    view.DrawPosition(1);
 }
 
 void ReleaseOnPicture(GameView& view, int px, int py)

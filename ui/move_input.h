@@ -13,3 +13,9 @@ bool HitCell(int px, int py, int lastRow, int& x, int& y);
 void PressOnPicture(GameView& view, int px, int py, MouseButton button);
 // A release on the picture: picks the own board piece under it.
 void ReleaseOnPicture(GameView& view, int px, int py);
+
+// Whether a pick is in force: ply 1's destinations hold what it generated. A move or a
+// cancelled pick empties them.
+bool PickInForce();
+// Drops the person's pick and its frame, as if it had never been made.
+void CancelPick(GameView& view);

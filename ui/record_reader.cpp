@@ -1,6 +1,6 @@
 #include "record_reader.h"
 
-#include "kif_names.h"
+#include "kif_reading.h"
 
 #include "engine/mate_search.h"
 #include "rules/check.h"
@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr std::string_view WideSpace = "\u3000";
 constexpr std::string_view WideColon = "\uff1a";
 constexpr std::string_view ByteOrderMark = "\xef\xbb\xbf";
 
@@ -25,11 +24,6 @@ bool IsSfenBoardCharacter(char c)
     return (c >= '1' && c <= '0' + BoardSize) || c == '/' || c == '+' || TypeOfLetter(c) != 0;
 }
 
-// A piece name as read, with the type it stands for.
-struct PieceName {
-    std::string_view kanji;
-    int type;
-};
 // Pieces of the larger games, named when a record holds one.
 constexpr std::string_view ForeignPieces[] = { "成香", "成桂", "香", "桂", "杏", "圭" };
 // The handicaps of 9 x 9 shogi: a record of one is of another game.
@@ -40,39 +34,6 @@ constexpr std::string_view NineByNineHandicaps[] = { "平手", "香落ち", "右
 constexpr std::string_view SpecialMoves[] = { "投了", "中断", "詰み", "反則勝ち", "反則負け",
     "千日手", "持将棋", "切れ負け", "入玉勝ち", "不詰", "封じ手" };
 
-bool Consume(std::string_view& text, std::string_view prefix)
-{
-    if (!text.starts_with(prefix))
-        return false;
-    text.remove_prefix(prefix.size());
-    return true;
-}
-
-std::string_view Trim(std::string_view text)
-{
-    for (bool trimmed = true; trimmed;) {
-        trimmed = false;
-        while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-            text.remove_prefix(1), trimmed = true;
-        while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-            text.remove_suffix(1), trimmed = true;
-        if (Consume(text, WideSpace))
-            trimmed = true;
-        if (text.ends_with(WideSpace))
-            text.remove_suffix(WideSpace.size()), trimmed = true;
-    }
-    return text;
-}
-
-// The index of the first entry of the table that text starts with, consumed; -1 when none.
-template <size_t N> int ConsumeOneOf(std::string_view& text, const std::string_view (&table)[N])
-{
-    for (size_t i = 0; i < N; ++i)
-        if (Consume(text, table[i]))
-            return int(i);
-    return -1;
-}
-
 // The start of text for a message: at most about n bytes, never cutting a character in two.
 std::string Excerpt(std::string_view text, size_t n = 40)
 {
@@ -81,19 +42,6 @@ std::string Excerpt(std::string_view text, size_t n = 40)
     while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xc0) == 0x80)
         --n;
     return std::string(text.substr(0, n));
-}
-
-std::optional<PieceName> ConsumePiece(std::string_view& text)
-{
-    // From the promoted types down, so that 成銀 is tried before 銀.
-    for (int type = PieceTypeCount; type >= 1; --type)
-        for (const std::string_view kanji : { KifMoveNames[type], KifDiagramNames[type] })
-            if (Consume(text, kanji))
-                return PieceName { kanji, type };
-    for (const KifSpelling& other : KifOtherSpellings)
-        if (Consume(text, other.kanji))
-            return PieceName { other.kanji, other.type };
-    return std::nullopt;
 }
 
 // Where the text stops being UTF-8 without control characters: the 1-based line, 0 when never.

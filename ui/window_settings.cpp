@@ -18,7 +18,7 @@ constexpr NamedRules RulesNames[] = {
 // clang-format on
 
 constexpr std::string_view ComputerNames[] = { "classic", "strong" }; // by Computer
-constexpr std::string_view NotationNames[] = { "english", "japanese", "usi" };
+constexpr std::string_view NotationNames[] = { "english", "japanese", "usi" }; // by Notation
 
 template <typename Values, typename Value> bool Known(const Values& values, const Value& value)
 {
@@ -61,4 +61,14 @@ std::string_view ComputerName(Computer computer) { return ComputerNames[int(comp
 Computer ComputerNamed(std::string_view name)
 {
     return name == ComputerNames[int(Computer::Strong)] ? Computer::Strong : Computer::Classic;
+}
+
+std::string_view NotationName(Notation notation) { return NotationNames[int(notation)]; }
+
+Notation NotationNamed(std::string_view name)
+{
+    const auto* named = std::ranges::find(NotationNames, name);
+    return named == std::ranges::end(NotationNames)
+        ? Notation::English
+        : Notation(named - std::ranges::begin(NotationNames));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game_session.h"
+#include "notation.h"
 
 #include "rules/rule_set.h"
 
@@ -33,3 +34,5 @@ std::string_view RulesName(const RuleSet& rules);
 const RuleSet& RulesNamed(std::string_view name);
 std::string_view ComputerName(Computer computer);
 Computer ComputerNamed(std::string_view name);
+std::string_view NotationName(Notation notation);
+Notation NotationNamed(std::string_view name);

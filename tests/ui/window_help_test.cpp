@@ -73,7 +73,7 @@ protected:
 TEST_F(KeysAndMenus, ListNamesEveryMenuEntryWithItsKeys)
 {
     std::vector<std::string> listed;
-    for (const KeyEntry& entry : KeyList)
+    for (const KeyRow& entry : WindowKeys())
         if (!entry.menu.empty()) {
             listed.emplace_back(entry.menu);
             listed.emplace_back(entry.keys);
@@ -85,7 +85,7 @@ TEST_F(KeysAndMenus, ListNamesEveryMenuEntryWithItsKeys)
 TEST_F(KeysAndMenus, ListNamesEveryShortcutOfTheWindow)
 {
     std::vector<std::string> listed;
-    for (const KeyEntry& entry : KeyList)
+    for (const KeyRow& entry : WindowKeys())
         listed.emplace_back(entry.keys);
     for (const QAction* action : form.actions()) {
         if (!action->shortcuts().isEmpty()) {
@@ -105,12 +105,13 @@ TEST_F(KeysAndMenus, F1ShowsTheListAsATable)
     EXPECT_TRUE(form.Help()->isVisible());
     EXPECT_FALSE(form.Help()->isModal()) << "the list may stay open while the game goes on";
     const QTableWidget* table = form.Help()->Table();
-    ASSERT_EQ(table->rowCount(), int(std::size(KeyList)));
+    const std::vector<KeyRow> rows = WindowKeys();
+    ASSERT_EQ(table->rowCount(), int(rows.size()));
     ASSERT_EQ(table->columnCount(), 3);
     for (int row = 0; row < table->rowCount(); ++row) {
-        EXPECT_EQ(Utf8(table->item(row, 0)->text()), KeyList[row].keys);
-        EXPECT_EQ(Utf8(table->item(row, 1)->text()), KeyList[row].menu);
-        EXPECT_EQ(Utf8(table->item(row, 2)->text()), KeyList[row].action);
+        EXPECT_EQ(Utf8(table->item(row, 0)->text()), rows[size_t(row)].keys);
+        EXPECT_EQ(Utf8(table->item(row, 1)->text()), rows[size_t(row)].menu);
+        EXPECT_EQ(Utf8(table->item(row, 2)->text()), rows[size_t(row)].action);
     }
     HelpDialog* first = form.Help();
     form.Help()->close();
