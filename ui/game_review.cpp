@@ -185,6 +185,13 @@ private:
 
 } // namespace
 
+double ChanceLost(const GameAnalysis& analysis, size_t n)
+{
+    const int mover = analysis.MoverOf(n - 1);
+    return WinningChance(mover * analysis.positions[n - 1].score)
+        - WinningChance(mover * analysis.positions[n].score);
+}
+
 GameReview ReviewGame(const GameRecord& record, const GameAnalysis& analysis, const RuleSet& rules)
 {
     assert(analysis.positions.size() == record.moves.size() + 1);
@@ -197,8 +204,7 @@ GameReview ReviewGame(const GameRecord& record, const GameAnalysis& analysis, co
         m.number = n;
         m.side = analysis.MoverOf(n - 1);
         m.move = WriteUsiMove(record.moves[n - 1].move);
-        m.loss = WinningChance(m.side * analysis.positions[n - 1].score)
-            - WinningChance(m.side * analysis.positions[n].score);
+        m.loss = ChanceLost(analysis, n);
         m.judgement = Judge(m.loss);
         const std::vector<RecordedMove>& best = analysis.positions[n - 1].line;
         if (!best.empty() && best.front().move != record.moves[n - 1].move)

@@ -58,6 +58,9 @@ struct GameReview {
     std::array<SideReview, SideSlots> sides; // Sente's, then Gote's
 };
 
+// The winning chance move n (1 the first) threw away, from its mover's side, on the -1..+1 scale.
+double ChanceLost(const GameAnalysis& analysis, size_t n);
+
 // Reviews a record from its analysis (which must describe it) under the rules it was read with.
 // Ply 1 is left as it was.
 GameReview ReviewGame(const GameRecord& record, const GameAnalysis& analysis, const RuleSet& rules);

@@ -127,8 +127,10 @@ std::string NoWorstMomentsText() { return "none"; }
 
 std::string MomentText(const ReviewedMove& move)
 {
+    const std::string why = ExplanationText(move.explanation);
+    // A sentence that trails off in an ellipsis takes no full stop.
     std::string text = "Move " + std::to_string(move.number) + ", " + JudgementName(move.judgement)
-        + ": " + ExplanationText(move.explanation) + ".";
+        + ": " + why + (why.ends_with("…") ? "" : ".");
     if (!move.better.empty())
         text += " " + BetterText(move.better);
     return text;
