@@ -111,7 +111,8 @@ public:
             e.reason = Reason::AllowedMate;
             e.matePlies = -MatePliesOf(after);
             e.line = UsiLine(replyLine, size_t(e.matePlies));
-        } else if (!ExplainExchange(n, mover, e) && !ExplainLostPiece(n, mover, e)) {
+        } else if (!ExplainExchange(n, mover, e) && !ExplainLostPiece(n, mover, e)
+            && !ExplainMissedCapture(n, mover, e)) {
             e.reason = Reason::ChanceFell;
             e.chanceBefore = WinningChance(before);
             e.chanceAfter = WinningChance(after);
@@ -175,6 +176,26 @@ private:
         e.reason = Reason::LosesPiece;
         e.pieceType = piece;
         e.line = line;
+        return true;
+    }
+
+    // The best move would have taken a piece and won the exchange on its square, and the move
+    // played took nothing there.
+    bool ExplainMissedCapture(size_t n, int mover, Explanation& e) const
+    {
+        const std::vector<RecordedMove>& bestLine = analysis_.positions[n - 1].line;
+        if (bestLine.empty())
+            return false;
+        const SearchMove best = SearchMoveOf(bestLine.front().move);
+        const SearchMove played = SearchMoveOf(record_.moves[n - 1].move);
+        const SearchBoard& before = positions_[n - 1].board;
+        const int missed = TakenFrom(before, -mover, best);
+        if (missed <= 0 || played.to == best.to || !ExchangeAtLeast(before, mover, best, 1))
+            return false;
+        e.reason = Reason::MissedCapture;
+        e.pieceType = missed;
+        e.square = SquareText(best.to);
+        e.reply = WriteUsiMove(bestLine.front().move);
         return true;
     }
 

@@ -15,6 +15,7 @@ enum class Reason {
     LostExchange, // the move captured on a square where the exchange that follows loses
     LeftHanging, // the best reply takes a piece and wins the exchange on its square
     LosesPiece, // along the best line the mover is a piece down within three moves
+    MissedCapture, // the best move took a piece and won the exchange; the move played did not
     ChanceFell, // nothing shorter to show: the winning chance fell
 };
 
@@ -24,10 +25,12 @@ struct Explanation {
     std::string move; // the move judged
     int matePlies = 0; // MissedMate, AllowedMate: the length of the mate
     std::vector<std::string> line; // the mate, or the moves that win the piece
-    int pieceType = 0; // LostExchange, LeftHanging, LosesPiece: the piece lost
+    int pieceType = 0; // LostExchange, LeftHanging, LosesPiece: the piece lost; MissedCapture:
+                       // the piece not taken
     int capturedType = 0; // LostExchange: the piece the move took
-    std::string square; // LostExchange, LeftHanging: where it is taken
-    std::string reply; // LostExchange, LeftHanging: the move that takes it
+    std::string square; // LostExchange, LeftHanging, MissedCapture: where it is taken
+    std::string reply; // LostExchange, LeftHanging: the move that takes it; MissedCapture: the
+                       // move that would have
     double chanceBefore = 0, chanceAfter = 0; // ChanceFell: the mover's winning chances
 };
 

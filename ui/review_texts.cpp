@@ -72,27 +72,64 @@ std::string PieceName(int type)
     return names[type];
 }
 
+std::string MissedMateText(const Explanation& e)
+{
+    return e.move + " missed a mate in " + std::to_string(e.matePlies) + ": " + MateLine(e);
+}
+
+std::string AllowedMateText(const Explanation& e)
+{
+    return e.move + " allowed a mate in " + std::to_string(e.matePlies) + ": " + MateLine(e);
+}
+
+std::string LostExchangeText(const Explanation& e)
+{
+    return e.move + " took the " + PieceName(e.capturedType) + " on " + e.square
+        + " but loses the exchange there: " + e.reply + " takes the " + PieceName(e.pieceType);
+}
+
+std::string LeftHangingText(const Explanation& e)
+{
+    return e.move + " left the " + PieceName(e.pieceType) + " on " + e.square
+        + " to be taken: " + e.reply + " wins it";
+}
+
+std::string LosesPieceText(const Explanation& e)
+{
+    return e.move + " loses a " + PieceName(e.pieceType) + " within three moves: " + Joined(e.line);
+}
+
+std::string MissedCaptureText(const Explanation& e)
+{
+    return e.move + " let the " + PieceName(e.pieceType) + " on " + e.square + " go: " + e.reply
+        + " wins it";
+}
+
+std::string ChanceFellText(const Explanation& e)
+{
+    return e.move + " let the winning chance fall from " + Percent(e.chanceBefore) + " to "
+        + Percent(e.chanceAfter);
+}
+
 std::string ExplanationText(const Explanation& e)
 {
     switch (e.reason) {
     case Reason::MissedMate:
-        return e.move + " missed a mate in " + std::to_string(e.matePlies) + ": " + MateLine(e);
+        return MissedMateText(e);
     case Reason::AllowedMate:
-        return e.move + " allowed a mate in " + std::to_string(e.matePlies) + ": " + MateLine(e);
+        return AllowedMateText(e);
     case Reason::LostExchange:
-        return e.move + " took the " + PieceName(e.capturedType) + " on " + e.square
-            + " but loses the exchange there: " + e.reply + " takes the " + PieceName(e.pieceType);
+        return LostExchangeText(e);
     case Reason::LeftHanging:
-        return e.move + " left the " + PieceName(e.pieceType) + " on " + e.square
-            + " to be taken: " + e.reply + " wins it";
+        return LeftHangingText(e);
     case Reason::LosesPiece:
-        return e.move + " loses a " + PieceName(e.pieceType)
-            + " within three moves: " + Joined(e.line);
+        return LosesPieceText(e);
+    case Reason::MissedCapture:
+        return MissedCaptureText(e);
     case Reason::ChanceFell:
         break;
     }
-    return e.move + " let the winning chance fall from " + Percent(e.chanceBefore) + " to "
-        + Percent(e.chanceAfter);
+    return ChanceFellText(e);
 }
 
 std::string BetterText(const std::string& move) { return "Better was " + move + "."; }

@@ -24,6 +24,7 @@ missed_mate_in_3.sfen|Sente|Move 1, blunder: 5e4e missed a mate in 3: R*2a 1a1b 
 allowed_mate_in_3.usi|Sente|Move 1, blunder: 5d5e allowed a mate in 3: R*4e 5e5d G*4c. Better was R*3a.
 lost_exchange.usi|Sente|Move 1, blunder: 5e5b took the pawn on 5b but loses the exchange there: 4a5b takes the rook. Better was 2e2d.
 silver_fork.usi|Sente|Move 1, mistake: 3d3e loses a rook within three moves: S*3c 4d4c 3c2d. Better was 2d2a+.
+rook_not_taken.usi|Gote|Move 4, blunder: 4a3b let the rook on 5c go: 5b5c wins it. Better was 5b5c.
 GAMES
 
 # The JSON names each judged move by its number in the KIF record and its judgement.

@@ -65,6 +65,8 @@ const PlantedCase PlantedCases[] = {
         "5e5b took the pawn on 5b but loses the exchange there: 4a5b takes the rook" },
     { "SilverForksTheRooks", "position sfen kgb2/p4/5/1RKR1/5 b sp 1 moves 3d3e",
         1, Mistake, Reason::LosesPiece, "3d3e loses a rook within three moves: S*3c 4d4c 3c2d" },
+    { "RookNotTaken", "position sfen kgsbr/p4/5/4P/RBSGK b - 1 moves 3e2d 3a4b 5e5c 4a3b",
+        4, Blunder, Reason::MissedCapture, "4a3b let the rook on 5c go: 5b5c wins it" },
 };
 // clang-format on
 

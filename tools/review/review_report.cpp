@@ -38,6 +38,8 @@ std::string ReasonKey(Reason reason)
         return "left-hanging";
     case Reason::LosesPiece:
         return "loses-piece";
+    case Reason::MissedCapture:
+        return "missed-capture";
     case Reason::ChanceFell:
         break;
     }
