@@ -52,6 +52,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 expected="illegal_move.usi: line 1: move 3 '5e5a' is illegal"; refused "$games/illegal_move.usi"
 expected="cannot be opened"; refused "$games/no_such_game.kif"
+expected="cannot be read"; refused "$games"
 head -c 2000000 /dev/zero | tr '\0' ' ' >"$scratch/huge.kif"
 expected="longer than any game record"; refused "$scratch/huge.kif"
 expected="usage: velmora-review"; refused --depth 0 "$games/lost_exchange.usi"

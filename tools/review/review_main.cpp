@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
+#include <ios>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -29,9 +30,13 @@ bool ReadOptions(int argc, char** argv, Options& options, std::string& error)
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool hasValue = i + 1 < argc;
+        if ((arg == "--depth" || arg == "--rules") && !hasValue) {
+            error = std::string(arg) + " wants a value";
+            return false;
+        }
         if (arg == "--json") {
             options.json = true;
-        } else if (arg == "--depth" && hasValue) {
+        } else if (arg == "--depth") {
             const std::string_view value = argv[++i];
             const auto [end, fault]
                 = std::from_chars(value.data(), value.data() + value.size(), options.limits.depth);
@@ -41,7 +46,7 @@ bool ReadOptions(int argc, char** argv, Options& options, std::string& error)
                     = "--depth wants a whole number from 1 to " + std::to_string(MaxSearchPly - 1);
                 return false;
             }
-        } else if (arg == "--rules" && hasValue) {
+        } else if (arg == "--rules") {
             const std::string_view name = argv[++i];
             options.rules = nullptr;
             for (const RuleSet* rules : RuleSets)
@@ -71,7 +76,12 @@ bool ReadText(const std::string& path, std::string& text, std::string& error)
         error = "cannot be opened";
         return false;
     }
-    text.assign(std::istreambuf_iterator<char>(in), {});
+    try {
+        // A folder opens but fails, and libstdc++ reports that failure by throwing.
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    } catch (const std::ios_base::failure&) {
+        in.setstate(std::ios::badbit);
+    }
     if (in.bad()) {
         error = "cannot be read";
         return false;
