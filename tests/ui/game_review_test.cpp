@@ -2,6 +2,9 @@
 #include "ui/record_reader.h"
 #include "ui/review_texts.h"
 
+#include "rules/ply_snapshot.h"
+#include "rules/sfen.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -128,3 +131,16 @@ TEST_P(Planted, ReviewNamesThePlantedMoveFirstAndExplainsIt)
 
 INSTANTIATE_TEST_SUITE_P(Review, Planted, testing::ValuesIn(PlantedCases),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The window keeps its game on ply 1 while a review reads the record's start onto it.
+TEST(Review, LeavesPly1AsItWas)
+{
+    const GameRecord record = Read(PlantedCases[0].game);
+    const GameAnalysis analysis = AnalyseRecord(record, VelmoraRules, TestLimits);
+    SfenHeader header;
+    std::string error;
+    ASSERT_TRUE(ReadSfen("4k/5/5/5/K4 w P 3", header, error)) << error;
+    const PlySnapshot ply(1);
+    ReviewGame(record, analysis, VelmoraRules);
+    EXPECT_TRUE(PlySnapshot(1) == ply);
+}
