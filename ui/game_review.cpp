@@ -1,5 +1,6 @@
 #include "game_review.h"
 
+#include "engine/root_moves.h"
 #include "engine/static_exchange.h"
 #include "rules/ply_snapshot.h"
 #include "rules/sfen.h"
@@ -106,11 +107,11 @@ public:
         if (MatePliesOf(before) > 0 && MatePliesOf(after) <= 0) {
             e.reason = Reason::MissedMate;
             e.matePlies = MatePliesOf(before);
-            e.line = UsiLine(bestLine, size_t(e.matePlies));
+            e.line = MateLine(positions_[n - 1], bestLine, e.matePlies);
         } else if (MatePliesOf(after) < 0 && MatePliesOf(before) >= 0) {
             e.reason = Reason::AllowedMate;
             e.matePlies = -MatePliesOf(after);
-            e.line = UsiLine(replyLine, size_t(e.matePlies));
+            e.line = MateLine(positions_[n], replyLine, e.matePlies);
         } else if (!ExplainExchange(n, mover, e) && !ExplainLostPiece(n, mover, e)
             && !ExplainMissedCapture(n, mover, e)) {
             e.reason = Reason::ChanceFell;
@@ -197,6 +198,32 @@ private:
         e.square = SquareText(best.to);
         e.reply = WriteUsiMove(bestLine.front().move);
         return true;
+    }
+
+    // The mate from the position in USI moves: the analysis' line, which the search may have cut
+    // short, carried on to the mate by searches just deep enough for the mate that remains.
+    static std::vector<std::string> MateLine(
+        GamePosition position, const std::vector<RecordedMove>& line, int plies)
+    {
+        std::vector<std::string> moves;
+        for (size_t i = 0; i < line.size() && moves.size() < size_t(plies); ++i) {
+            moves.push_back(WriteUsiMove(line[i].move));
+            Play(position.board, position.side, SearchMoveOf(line[i].move));
+            position.side = -position.side;
+        }
+        StrongEngine engine(1);
+        for (int left = plies - int(moves.size()); left > 0; --left) {
+            const SearchLimits limits { left, 0, false, {}, false };
+            const SearchResult found = engine.Search(position, {}, limits, SearchSettings {}, {});
+            // The side to move mates in left plies when left is odd, is mated in them otherwise.
+            const int expected = left % 2 == 1 ? left : -left;
+            if (!found.hasMove || MatePliesOf(found.score) != expected)
+                break;
+            moves.push_back(WriteUsiMove(RulesMove(found.best, position.side)));
+            Play(position.board, position.side, found.best);
+            position.side = -position.side;
+        }
+        return moves;
     }
 
     const GameRecord& record_;

@@ -70,6 +70,9 @@ const PlantedCase PlantedCases[] = {
         1, Mistake, Reason::LosesPiece, "3d3e loses a rook within three moves: S*3c 4d4c 3c2d" },
     { "RookNotTaken", "position sfen kgsbr/p4/5/4P/RBSGK b - 1 moves 3e2d 3a4b 5e5c 4a3b",
         4, Blunder, Reason::MissedCapture, "4a3b let the rook on 5c go: 5b5c wins it" },
+    // The analysis' own line stops after R*4e; the review carries it on to the mate.
+    { "AllowedMateIn5", "position sfen 3gk/5/5/K1b2/4G b RSr 1 moves 5d5e",
+        1, Blunder, Reason::AllowedMate, "5d5e allowed a mate in 5: R*4e 5e5d 4e4c+ 5d5e 4c4e" },
 };
 // clang-format on
 
