@@ -15,7 +15,8 @@ packages_of() {
     # The full test build and its benchmarks; the window's tests on a virtual X display, driven,
     # photographed and read from the clipboard (the smoke test closes it through Xlib), and heard
     # on the accessibility bus as a screen reader hears it; the engine program timed; the KIF
-    # test's reader from npm (any node will do, Debian's if none is there).
+    # test's reader from npm and the review test's JSON check (any node will do, Debian's if none
+    # is there).
     test)
         echo googletest libgtest-dev libgmock-dev libbenchmark-dev libx11-dev \
             xvfb xdotool x11-utils x11-apps netpbm xclip time \

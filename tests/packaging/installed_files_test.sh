@@ -40,8 +40,8 @@ for pair in 16:48 32:64 32:128 32:256; do
         || fail "the ${large}x$large icon is not the ${small}x$small one enlarged $((large / small)) times"
 done
 
-for game in velmora velmora-usi; do
+for game in velmora velmora-usi velmora-review; do
     [ -x "$root/usr/games/$game" ] || fail "$game is not installed in games/"
     [ -f "$share/man/man6/$game.6.gz" ] || fail "no manual page for $game"
 done
-echo "installed: programs, desktop entry and metadata valid, six icons, two manual pages"
+echo "installed: programs, desktop entry and metadata valid, six icons, three manual pages"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian package as a user would (apt-get install ./….deb), runs both installed
+# Installs the Debian package as a user would (apt-get install ./….deb), runs the installed
 # programs from PATH, then removes the package and checks that nothing of it is left.
 # It needs root, so a developer's `tools/test.sh` skips it and says so; CI runs as root and
 # sets VELMORA_CI, where a skip is a failure. It never touches a velmora installed before.
@@ -34,7 +34,7 @@ apt-get install -y --no-install-recommends "$deb" >/dev/null || fail "apt-get co
 
 # The PATH of a login shell on Debian (/etc/profile); root's own PATH leaves out the games.
 export PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
-for game in velmora velmora-usi; do
+for game in velmora velmora-usi velmora-review; do
     [ "$(command -v "$game")" = "/usr/games/$game" ] || fail "$game is not found on PATH in /usr/games"
     man -w "$game" >/dev/null || fail "man finds no page for $game"
 done
@@ -48,6 +48,9 @@ done
 perft=$(printf 'position startpos\ngo perft 3\nquit\n' | velmora-usi)
 grep -qx 'Nodes searched: 2512' <<<"$perft" || fail "perft 3 from the start did not count 2512: $perft"
 echo "installed velmora-usi counts 2512 positions three plies deep from the start"
+review=$(velmora-review --depth 6 /dev/stdin <<<'position startpos moves 5e5b 4a5b')
+grep -q '^  Move 1, blunder: 5e5b' <<<"$review" || fail "velmora-review did not find the blunder: $review"
+echo "installed velmora-review finds the blunder of a two-move game"
 
 bash "$window_smoke_test" "$(command -v velmora)" "$close_window"
 

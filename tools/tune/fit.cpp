@@ -1,6 +1,7 @@
 #include "fit.h"
 
 #include "engine/eval_features.h"
+#include "engine/eval_scale.h"
 #include "engine/eval_weights.h"
 #include "engine/game_position.h"
 #include "rules/rule_tables.h"
@@ -12,8 +13,7 @@
 
 namespace {
 
-// The slope of the logistic: centipawns to expected score, as in Elo's formula.
-constexpr double ScoreScale = 1.0 / 400.0 * std::log(10.0);
+constexpr double ScoreScale = EvalScoreSlope;
 // Adam's step sizes.
 constexpr double LearningRate = 1.0;
 // The gradients of rare features are tiny: the epsilon must not swamp them.
