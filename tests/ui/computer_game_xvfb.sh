@@ -56,7 +56,6 @@ pixel() { pnmcut -left "$2" -top "$3" -width 1 -height 1 "$work/$1.pnm" | pnmtop
 square_x() { echo $((8 + 48 + 16 * (5 - ${1:0:1}) + 8)); }
 square_y() { echo $((8 + 8 + 16 * ($(printf '%d' "'${1:1:1}") - 97) + 8)); }
 declare -A hand_x=([P]=136 [S]=152 [B]=152 [R]=136 [G]=136) hand_y=([P]=72 [S]=56 [B]=40 [R]=40 [G]=56)
-click_at() { xdotool mousemove --window "$window" "$1" "$2" click "$3"; }
 
 # Plays a person's USI move with the mouse: a release picks a board piece (after its press), a
 # press picks a hand piece, and a press on the destination moves, the right button promoting.

@@ -14,18 +14,6 @@ conf=$work/config/Velmora/Velmora.conf
 
 window_is() { [ "$(client_size)" = "$1" ]; }
 board() { pnmcut -left 8 -top 8 -width 176 -height 96 "$work/$1.pnm"; }
-click_at() { xdotool mousemove --window "$window" "$1" "$2" click "$3"; }
-# Opens the menu of a right press on the window's surface, goes up $1 entries from its end
-# (disabled ones are skipped) into that submenu and down $2 entries in it, and chooses.
-choose() {
-    click_at 2 2 3
-    sleep 0.5
-    for _ in $(seq "$1"); do xdotool key Up; done
-    xdotool key Right
-    for _ in $(seq "$2"); do xdotool key Down; done
-    xdotool key Return
-    sleep 0.3
-}
 # Closes the window as a person would and expects the game to end cleanly.
 quit() {
     "$close_window" "$window"

@@ -17,19 +17,7 @@ picture() { pnmcut -left 8 -top 8 -width 176 -height 96 "$work/$1.pnm"; }
 board() { pnmcut -left 56 -top 16 -width 81 -height 81 "$work/$1.pnm"; }
 play_label() { pnmcut -left 144 -top 18 -width 32 -height 12 "$work/$1.pnm"; }
 same() { cmp -s <("$1" "$2") <("$1" "$3"); }
-click_at() { xdotool mousemove --window "$window" "$1" "$2" click "$3"; }
 shown_sfen() { key ctrl+shift+c; xclip -o -selection clipboard | head -n1; }
-# Opens the menu of a right press on the window's surface, goes up $1 entries from its end
-# (disabled ones are skipped) into that submenu and down $2 entries in it, and chooses.
-choose() {
-    click_at 2 2 3
-    sleep 0.5
-    for _ in $(seq "$1"); do xdotool key Up; done
-    xdotool key Right
-    for _ in $(seq "$2"); do xdotool key Down; done
-    xdotool key Return
-    sleep 0.3
-}
 # From the end of the idle window's menu: About Velmora, Keys and menus…, Zoom in, Thinking
 # time, Computer.
 choose_computer_strong() { choose 5 1; }

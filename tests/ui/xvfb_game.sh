@@ -29,6 +29,19 @@ shot() { xwd -silent -id "$window" | xwdtopnm 2>/dev/null >"$work/$1.pnm"; }
 # Whether the picture on stdin has a pure red pixel.
 has_red() { ppmhist -noheader | grep -Eq '^ *255 +0 +0[[:space:]]'; }
 
+# Clicks the window's pixel (x, y) with mouse button $3 (1 left, 2 middle, 3 right).
+click_at() { xdotool mousemove --window "$window" "$1" "$2" click "$3"; }
+# Opens the menu of a right press on the window's surface, goes up $1 entries from its end
+# (disabled ones are skipped) into that submenu and down $2 entries in it, and chooses.
+choose() {
+    click_at 2 2 3
+    sleep 0.5
+    for _ in $(seq "$1"); do xdotool key Up; done
+    xdotool key Right
+    for _ in $(seq "$2"); do xdotool key Down; done
+    xdotool key Return
+    sleep 0.3
+}
 # Presses a key in the window and gives the game ${key_pause:-0.3} seconds to draw its answer.
 key() { xdotool windowfocus --sync "$window" key "$1"; sleep "${key_pause:-0.3}"; }
 title() { xdotool getwindowname "$window"; }
