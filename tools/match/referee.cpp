@@ -3,6 +3,7 @@
 #include "engine/legal_moves.h"
 #include "engine/search_board.h"
 #include "rules/check.h"
+#include "rules/repetition.h"
 #include "rules/sfen.h"
 #include "rules/usi_move.h"
 
@@ -76,14 +77,11 @@ void Referee::JudgePosition()
 {
     if (!HasLegalMove(LoadBoard(1, 0), side_, rules_.pawnDropMateLegal))
         return End(GameEnd::Mate, -side_, history_.back().inCheck ? "mate" : "no legal move");
-    // Velmora's own game has no repetition rule: its engines score a repetition as going on.
-    const bool repetitionRule
-        = RuleSetFor(rules_.pawnDropMateLegal).repetition != RepetitionRule::None;
-    const RepetitionVerdict repetition
-        = repetitionRule ? JudgeRepetition(history_, side_) : RepetitionVerdict {};
-    if (repetition.perpetualCheck)
+    const RepetitionVerdict repetition = JudgeRepetition(RuleSetFor(rules_.pawnDropMateLegal),
+        std::span<const PositionMark>(history_), side_, FourfoldRepetition);
+    if (repetition.end == RepetitionEnd::PerpetualCheck)
         return End(GameEnd::PerpetualCheck, repetition.winner, "perpetual check");
-    if (repetition.ended)
+    if (repetition.end == RepetitionEnd::Repetition)
         return End(GameEnd::Repetition, repetition.winner, "repetition");
     if (int(record_.moves.size()) >= rules_.maxPlies)
         End(GameEnd::MaxLength, 0, "max length");

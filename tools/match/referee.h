@@ -1,7 +1,5 @@
 #pragma once
 
-#include "repetition.h"
-
 #include "ui/game_record.h"
 
 #include <string>
@@ -12,6 +10,13 @@
 struct RefereeRules {
     bool pawnDropMateLegal = false;
     int maxPlies = 300; // a game this long is drawn
+};
+
+// One position of a game as repetition sees it: board, hands and side to move, and whether the
+// side to move is in check there.
+struct PositionMark {
+    std::string key;
+    bool inCheck = false;
 };
 
 // Judges one game on ply 1, which it owns while the game lasts: every move checked by the
