@@ -47,7 +47,7 @@ void Referee::Play(std::string_view usi)
         error = "move '" + std::string(usi) + "' is illegal: no piece of the mover there";
     else if (move) {
         RecordedMove kept = DescribeMove(*move);
-        if (PlayUsiMove(usi, side_, error, RuleSetFor(rules_.pawnDropMateLegal))) {
+        if (PlayUsiMove(usi, side_, error, *rules_.rules)) {
             const int number = startMoveNumber_ + int(record_.moves.size()) + 1;
             kept.after = WriteSfen(1, SfenHeader { -side_, number });
             record_.moves.push_back(std::move(kept));
@@ -75,10 +75,10 @@ void Referee::End(GameEnd end, int winner, const std::string& reason)
 
 void Referee::JudgePosition()
 {
-    if (!HasLegalMove(LoadBoard(1, 0), side_, rules_.pawnDropMateLegal))
+    if (!HasLegalMove(LoadBoard(1, 0), side_, *rules_.rules))
         return End(GameEnd::Mate, -side_, history_.back().inCheck ? "mate" : "no legal move");
-    const RepetitionVerdict repetition = JudgeRepetition(RuleSetFor(rules_.pawnDropMateLegal),
-        std::span<const PositionMark>(history_), side_, FourfoldRepetition);
+    const RepetitionVerdict repetition = JudgeRepetition(
+        *rules_.rules, std::span<const PositionMark>(history_), side_, FourfoldRepetition);
     if (repetition.end == RepetitionEnd::PerpetualCheck)
         return End(GameEnd::PerpetualCheck, repetition.winner, "perpetual check");
     if (repetition.end == RepetitionEnd::Repetition)

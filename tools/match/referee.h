@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/rule_set.h"
 #include "ui/game_record.h"
 
 #include <string>
@@ -8,7 +9,7 @@
 
 // The rules a game between engines is judged by.
 struct RefereeRules {
-    bool pawnDropMateLegal = false;
+    const RuleSet* rules = &StandardRules;
     int maxPlies = 300; // a game this long is drawn
 };
 
