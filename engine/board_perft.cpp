@@ -10,8 +10,8 @@ constexpr uint64_t StopPollInterval = 4096;
 
 class BoardPerft {
 public:
-    BoardPerft(bool pawnDropMateLegal, const std::function<bool()>& shouldStop)
-        : pawnDropMateLegal_(pawnDropMateLegal)
+    BoardPerft(const RuleSet& rules, const std::function<bool()>& shouldStop)
+        : rules_(rules)
         , shouldStop_(shouldStop)
     {
     }
@@ -24,7 +24,7 @@ public:
         if (depth <= 1)
             return CountAtLastPly(b, s);
         uint64_t nodes = 0;
-        AnyLegalMove(b, s, pawnDropMateLegal_, [&](const SearchMove& m) {
+        AnyLegalMove(b, s, rules_, [&](const SearchMove& m) {
             SearchBoard next = b;
             Play(next, s, m);
             nodes += Count(next, -s, depth - 1);
@@ -40,10 +40,10 @@ private:
             sincePoll_ = 0;
             stopped_ = stopped_ || shouldStop_();
         }
-        return CountLegalMoves(b, s, pawnDropMateLegal_);
+        return CountLegalMoves(b, s, rules_);
     }
 
-    const bool pawnDropMateLegal_;
+    const RuleSet& rules_;
     const std::function<bool()>& shouldStop_;
     uint64_t sincePoll_ = 0;
     bool stopped_ = false;
@@ -56,10 +56,10 @@ std::optional<std::vector<PerftEntry>> FastPerftDivide(
 {
     const SearchBoard& root = position.board;
     const int s = position.side;
-    const bool pawnDropMateLegal = position.rules->pawnDropMateLegal;
-    BoardPerft perft(pawnDropMateLegal, shouldStop);
+    const RuleSet& rules = *position.rules;
+    BoardPerft perft(rules, shouldStop);
     std::vector<PerftEntry> entries;
-    AnyLegalMove(root, s, pawnDropMateLegal, [&](const SearchMove& m) {
+    AnyLegalMove(root, s, rules, [&](const SearchMove& m) {
         SearchBoard next = root;
         Play(next, s, m);
         entries.push_back({ RulesMove(m, s), depth <= 1 ? 1 : perft.Count(next, -s, depth - 1) });

@@ -76,10 +76,10 @@ Prelude ScoreBeforeSearch(const SearchBoard& board, int s)
 
 // The candidates of ForEachRootMove, less the pawn drops that mate where the rules forbid them.
 template <typename Visit>
-void ForEachCandidate(const SearchBoard& root, int s, bool pawnDropMateLegal, Visit&& visit)
+void ForEachCandidate(const SearchBoard& root, int s, const RuleSet& rules, Visit&& visit)
 {
     ForEachRootMove(root, s, [&](const SearchMove& m) {
-        if (pawnDropMateLegal || m.dropType != Pawn || !IsPawnDropMate(root, s, m.to))
+        if (rules.pawnDropMateLegal || m.dropType != Pawn || !IsPawnDropMate(root, s, m.to))
             visit(m);
     });
 }
@@ -115,10 +115,10 @@ struct Candidate {
 // Takes every candidate in the walk's order through the steps that draw from the generator, so
 // the draws come out as the plain walk makes them. Returns how many there are.
 int GatherCandidates(
-    const SearchBoard& root, int s, bool pawnDropMateLegal, Candidate (&candidates)[MaxCandidates])
+    const SearchBoard& root, int s, const RuleSet& rules, Candidate (&candidates)[MaxCandidates])
 {
     int count = 0;
-    ForEachCandidate(root, s, pawnDropMateLegal, [&](const SearchMove& m) {
+    ForEachCandidate(root, s, rules, [&](const SearchMove& m) {
         candidates[count++] = { m, ScoreBeforeSearch(After(root, s, m), s) };
     });
     return count;
@@ -174,13 +174,13 @@ int32_t ScoreCandidate(int p, int s)
 ComputerDecision ChooseForcedMate(const GamePosition& position)
 {
     const int s = position.side;
-    const bool pawnDropMateLegal = position.rules->pawnDropMateLegal;
+    const RuleSet& rules = *position.rules;
     ComputerDecision best;
     best.score = NoMoveValue;
     const SearchBoard root = ClassicRoot(position);
     const int enemyKing = root.king[SideIndex(-s)];
     const bool enemyChecked = KingAttacked(root, -s);
-    ForEachCandidate(root, s, pawnDropMateLegal, [&](const SearchMove& m) {
+    ForEachCandidate(root, s, rules, [&](const SearchMove& m) {
         // After a mate at once every classification is 0. A candidate that gives no check is
         // classed 0, or -11000 if it leaves its own king attacked: neither beats a best of 0.
         if (best.score == MateAtOnce)
@@ -203,7 +203,7 @@ ComputerDecision DecideComputerMove(const GamePosition& position)
     const int s = position.side;
     const SearchBoard root = ClassicRoot(position);
     Candidate candidates[MaxCandidates];
-    const int count = GatherCandidates(root, s, position.rules->pawnDropMateLegal, candidates);
+    const int count = GatherCandidates(root, s, *position.rules, candidates);
     const Leader leader = SearchForLeader(root, s, candidates, count);
     ComputerDecision best;
     best.score = leader.score;

@@ -41,14 +41,14 @@ bool IsPawnDropMate(const SearchBoard& b, int s, int to)
         [&] {
             const SearchBoard next = After(b, s, SearchMove { 0, int8_t(to), Pawn, 0 });
             // A king checked by a pawn next to it has nothing to interpose, so no drop of its own
-            // counts.
-            return HasLegalMove(next, -s, true);
+            // counts, and the rules that never look at one will do.
+            return HasLegalMove(next, -s, VelmoraRules);
         });
 }
 
-bool HasLegalMove(const SearchBoard& b, int s, bool pawnDropMateLegal)
+bool HasLegalMove(const SearchBoard& b, int s, const RuleSet& rules)
 {
-    return AnyLegalMove(b, s, pawnDropMateLegal, [](const SearchMove&) { return true; });
+    return AnyLegalMove(b, s, rules, [](const SearchMove&) { return true; });
 }
 
 namespace {
@@ -66,13 +66,13 @@ int TrialCount(int type, int s, int from, Bitboard to)
 
 } // namespace
 
-uint64_t CountLegalMoves(const SearchBoard& b, int s, bool pawnDropMateLegal)
+uint64_t CountLegalMoves(const SearchBoard& b, int s, const RuleSet& rules)
 {
     const KingSafety safety = ReadKingSafety(b, s);
     if (safety.checkers != 0) {
         // Checks are rare, so their evasions are simply listed.
         uint64_t count = 0;
-        AnyLegalMove(b, s, pawnDropMateLegal, [&](const SearchMove&) { return ++count, false; });
+        AnyLegalMove(b, s, rules, [&](const SearchMove&) { return ++count, false; });
         return count;
     }
     uint64_t count = 0;
@@ -83,7 +83,7 @@ uint64_t CountLegalMoves(const SearchBoard& b, int s, bool pawnDropMateLegal)
     for (int type = Pawn; type <= HandTypeCount; ++type)
         if (b.hand[SideIndex(s)][type] != 0)
             count += std::popcount(DropTargets(b, s, type));
-    if (!pawnDropMateLegal && b.hand[SideIndex(s)][Pawn] != 0) {
+    if (!rules.pawnDropMateLegal && b.hand[SideIndex(s)][Pawn] != 0) {
         // Only the square in front of the enemy king can hold a mating pawn.
         const Bitboard front = Attacks.step[SideIndex(-s)][Pawn][b.king[SideIndex(-s)]];
         if ((front & DropTargets(b, s, Pawn)) != 0 && IsPawnDropMate(b, s, std::countr_zero(front)))

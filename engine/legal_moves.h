@@ -3,6 +3,8 @@
 #include "check_geometry.h"
 #include "search_moves.h"
 
+#include "rules/rule_set.h"
+
 #include <cstdint>
 
 // Legal moves on search boards without making them: the pieces that give check and the pieces
@@ -53,17 +55,17 @@ inline Bitboard SafeDropSquares(const SearchBoard& b, const KingSafety& safety)
 bool IsPawnDropMate(const SearchBoard& b, int s, int to);
 
 // Whether side s has a legal move at all.
-bool HasLegalMove(const SearchBoard& b, int s, bool pawnDropMateLegal);
+bool HasLegalMove(const SearchBoard& b, int s, const RuleSet& rules);
 
 // Visits side s's drops of the type onto the squares until the visitor returns true, leaving out
-// pawn drops that mate unless pawnDropMateLegal.
+// pawn drops that mate where the rules forbid them.
 template <typename Visit>
 bool AnyDrop(
-    const SearchBoard& b, int s, int type, Bitboard squares, bool pawnDropMateLegal, Visit&& visit)
+    const SearchBoard& b, int s, int type, Bitboard squares, const RuleSet& rules, Visit&& visit)
 {
     for (Bitboard to = squares; to != 0;) {
         const int square = PopLowest(to);
-        if (type == Pawn && !pawnDropMateLegal && IsPawnDropMate(b, s, square))
+        if (type == Pawn && !rules.pawnDropMateLegal && IsPawnDropMate(b, s, square))
             continue;
         if (visit(SearchMove { 0, int8_t(square), int8_t(type), 0 }))
             return true;
@@ -74,9 +76,9 @@ bool AnyDrop(
 // Visits the legal moves of side s until the visitor returns true, in the order the rules list
 // them: source columns x = 1..5, in each the board squares top to bottom and then the hand's
 // pieces of type x, destinations by square number, a move without promotion before the promoted
-// one. Pawn drops that mate are left out unless pawnDropMateLegal.
+// one. Pawn drops that mate are left out where the rules forbid them.
 template <typename Visit>
-bool AnyLegalMove(const SearchBoard& b, int s, bool pawnDropMateLegal, Visit&& visit)
+bool AnyLegalMove(const SearchBoard& b, int s, const RuleSet& rules, Visit&& visit)
 {
     const KingSafety safety = ReadKingSafety(b, s);
     const Bitboard own = b.side[SideIndex(s)];
@@ -92,20 +94,20 @@ bool AnyLegalMove(const SearchBoard& b, int s, bool pawnDropMateLegal, Visit&& v
         const int type = x;
         if (b.hand[SideIndex(s)][type] == 0)
             continue;
-        if (AnyDrop(b, s, type, DropTargets(b, s, type) & drops, pawnDropMateLegal, visit))
+        if (AnyDrop(b, s, type, DropTargets(b, s, type) & drops, rules, visit))
             return true;
     }
     return false;
 }
 
 // How many legal moves side s has, counted by square sets rather than one by one.
-uint64_t CountLegalMoves(const SearchBoard& b, int s, bool pawnDropMateLegal);
+uint64_t CountLegalMoves(const SearchBoard& b, int s, const RuleSet& rules);
 
 // Visits the legal moves of side s that check the enemy king, which must not be in check yet,
 // until the visitor returns true. Only moves that land on a checking square or move a piece off
 // a line between an own slider and the king are looked at.
 template <typename Visit>
-bool AnyLegalCheck(const SearchBoard& b, int s, bool pawnDropMateLegal, Visit&& visit)
+bool AnyLegalCheck(const SearchBoard& b, int s, const RuleSet& rules, Visit&& visit)
 {
     const KingSafety safety = ReadKingSafety(b, s);
     const int enemyKing = b.king[SideIndex(-s)];
@@ -134,8 +136,7 @@ bool AnyLegalCheck(const SearchBoard& b, int s, bool pawnDropMateLegal, Visit&& 
     for (int type = Pawn; type <= HandTypeCount; ++type) {
         if (b.hand[SideIndex(s)][type] == 0)
             continue;
-        if (AnyDrop(b, s, type, DropTargets(b, s, type) & drops & checks.of[type],
-                pawnDropMateLegal, visit))
+        if (AnyDrop(b, s, type, DropTargets(b, s, type) & drops & checks.of[type], rules, visit))
             return true;
     }
     return false;

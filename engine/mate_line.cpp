@@ -92,7 +92,7 @@ private:
             pass_.ForEachChild(b, s, [&](const SearchMove&, const SearchBoard& next) {
                 if (plies < 1)
                     return true;
-                if (!HasLegalMove(next, -s, pass_.PawnDropMateLegal()))
+                if (!HasLegalMove(next, -s, pass_.Rules()))
                     return mates = true;
                 const ProofEntry* e = table_.Find(pass_.TableKey(HashOf(next, -s), plies - 1));
                 const bool promising

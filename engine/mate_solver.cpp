@@ -20,7 +20,7 @@ constexpr uint64_t ShorteningNodesPerProofNode = 8;
 MateSolution SolveMate(const GamePosition& position, const std::function<bool()>& askStop)
 {
     const int s = position.side;
-    const bool pawnDropMateLegal = position.rules->pawnDropMateLegal;
+    const RuleSet& rules = *position.rules;
     // Once asked to stop, stopped for good: the caller is not asked again.
     bool stopAnswered = false;
     const std::function<bool()> shouldStop
@@ -30,7 +30,7 @@ MateSolution SolveMate(const GamePosition& position, const std::function<bool()>
     // One table serves every pass; each pass asks its own question, so starts from a clear one.
     ProofTable table(TableMegabytes);
     {
-        ProofPass pass(s, pawnDropMateLegal, NoPlyLimit, NoNodeBudget, shouldStop);
+        ProofPass pass(s, rules, NoPlyLimit, NoNodeBudget, shouldStop);
         const ProofVerdict verdict = ProveMate(root, pass, table);
         if (verdict != ProofVerdict::Mate) {
             solution.nodes = pass.Nodes();
@@ -51,7 +51,7 @@ MateSolution SolveMate(const GamePosition& position, const std::function<bool()>
     int limit = solution.line.empty() ? MaxLinePlies : int(solution.line.size()) - 2;
     while (limit >= 1) {
         table.Clear();
-        ProofPass shorter(s, pawnDropMateLegal, limit, budget, shouldStop);
+        ProofPass shorter(s, rules, limit, budget, shouldStop);
         const ProofVerdict verdict = ProveMate(root, shorter, table);
         std::vector<Move> line;
         if (verdict == ProofVerdict::Mate)

@@ -19,7 +19,7 @@ struct MoveList {
 inline void GenerateLegalMoves(const SearchBoard& b, int s, const RuleSet& rules, MoveList& list)
 {
     list.size = 0;
-    AnyLegalMove(b, s, rules.pawnDropMateLegal, [&](const SearchMove& m) {
+    AnyLegalMove(b, s, rules, [&](const SearchMove& m) {
         list.Add(m);
         return false;
     });

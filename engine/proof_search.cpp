@@ -76,8 +76,7 @@ private:
     uint32_t CountChecks(const SearchBoard& b, int s) const
     {
         uint32_t checks = 0;
-        AnyLegalCheck(
-            b, s, pass_.PawnDropMateLegal(), [&](const SearchMove&) { return ++checks, false; });
+        AnyLegalCheck(b, s, pass_.Rules(), [&](const SearchMove&) { return ++checks, false; });
         return checks;
     }
 
@@ -109,7 +108,7 @@ private:
         if (c.moves == UncountedMoves)
             c.moves = childAttacks
                 ? CountChecks(c.board, pass_.Attacker())
-                : uint32_t(CountLegalMoves(c.board, -pass_.Attacker(), pass_.PawnDropMateLegal()));
+                : uint32_t(CountLegalMoves(c.board, -pass_.Attacker(), pass_.Rules()));
         return c.moves;
     }
 

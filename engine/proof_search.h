@@ -17,10 +17,10 @@ inline constexpr uint64_t NoNodeBudget = UINT64_MAX;
 // budget and the caller's stop.
 class ProofPass {
 public:
-    ProofPass(int attacker, bool pawnDropMateLegal, int plyLimit, uint64_t nodeBudget,
+    ProofPass(int attacker, const RuleSet& rules, int plyLimit, uint64_t nodeBudget,
         const std::function<bool()>& shouldStop)
         : attacker_(attacker)
-        , pawnDropMateLegal_(pawnDropMateLegal)
+        , rules_(rules)
         , plyLimit_(plyLimit)
         , nodeBudget_(nodeBudget)
         , shouldStop_(shouldStop)
@@ -29,7 +29,7 @@ public:
 
     int Attacker() const { return attacker_; }
     bool AttackerToMove(int s) const { return s == attacker_; }
-    bool PawnDropMateLegal() const { return pawnDropMateLegal_; }
+    const RuleSet& Rules() const { return rules_; }
     int PlyLimit() const { return plyLimit_; }
     uint64_t Nodes() const { return nodes_; }
     bool Stopped() const { return stopped_; }
@@ -54,14 +54,14 @@ public:
     {
         auto made = [&](const SearchMove& m) { return visit(m, After(b, s, m)); };
         if (AttackerToMove(s))
-            AnyLegalCheck(b, s, pawnDropMateLegal_, made);
+            AnyLegalCheck(b, s, rules_, made);
         else
-            AnyLegalMove(b, s, pawnDropMateLegal_, made);
+            AnyLegalMove(b, s, rules_, made);
     }
 
 private:
     const int attacker_;
-    const bool pawnDropMateLegal_;
+    const RuleSet& rules_;
     const int plyLimit_;
     const uint64_t nodeBudget_;
     const std::function<bool()>& shouldStop_;

@@ -4,6 +4,7 @@
 #include "root_mate.h"
 #include "strong_eval.h"
 
+#include "rules/repetition.h"
 #include "rules/rule_tables.h"
 
 #include <algorithm>
@@ -162,30 +163,14 @@ bool StrongEngine::Worker::RepetitionScore(int ply, int s, int& score) const
 {
     const size_t here = rootIndex_ + size_t(ply);
     const size_t oldest = here > MaxRepetitionPlies ? here - MaxRepetitionPlies : 0;
-    const uint64_t key = path_[here].key;
-    for (size_t back = 4; back <= here - oldest; back += 2) {
-        if (path_[here - back].key != key)
-            continue;
-        // Checks on every move of the cycle by one side lose for that side.
-        bool theyCheckedAlways = true, weCheckedAlways = true;
-        for (size_t i = 0; i < back; ++i) {
-            const bool inCheck = path_[here - i].inCheck;
-            if (i % 2 == 0)
-                theyCheckedAlways = theyCheckedAlways && inCheck;
-            else
-                weCheckedAlways = weCheckedAlways && inCheck;
-        }
-        if (root_.rules->repetition == RepetitionRule::None)
-            score = 0;
-        else if (theyCheckedAlways)
-            score = RuleWin;
-        else if (weCheckedAlways)
-            score = -RuleWin;
-        else
-            score = s == Sente ? -RuleWin : RuleWin;
-        return true;
-    }
-    return false;
+    // Coming back to a position once is as good as the fourth time: the side that can repeat
+    // can repeat again. A repetition the rules let go on leads nowhere and scores even.
+    const RepetitionVerdict verdict = JudgeRepetition(*root_.rules,
+        std::span<const PastPosition>(path_).subspan(oldest, here - oldest + 1), s, 2);
+    if (!verdict.repeated)
+        return false;
+    score = verdict.winner == 0 ? 0 : verdict.winner == s ? RuleWin : -RuleWin;
+    return true;
 }
 
 int StrongEngine::Worker::Quiesce(

@@ -28,12 +28,14 @@ inline constexpr RuleSet StandardRules
 // The window's game: its mirrored start, and a pawn drop may give mate.
 inline constexpr RuleSet VelmoraRules = { "velmora", StartSfen, true, RepetitionRule::None };
 
-// Of the two, the one that answers the question of the pawn drop that mates so, for a caller that
-// knows only that answer.
-inline constexpr const RuleSet& RuleSetFor(bool pawnDropMateLegal)
-{
-    return pawnDropMateLegal ? VelmoraRules : StandardRules;
-}
-
 // The rule sets the engine program offers, its default first.
 inline constexpr const RuleSet* RuleSets[] = { &StandardRules, &VelmoraRules };
+
+// The rule set of that name, or none.
+constexpr const RuleSet* RuleSetNamed(std::string_view name)
+{
+    for (const RuleSet* rules : RuleSets)
+        if (rules->name == name)
+            return rules;
+    return nullptr;
+}

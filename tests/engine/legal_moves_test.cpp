@@ -22,16 +22,16 @@ TEST(AnyLegalCheck, ListsEveryLegalMoveThatChecksAndNoOther)
     for (const std::string& sfen : RandomPlayPositions(5, 200, 80)) {
         const int side = LoadSfen(sfen);
         const SearchBoard b = LoadBoard(1, 0);
-        for (const bool pawnDropMateLegal : { true, false }) {
+        for (const RuleSet* rules : RuleSets) {
             std::set<std::string> expected, listed;
-            AnyLegalMove(b, side, pawnDropMateLegal, [&](const SearchMove& m) {
+            AnyLegalMove(b, side, *rules, [&](const SearchMove& m) {
                 SearchBoard next = b;
                 Play(next, side, m);
                 if (KingAttacked(next, -side))
                     expected.insert(Usi(m, side));
                 return false;
             });
-            AnyLegalCheck(b, side, pawnDropMateLegal, [&](const SearchMove& m) {
+            AnyLegalCheck(b, side, *rules, [&](const SearchMove& m) {
                 EXPECT_TRUE(listed.insert(Usi(m, side)).second)
                     << sfen << " twice: " << Usi(m, side);
                 return false;

@@ -31,7 +31,7 @@ std::string Written(const std::vector<Move>& line)
 bool IsPawnDrop(const Move& m) { return m.fromY > BoardSize && m.fromX == Pawn; }
 
 // The legal moves of side s on ply 1 by the rules, pawn drops that mate left out unless allowed.
-std::vector<Move> RulesLegalMoves(int s, bool pawnDropMateLegal);
+std::vector<Move> RulesLegalMoves(int s, const RuleSet& rules);
 
 void PlayOnPly1(const Move& m) { MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote); }
 
@@ -42,14 +42,14 @@ bool HasRulesLegalMove(int s)
     return any;
 }
 
-std::vector<Move> RulesLegalMoves(int s, bool pawnDropMateLegal)
+std::vector<Move> RulesLegalMoves(int s, const RuleSet& rules)
 {
     std::vector<Move> moves;
     ForEachMove(1, s, [&](const Move& m) {
         if (MakeMoveIfSafe(1, s, m))
             moves.push_back(m);
     });
-    if (pawnDropMateLegal)
+    if (rules.pawnDropMateLegal)
         return moves;
     std::erase_if(moves, [&](const Move& m) {
         if (!IsPawnDrop(m))
@@ -65,21 +65,21 @@ std::vector<Move> RulesLegalMoves(int s, bool pawnDropMateLegal)
 
 // A plain search by the rules, independent of the solver: whether side s, to move on ply 1 and
 // checking with every move, mates within the plies.
-bool PlainMatesWithin(int s, int plies, bool pawnDropMateLegal)
+bool PlainMatesWithin(int s, int plies, const RuleSet& rules)
 {
     if (plies < 1)
         return false;
     const PlySnapshot before(1);
-    for (const Move& check : RulesLegalMoves(s, pawnDropMateLegal)) {
+    for (const Move& check : RulesLegalMoves(s, rules)) {
         PlayOnPly1(check);
         bool mates = false;
         if (IsKingAttacked(1, -s)) {
-            const std::vector<Move> replies = RulesLegalMoves(-s, pawnDropMateLegal);
+            const std::vector<Move> replies = RulesLegalMoves(-s, rules);
             mates = replies.empty();
             for (size_t i = 0; plies >= 3 && i < replies.size(); ++i) {
                 const PlySnapshot checked(1);
                 PlayOnPly1(replies[i]);
-                mates = PlainMatesWithin(s, plies - 2, pawnDropMateLegal);
+                mates = PlainMatesWithin(s, plies - 2, rules);
                 checked.Restore(1);
                 if (!mates)
                     break;
@@ -95,8 +95,7 @@ bool PlainMatesWithin(int s, int plies, bool pawnDropMateLegal)
 // Replays the line by the rules from the position and says what is wrong with it, if anything:
 // every move legal, every attacker's move a check, no pawn drop that mates where that is
 // illegal, and at the end the defender in check without a legal move.
-std::string LineFault(
-    const std::string& sfen, const std::vector<Move>& line, bool pawnDropMateLegal)
+std::string LineFault(const std::string& sfen, const std::vector<Move>& line, const RuleSet& rules)
 {
     const int attacker = LoadSfen(sfen);
     if (line.size() % 2 == 0)
@@ -104,13 +103,13 @@ std::string LineFault(
     int s = attacker;
     for (size_t i = 0; i < line.size(); ++i, s = -s) {
         const std::string at = "ply " + std::to_string(i + 1) + " " + WriteUsiMove(line[i]);
-        const MoveVerdict verdict = JudgeMove(1, s, line[i], RuleSetFor(pawnDropMateLegal));
+        const MoveVerdict verdict = JudgeMove(1, s, line[i], rules);
         if (verdict != MoveVerdict::Legal)
             return at + ": " + Describe(verdict);
         PlayOnPly1(line[i]);
         if (s == attacker && !IsKingAttacked(1, -attacker))
             return at + ": gives no check";
-        if (!pawnDropMateLegal && IsPawnDrop(line[i]) && IsKingAttacked(1, -s)
+        if (!rules.pawnDropMateLegal && IsPawnDrop(line[i]) && IsKingAttacked(1, -s)
             && !HasRulesLegalMove(-s))
             return at + ": a pawn drop that mates";
     }
@@ -122,13 +121,13 @@ std::string LineFault(
 struct Problem {
     const char* name;
     const char* sfen;
-    bool pawnDropMateLegal;
+    const RuleSet* rules;
     int plies; // 0: no mate
 };
 
 void PrintTo(const Problem& p, std::ostream* os)
 {
-    *os << p.sfen << (p.pawnDropMateLegal ? " (pawn-drop mate legal)" : " (standard rules)");
+    *os << p.sfen << " (" << p.rules->name << " rules)";
 }
 
 class MatingProblems : public testing::TestWithParam<Problem> { };
@@ -142,60 +141,59 @@ TEST_P(MatingProblems, AnswerWithALegalLineOfTheKnownLength)
 {
     const Problem& p = GetParam();
     const int side = LoadSfen(p.sfen);
-    const MateSolution solution
-        = SolveMate(PositionOfPly(1, side, RuleSetFor(p.pawnDropMateLegal)), NeverStop);
+    const MateSolution solution = SolveMate(PositionOfPly(1, side, *p.rules), NeverStop);
     if (p.plies == 0) {
         EXPECT_EQ(solution.outcome, MateOutcome::NoMate)
             << p.sfen << ": " << Written(solution.line);
         return;
     }
     ASSERT_EQ(solution.outcome, MateOutcome::Mate) << p.sfen;
-    EXPECT_EQ(LineFault(p.sfen, solution.line, p.pawnDropMateLegal), "")
+    EXPECT_EQ(LineFault(p.sfen, solution.line, *p.rules), "")
         << p.sfen << ": " << Written(solution.line);
     EXPECT_EQ(int(solution.line.size()), p.plies) << p.sfen << ": " << Written(solution.line);
     if (p.plies <= PlainCheckPlies) {
         LoadSfen(p.sfen);
-        EXPECT_TRUE(PlainMatesWithin(side, p.plies, p.pawnDropMateLegal)) << p.sfen;
-        EXPECT_FALSE(PlainMatesWithin(side, p.plies - 2, p.pawnDropMateLegal)) << p.sfen;
+        EXPECT_TRUE(PlainMatesWithin(side, p.plies, *p.rules)) << p.sfen;
+        EXPECT_FALSE(PlainMatesWithin(side, p.plies - 2, *p.rules)) << p.sfen;
     }
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Minishogi, MatingProblems, testing::Values(
-    Problem { "mate1_silver_drop", "1k2K/1g+r2/3b1/3p1/3+b1 w RGSPs 32", true, 1 },
-    Problem { "mate1_board_move", "rs1K1/5/3k1/p4/1P3 w R2b2gs 46", true, 1 },
-    Problem { "mate3_pawn_then_silver", "5/k1+S2/5/p1K2/5 b B2GSPr 31", true, 3 },
-    Problem { "mate3_gote", "1k3/5/2g2/+r2pK/1b+b2 w Srgsp 44", true, 3 },
-    Problem { "mate5_bishop_gold", "4+S/3P1/1K3/5/3k1 b BG2rgsp 63", true, 5 },
-    Problem { "mate5_rook_promotes", "k1sb1/1p3/5/3G1/gbRK1 b RPs 33", true, 5 },
-    Problem { "mate5_gote", "k3p/g2s1/5/5/1+b2K w RPrgs 18", true, 5 },
-    Problem { "mate7_gote", "1G1K1/r4/4p/k2g1/5 w RSbsp 46", true, 7 },
-    Problem { "mate7_rook_swings", "1R2+S/5/3K1/5/3k1 b GPrbgsp 55", true, 7 },
-    Problem { "mate9", "4+S/5/1R1K1/5/4k b GPrbgsp 57", true, 9 },
-    Problem { "mate9_gote", "k1B2/1p1s1/5/4G/gbK2 w 2RPs 26", true, 9 },
-    Problem { "mate11", "3b1/1k1s1/3B1/4K/3G1 b RGPrsp 15", true, 11 },
-    Problem { "mate13_gote", "1G1r1/1K3/4p/k2g1/5 w RSbsp 50", true, 13 },
-    Problem { "mate13", "k1+S2/2b2/p4/1g1K1/5 b RGSP 25", true, 13 },
-    Problem { "mate15", "3G1/g1k2/5/4R/2K1R b S2Pbs 65", true, 15 },
-    Problem { "mate17", "3G1/gk3/s4/2K1S/2R2 b R2Pb 47", true, 17 },
-    Problem { "mate19_gote", "3b1/1k1s1/3G1/5/2K2 w RGS2Prb 44", true, 19 },
-    Problem { "mate21_gote", "1G1K1/5/2g2/5/k1S2 w RSrb2p 32", true, 21 },
+    Problem { "mate1_silver_drop", "1k2K/1g+r2/3b1/3p1/3+b1 w RGSPs 32", &VelmoraRules, 1 },
+    Problem { "mate1_board_move", "rs1K1/5/3k1/p4/1P3 w R2b2gs 46", &VelmoraRules, 1 },
+    Problem { "mate3_pawn_then_silver", "5/k1+S2/5/p1K2/5 b B2GSPr 31", &VelmoraRules, 3 },
+    Problem { "mate3_gote", "1k3/5/2g2/+r2pK/1b+b2 w Srgsp 44", &VelmoraRules, 3 },
+    Problem { "mate5_bishop_gold", "4+S/3P1/1K3/5/3k1 b BG2rgsp 63", &VelmoraRules, 5 },
+    Problem { "mate5_rook_promotes", "k1sb1/1p3/5/3G1/gbRK1 b RPs 33", &VelmoraRules, 5 },
+    Problem { "mate5_gote", "k3p/g2s1/5/5/1+b2K w RPrgs 18", &VelmoraRules, 5 },
+    Problem { "mate7_gote", "1G1K1/r4/4p/k2g1/5 w RSbsp 46", &VelmoraRules, 7 },
+    Problem { "mate7_rook_swings", "1R2+S/5/3K1/5/3k1 b GPrbgsp 55", &VelmoraRules, 7 },
+    Problem { "mate9", "4+S/5/1R1K1/5/4k b GPrbgsp 57", &VelmoraRules, 9 },
+    Problem { "mate9_gote", "k1B2/1p1s1/5/4G/gbK2 w 2RPs 26", &VelmoraRules, 9 },
+    Problem { "mate11", "3b1/1k1s1/3B1/4K/3G1 b RGPrsp 15", &VelmoraRules, 11 },
+    Problem { "mate13_gote", "1G1r1/1K3/4p/k2g1/5 w RSbsp 50", &VelmoraRules, 13 },
+    Problem { "mate13", "k1+S2/2b2/p4/1g1K1/5 b RGSP 25", &VelmoraRules, 13 },
+    Problem { "mate15", "3G1/g1k2/5/4R/2K1R b S2Pbs 65", &VelmoraRules, 15 },
+    Problem { "mate17", "3G1/gk3/s4/2K1S/2R2 b R2Pb 47", &VelmoraRules, 17 },
+    Problem { "mate19_gote", "3b1/1k1s1/3G1/5/2K2 w RGS2Prb 44", &VelmoraRules, 19 },
+    Problem { "mate21_gote", "1G1K1/5/2g2/5/k1S2 w RSrb2p 32", &VelmoraRules, 21 },
     // The defender's interpositions S*3b and R*4b check the attacker, who must answer with a
     // check that also ends its own.
-    Problem { "counter_check", "3R+S/5/3K1/5/2kP1 b GPrbgs 53", true, 9 },
-    Problem { "counter_check_interposed", "k3+S/5/5/5/1K3 b B2GS2Pr 49", true, 11 },
-    Problem { "nomate_no_check", "1G1K1/3r1/4p/k2g1/5 b RSbsp 47", true, 0 },
-    Problem { "nomate_checks_run_out", "3K1/5/3k1/p4/5 b RBSPrb2gs 37", true, 0 },
-    Problem { "nomate_gote", "1k1K1/5/p4/5/3G1 w RBGSPrbs 22", true, 0 },
+    Problem { "counter_check", "3R+S/5/3K1/5/2kP1 b GPrbgs 53", &VelmoraRules, 9 },
+    Problem { "counter_check_interposed", "k3+S/5/5/5/1K3 b B2GS2Pr 49", &VelmoraRules, 11 },
+    Problem { "nomate_no_check", "1G1K1/3r1/4p/k2g1/5 b RSbsp 47", &VelmoraRules, 0 },
+    Problem { "nomate_checks_run_out", "3K1/5/3k1/p4/5 b RBSPrb2gs 37", &VelmoraRules, 0 },
+    Problem { "nomate_gote", "1k1K1/5/p4/5/3G1 w RBGSPrbs 22", &VelmoraRules, 0 },
     // P*5b mates at once in Velmora's game; under standard rules it is illegal and nothing else mates.
-    Problem { "pawn_drop_mate_legal", "k4/2S2/1G3/5/4K b P 1", true, 1 },
-    Problem { "pawn_drop_mate_illegal", "k4/2S2/1G3/5/4K b P 1", false, 0 },
+    Problem { "pawn_drop_mate_legal", "k4/2S2/1G3/5/4K b P 1", &VelmoraRules, 1 },
+    Problem { "pawn_drop_mate_illegal", "k4/2S2/1G3/5/4K b P 1", &StandardRules, 0 },
     // Under standard rules the mate at once is R*5a, not the pawn drop P*5c.
-    Problem { "pawn_drop_mate_or_rook_legal", "3+S1/k1S2/2B2/K2G1/5 b RG2P 73", true, 1 },
-    Problem { "pawn_drop_mate_or_rook_illegal", "3+S1/k1S2/2B2/K2G1/5 b RG2P 73", false, 1 },
+    Problem { "pawn_drop_mate_or_rook_legal", "3+S1/k1S2/2B2/K2G1/5 b RG2P 73", &VelmoraRules, 1 },
+    Problem { "pawn_drop_mate_or_rook_illegal", "3+S1/k1S2/2B2/K2G1/5 b RG2P 73", &StandardRules, 1 },
     // The mate in seven ends with a pawn drop; under standard rules another piece finishes.
-    Problem { "last_pawn_drop_legal", "3K1/2G2/5/p1k2/5 b RBGSPrbs 33", true, 7 },
-    Problem { "last_pawn_drop_illegal", "3K1/2G2/5/p1k2/5 b RBGSPrbs 33", false, 7 }),
+    Problem { "last_pawn_drop_legal", "3K1/2G2/5/p1k2/5 b RBGSPrbs 33", &VelmoraRules, 7 },
+    Problem { "last_pawn_drop_illegal", "3K1/2G2/5/p1k2/5 b RBGSPrbs 33", &StandardRules, 7 }),
     [](const testing::TestParamInfo<Problem>& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -219,20 +217,19 @@ void ExpectEveryForcedMateFound(const std::string& sfen)
 // Every answer holds up: a mate's line by the rules, no mate against a plain search.
 constexpr int PlainNoMatePlies = 5;
 
-void ExpectSoundAnswer(const std::string& sfen, bool pawnDropMateLegal)
+void ExpectSoundAnswer(const std::string& sfen, const RuleSet& rules)
 {
     const int side = LoadSfen(sfen);
-    const MateSolution solution
-        = SolveMate(PositionOfPly(1, side, RuleSetFor(pawnDropMateLegal)), NeverStop);
+    const MateSolution solution = SolveMate(PositionOfPly(1, side, rules), NeverStop);
     ASSERT_NE(solution.outcome, MateOutcome::Stopped) << sfen;
     if (solution.outcome == MateOutcome::Mate) {
-        EXPECT_EQ(LineFault(sfen, solution.line, pawnDropMateLegal), "")
+        EXPECT_EQ(LineFault(sfen, solution.line, rules), "")
             << sfen << ": " << Written(solution.line);
         return;
     }
     LoadSfen(sfen);
-    EXPECT_FALSE(PlainMatesWithin(side, PlainNoMatePlies, pawnDropMateLegal))
-        << sfen << (pawnDropMateLegal ? "" : " (standard rules)");
+    EXPECT_FALSE(PlainMatesWithin(side, PlainNoMatePlies, rules))
+        << sfen << " (" << rules.name << " rules)";
 }
 
 } // namespace
@@ -256,8 +253,8 @@ TEST(SolveMate, AnswersSoundlyAlongRandomGamesUnderBothRules)
     // Positions late in each game, where the hands are full and checks abound.
     const std::vector<std::string> positions = RandomPlayPositions(17, 240, 60);
     for (size_t i = 20; i < positions.size(); i += 3) {
-        ExpectSoundAnswer(positions[i], true);
-        ExpectSoundAnswer(positions[i], false);
+        ExpectSoundAnswer(positions[i], VelmoraRules);
+        ExpectSoundAnswer(positions[i], StandardRules);
     }
 }
 
@@ -295,7 +292,7 @@ TEST(SolveMate, StoppedAnywhereAnswersNothingOrAWholeMate)
             continue;
         }
         ASSERT_EQ(cut.outcome, MateOutcome::Mate) << "stopped at poll " << stopAt;
-        EXPECT_EQ(LineFault(sfen, cut.line, true), "")
+        EXPECT_EQ(LineFault(sfen, cut.line, VelmoraRules), "")
             << "stopped at poll " << stopAt << ": " << Written(cut.line);
         EXPECT_GE(cut.line.size(), whole.line.size()) << "stopped at poll " << stopAt;
         ++mates;

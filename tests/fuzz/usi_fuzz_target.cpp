@@ -98,7 +98,7 @@ public:
     void StartCommand() { took_ = false; }
     // Whether the session took input lines while it ran the last command.
     bool Took() const { return took_; }
-    bool PawnDropMateLegal() const { return pawnDropMateLegal_; }
+    const RuleSet& Rules() const { return *rules_; }
     int BestMovesDue() const { return bestMoves_; }
     int CheckmatesDue() const { return checkmates_; }
 
@@ -113,10 +113,9 @@ private:
         quit_ = word(0) == "quit";
         if (word(0) == "setoption" && word(1) == "name" && EqualIgnoringCase(word(2), "USI_Variant")
             && word(3) == "value") {
-            if (EqualIgnoringCase(word(4), "minishogi"))
-                pawnDropMateLegal_ = false;
-            if (EqualIgnoringCase(word(4), "velmora"))
-                pawnDropMateLegal_ = true;
+            for (const RuleSet* rules : RuleSets)
+                if (EqualIgnoringCase(word(4), rules->name))
+                    rules_ = rules;
         }
         if (word(0) != "go" || word(1) == "perft")
             return true;
@@ -137,7 +136,7 @@ private:
     int polls_ = 0;
     bool took_ = false;
     bool quit_ = false;
-    bool pawnDropMateLegal_ = false;
+    const RuleSet* rules_ = &StandardRules;
     int searches_ = 0, bestMoves_ = 0, checkmates_ = 0;
 };
 
@@ -217,19 +216,19 @@ std::string FindBestMoveFault(const std::string& text, const Before& before)
 }
 
 // Whether side s, to move in ply 1, has a legal move under the rules in force.
-bool HasLegalMove(int s, bool pawnDropMateLegal)
+bool HasLegalMove(int s, const RuleSet& rules)
 {
     bool found = false;
     ForEachMove(1, s, [&](const Move& m) {
-        found
-            = found || (MakeMoveIfSafe(1, s, m) && (pawnDropMateLegal || !IsPawnDropMate(1, s, m)));
+        found = found
+            || (MakeMoveIfSafe(1, s, m) && (rules.pawnDropMateLegal || !IsPawnDropMate(1, s, m)));
     });
     return found;
 }
 
 // A reported mate: every move legal, every move of the attacker a check, and no legal reply at
 // the end. Played on ply 1 from the position before the command, which is put back afterwards.
-std::string FindMateLineFault(const std::string& text, const Before& before, bool pawnDropMateLegal)
+std::string FindMateLineFault(const std::string& text, const Before& before, const RuleSet& rules)
 {
     if (text == "nomate" || text == "timeout")
         return {};
@@ -243,12 +242,12 @@ std::string FindMateLineFault(const std::string& text, const Before& before, boo
     int count = 0;
     for (std::string move; fault.empty() && moves >> move; side = -side, ++count) {
         std::string error;
-        if (!PlayUsiMove(move, side, error, RuleSetFor(pawnDropMateLegal)))
+        if (!PlayUsiMove(move, side, error, rules))
             fault = "checkmate line: " + error;
         else if (side == before.side && IsKingAttacked(1, -side) == 0)
             fault = "checkmate line: " + move + " gives no check";
     }
-    if (fault.empty() && (count % 2 == 0 || HasLegalMove(side, pawnDropMateLegal)))
+    if (fault.empty() && (count % 2 == 0 || HasLegalMove(side, rules)))
         fault = "checkmate line does not end in mate: " + text;
     after.Restore(1);
     return fault;
@@ -260,7 +259,7 @@ bool CheckCommand(
 {
     out.str("");
     const Before before { PlySnapshot(1), session.SideToMove(), session.HasPosition() };
-    const bool pawnDropMateLegal = script.PawnDropMateLegal();
+    const RuleSet& rules = script.Rules();
     script.StartCommand();
     const bool goesOn = session.Handle(line);
     const std::string answer = out.str();
@@ -280,8 +279,7 @@ bool CheckCommand(
         if (const std::string fault = FindBestMoveFault(move, before); !fault.empty())
             Fail(line, fault);
     for (const std::string& mate : AnswersOf(answer, "checkmate"))
-        if (const std::string fault = FindMateLineFault(mate, before, pawnDropMateLegal);
-            !fault.empty())
+        if (const std::string fault = FindMateLineFault(mate, before, rules); !fault.empty())
             Fail(line, fault);
     return goesOn;
 }

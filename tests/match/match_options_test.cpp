@@ -39,7 +39,7 @@ TEST(MatchOptions, ReadEnginesOptionsRulesAndClock)
         EXPECT_EQ(time.base.count(), 10'000);
         EXPECT_EQ(time.increment.count(), 100);
     }
-    EXPECT_TRUE(options->velmoraRules);
+    EXPECT_EQ(options->rules, &VelmoraRules);
     EXPECT_EQ(options->games, 6);
     EXPECT_EQ(options->maxPlies, 200);
 }
@@ -49,7 +49,7 @@ TEST(MatchOptions, DefaultToStandardRulesAtAnEqualMovetime)
     std::string error;
     const auto options = Read({ "--engine1", "a", "--engine2", "b" }, error);
     ASSERT_TRUE(options) << error;
-    EXPECT_FALSE(options->velmoraRules);
+    EXPECT_EQ(options->rules, &StandardRules);
     for (const TimeControl& time : options->time) {
         EXPECT_EQ(time.mode, TimeMode::MoveTime);
         EXPECT_EQ(time.move.count(), 100);

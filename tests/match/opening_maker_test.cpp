@@ -42,7 +42,7 @@ TEST(OpeningMaker, MakesDistinctPlayablePositionsSixToEightPliesFromTheStart)
     std::stringstream file;
     WriteOpeningsFile(SmallRecipe(1), openings, file);
     std::string error;
-    EXPECT_EQ(ReadOpenings(file, false, error), openings) << error;
+    EXPECT_EQ(ReadOpenings(file, StandardRules, error), openings) << error;
 }
 
 TEST(OpeningMaker, SameSeedMakesTheSameOpeningsAndAnotherSeedOthers)
@@ -56,7 +56,7 @@ TEST(OpeningMaker, CommittedSetHoldsFourHundredDistinctPositionsSixToEightPliesI
 {
     std::ifstream file(VELMORA_MATCH_OPENINGS_400);
     std::string error;
-    const std::vector<std::string> openings = ReadOpenings(file, false, error);
+    const std::vector<std::string> openings = ReadOpenings(file, StandardRules, error);
     EXPECT_EQ(openings.size(), 400u) << error;
     std::set<std::string> positions;
     for (const std::string& opening : openings) {

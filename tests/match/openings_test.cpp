@@ -13,13 +13,13 @@ namespace {
 // The committed files: the first fifty, and the four hundred made by velmora-match itself.
 constexpr const char* ShippedFiles[] = { VELMORA_MATCH_OPENINGS, VELMORA_MATCH_OPENINGS_400 };
 
-std::vector<std::string> ReadShippedOpenings(bool velmoraRules, std::string& error)
+std::vector<std::string> ReadShippedOpenings(const RuleSet& rules, std::string& error)
 {
     std::vector<std::string> openings;
     for (const char* path : ShippedFiles) {
         std::ifstream file(path);
         EXPECT_TRUE(file) << path;
-        const std::vector<std::string> read = ReadOpenings(file, velmoraRules, error);
+        const std::vector<std::string> read = ReadOpenings(file, rules, error);
         EXPECT_FALSE(read.empty()) << path << ": " << error;
         openings.insert(openings.end(), read.begin(), read.end());
     }
@@ -31,7 +31,7 @@ std::vector<std::string> ReadShippedOpenings(bool velmoraRules, std::string& err
 TEST(Openings, ShippedFilesHoldOnlyPlayablePositions)
 {
     std::string error;
-    const std::vector<std::string> openings = ReadShippedOpenings(false, error);
+    const std::vector<std::string> openings = ReadShippedOpenings(StandardRules, error);
     EXPECT_FALSE(openings.empty()) << error;
     for (const std::string& opening : openings) {
         SfenHeader header;
@@ -45,10 +45,11 @@ TEST(Openings, MirroredServeVelmorasRules)
     EXPECT_EQ(MirrorSfen("rbsgk/4p/5/P4/KGSBR b - 1"), StartSfen);
     EXPECT_EQ(MirrorSfen("r1+Sg1/2b1p/5/P+R3/KG3 w Bs 7"), "1g+S1r/p1b2/5/3+RP/3GK w Bs 7");
     std::string error;
-    for (const std::string& opening : ReadShippedOpenings(false, error)) {
+    for (const std::string& opening : ReadShippedOpenings(StandardRules, error)) {
         EXPECT_EQ(MirrorSfen(MirrorSfen(opening)), opening);
         std::istringstream mirrored(MirrorSfen(opening));
-        EXPECT_EQ(ReadOpenings(mirrored, true, error).size(), 1u) << opening << ": " << error;
+        EXPECT_EQ(ReadOpenings(mirrored, VelmoraRules, error).size(), 1u)
+            << opening << ": " << error;
     }
 }
 
@@ -69,7 +70,7 @@ TEST(Openings, UnplayableLinesAreRefusedByLine)
     for (const auto& c : cases) {
         std::istringstream in(c.text);
         std::string error;
-        EXPECT_TRUE(ReadOpenings(in, false, error).empty()) << c.text;
+        EXPECT_TRUE(ReadOpenings(in, StandardRules, error).empty()) << c.text;
         EXPECT_TRUE(error.starts_with(c.error)) << c.text << ": " << error;
     }
 }

@@ -24,7 +24,7 @@ std::vector<std::string> Times(int n, const std::vector<std::string>& cycle)
 struct RefereeCase {
     const char* name;
     const char* sfen;
-    bool velmoraRules;
+    const RuleSet* rules;
     std::vector<std::string> moves;
     GameEnd end;
     int winner;
@@ -45,7 +45,7 @@ const std::vector<std::string> KingsStepOutAndBack = { "1e1d", "5a5b", "1d1e", "
 TEST_P(RefereeJudges, HowTheGameEnds)
 {
     const RefereeCase& c = GetParam();
-    Referee referee(RefereeRules { c.velmoraRules, c.maxPlies }, c.sfen);
+    Referee referee(RefereeRules { c.rules, c.maxPlies }, c.sfen);
     for (const std::string& move : c.moves) {
         ASSERT_FALSE(referee.Over())
             << c.sfen << ": ended before " << move << " by " << referee.Reason();
@@ -63,42 +63,42 @@ TEST_P(RefereeJudges, HowTheGameEnds)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Endings, RefereeJudges, testing::Values(
-    RefereeCase { "MateByADrop", "k4/5/1G3/5/4K b G 1", false, { "G*5b" }, GameEnd::Mate, Sente,
+    RefereeCase { "MateByADrop", "k4/5/1G3/5/4K b G 1", &StandardRules, { "G*5b" }, GameEnd::Mate, Sente,
         "   1 ５二金打\nまで1手で先手の勝ち\n" },
-    RefereeCase { "PawnDropMateLosesUnderStandardRules", "4k/2S2/3G1/5/K4 b P 1", false,
+    RefereeCase { "PawnDropMateLosesUnderStandardRules", "4k/2S2/3G1/5/K4 b P 1", &StandardRules,
         { "P*1b" }, GameEnd::IllegalMove, Gote, "   1 反則負け\nまで0手で後手の反則勝ち\n" },
-    RefereeCase { "PawnDropMateWinsUnderVelmoraRules", "4k/2S2/3G1/5/K4 b P 1", true,
+    RefereeCase { "PawnDropMateWinsUnderVelmoraRules", "4k/2S2/3G1/5/K4 b P 1", &VelmoraRules,
         { "P*1b" }, GameEnd::Mate, Sente, "まで1手で先手の勝ち\n" },
-    RefereeCase { "MoveLeavingTheKingAttackedLoses", "k4/5/5/r4/4K b - 1", false, { "1e1d" },
+    RefereeCase { "MoveLeavingTheKingAttackedLoses", "k4/5/5/r4/4K b - 1", &StandardRules, { "1e1d" },
         GameEnd::IllegalMove, Gote, "まで0手で後手の反則勝ち\n" },
-    RefereeCase { "MoveFromAnEmptySquareLoses", "k4/5/5/5/4K w - 1", false, { "5a5b", "2e2d" },
+    RefereeCase { "MoveFromAnEmptySquareLoses", "k4/5/5/5/4K w - 1", &StandardRules, { "5a5b", "2e2d" },
         GameEnd::IllegalMove, Gote, "   1 ５二玉(51)\n   2 反則負け\nまで1手で後手の反則勝ち\n" },
-    RefereeCase { "TextThatIsNoMoveLoses", "k4/5/5/5/4K b - 1", false, { "win" },
+    RefereeCase { "TextThatIsNoMoveLoses", "k4/5/5/5/4K b - 1", &StandardRules, { "win" },
         GameEnd::IllegalMove, Gote, "まで0手で後手の反則勝ち\n" },
-    RefereeCase { "FourfoldRepetitionLosesForSente", "k4/5/5/5/4K b - 1", false,
+    RefereeCase { "FourfoldRepetitionLosesForSente", "k4/5/5/5/4K b - 1", &StandardRules,
         Times(3, KingsStepOutAndBack), GameEnd::Repetition, Gote,
         "  12 ５一玉(52)\n  13 千日手\nまで12手で千日手により後手の勝ち\n" },
     RefereeCase { "FourfoldRepetitionLosesForSenteWhenGoteMovedFirst", "k4/5/5/5/4K w - 1",
-        false, Times(3, { "5a5b", "1e1d", "5b5a", "1d1e" }), GameEnd::Repetition, Gote,
+        &StandardRules, Times(3, { "5a5b", "1e1d", "5b5a", "1d1e" }), GameEnd::Repetition, Gote,
         "まで12手で千日手により後手の勝ち\n" },
-    RefereeCase { "ChecksNowAndThenAreNoPerpetualCheck", "k4/5/3R1/5/4K b - 1", false,
+    RefereeCase { "ChecksNowAndThenAreNoPerpetualCheck", "k4/5/3R1/5/4K b - 1", &StandardRules,
         Times(3, { "2c2a", "5a5b", "2a2c", "5b5a" }), GameEnd::Repetition, Gote,
         "まで12手で千日手により後手の勝ち\n" },
-    RefereeCase { "PerpetualCheckBySenteLoses", "k4/4R/5/5/4K b - 1", false,
+    RefereeCase { "PerpetualCheckBySenteLoses", "k4/4R/5/5/4K b - 1", &StandardRules,
         Times(3, { "1b1a", "5a5b", "1a1b", "5b5a" }), GameEnd::PerpetualCheck, Gote,
         "  13 反則負け\nまで12手で後手の反則勝ち\n" },
-    RefereeCase { "PerpetualCheckEndingOnTheCheckLoses", "k3R/5/5/5/4K w - 1", false,
+    RefereeCase { "PerpetualCheckEndingOnTheCheckLoses", "k3R/5/5/5/4K w - 1", &StandardRules,
         Times(3, { "5a5b", "1a1b", "5b5a", "1b1a" }), GameEnd::PerpetualCheck, Gote,
         "  13 反則勝ち\nまで12手で後手の反則勝ち\n" },
-    RefereeCase { "PerpetualCheckByGoteLoses", "k4/5/5/r4/4K w - 1", false,
+    RefereeCase { "PerpetualCheckByGoteLoses", "k4/5/5/r4/4K w - 1", &StandardRules,
         Times(3, { "5d5e", "1e1d", "5e5d", "1d1e" }), GameEnd::PerpetualCheck, Sente,
         "まで12手で先手の反則勝ち\n" },
-    RefereeCase { "RepetitionGoesOnUnderVelmoraRules", "k4/5/5/5/4K b - 1", true,
+    RefereeCase { "RepetitionGoesOnUnderVelmoraRules", "k4/5/5/5/4K b - 1", &VelmoraRules,
         Times(4, KingsStepOutAndBack), GameEnd::MaxLength, 0, "まで16手で持将棋\n", 16 },
-    RefereeCase { "GameAtItsGreatestLengthIsDrawn", "k4/5/5/5/4K b - 1", false,
+    RefereeCase { "GameAtItsGreatestLengthIsDrawn", "k4/5/5/5/4K b - 1", &StandardRules,
         Times(2, KingsStepOutAndBack), GameEnd::MaxLength, 0, "   9 持将棋\nまで8手で持将棋\n",
         8 },
-    RefereeCase { "TimeForfeitLosesForTheSideToMove", "k4/5/5/5/4K b - 1", false, { "1e1d" },
+    RefereeCase { "TimeForfeitLosesForTheSideToMove", "k4/5/5/5/4K b - 1", &StandardRules, { "1e1d" },
         GameEnd::TimeForfeit, Sente, "   2 切れ負け\nまで1手で時間切れにより先手の勝ち\n", 300,
         GameEnd::TimeForfeit }),
     CaseName);

@@ -9,13 +9,13 @@
 #include "rules/make_move.h"
 #include "rules/moves.h"
 #include "rules/pawn_drop_mate.h"
+#include "rules/repetition.h"
 #include "rules/rule_tables.h"
 #include "rules/sfen.h"
 #include "rules/usi_move.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -72,12 +72,15 @@ Ending PlayGame(int number, uint64_t nodes, std::mt19937& random)
     if (number % 5 == 4)
         settings = SearchSettings { 2, 2, 20 };
     std::vector<PastPosition> history;
-    std::map<uint64_t, int> seen;
     int side = header.side;
     for (int ply = 0; ply < PlyCap; ++ply, side = -side) {
         const GamePosition position = PositionOfPly(1, side, *game.rules);
-        const uint64_t key = HashOf(position.board, side);
-        if (++seen[key] == 4 && game.rules->repetition != RepetitionRule::None)
+        const PastPosition here { HashOf(position.board, side), IsKingAttacked(1, side) != 0 };
+        history.push_back(here);
+        const RepetitionVerdict repetition = JudgeRepetition(
+            *game.rules, std::span<const PastPosition>(history), side, FourfoldRepetition);
+        history.pop_back(); // the search takes the positions before the one it searches
+        if (repetition.end != RepetitionEnd::None)
             return Ending::Repetition;
         const std::vector<Move> legal = LegalMoves(side, *game.rules);
         Move move;
@@ -105,7 +108,7 @@ Ending PlayGame(int number, uint64_t nodes, std::mt19937& random)
         const MoveVerdict verdict = JudgeMove(1, side, move, *game.rules);
         if (verdict != MoveVerdict::Legal)
             Fail(game, "illegal move " + WriteUsiMove(move) + ": " + Describe(verdict));
-        history.push_back(PastPosition { key, IsKingAttacked(1, side) != 0 });
+        history.push_back(here);
         MakeMove(1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
         UpdateCheckerFlags(1);
         game.moves += " " + WriteUsiMove(move);

@@ -51,7 +51,7 @@ std::optional<std::vector<std::string>> LoadOpenings(const MatchOptions& options
     std::ifstream file(options.openingsPath);
     std::string error;
     std::vector<std::string> openings
-        = file ? ReadOpenings(file, options.velmoraRules, error) : std::vector<std::string> {};
+        = file ? ReadOpenings(file, *options.rules, error) : std::vector<std::string> {};
     if (!file)
         error = "cannot read";
     if (openings.empty()) {
@@ -60,7 +60,7 @@ std::optional<std::vector<std::string>> LoadOpenings(const MatchOptions& options
     }
     if (options.openingCount > 0 && size_t(options.openingCount) < openings.size())
         openings.resize(size_t(options.openingCount));
-    if (options.velmoraRules)
+    if (options.rules == &VelmoraRules)
         for (std::string& opening : openings)
             opening = MirrorSfen(opening);
     return openings;
@@ -179,7 +179,7 @@ std::optional<double> PlayMatchGame(MatchPlan& plan, int game, ThinkingTime thin
     const int senteEngine = game % 2;
     const std::string players[2] = { plan.names[senteEngine], plan.names[1 - senteEngine] };
     PlayedGame played = PlayGame(engines[senteEngine], engines[1 - senteEngine],
-        plan.openings[opening], RefereeRules { plan.options.velmoraRules, plan.options.maxPlies },
+        plan.openings[opening], RefereeRules { plan.options.rules, plan.options.maxPlies },
         TimeOfGame(plan.options, senteEngine));
     GameRecord& record = played.record;
     record.playerNames[SideIndex(Sente)] = players[0];
@@ -236,7 +236,7 @@ int main(int argc, char** argv)
         return 1;
     if (!options->kifDir.empty())
         std::filesystem::create_directories(options->kifDir);
-    MatchPlan plan { *options, *openings, 0, options->velmoraRules ? "velmora" : "minishogi", {} };
+    MatchPlan plan { *options, *openings, 0, std::string(options->rules->name), {} };
     plan.games = options->games > 0 ? options->games : 2 * int(openings->size());
 
     Tally tally;

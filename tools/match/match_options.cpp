@@ -147,8 +147,8 @@ std::optional<MatchOptions> ReadMatchOptions(int argc, char** argv, std::string&
         else if ((flag == "--option1" || flag == "--option2") && equals != std::string::npos)
             options.engines[flag.back() - '1'].options.emplace_back(
                 value.substr(0, equals), value.substr(equals + 1));
-        else if (flag == "--rules" && (value == "minishogi" || value == "velmora"))
-            options.velmoraRules = value == "velmora";
+        else if (flag == "--rules" && RuleSetNamed(value))
+            options.rules = RuleSetNamed(value);
         else if (flag == "--openings")
             options.openingsPath = value;
         else if (flag == "--opening-count" && count && *count > 0)

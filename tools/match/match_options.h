@@ -3,6 +3,8 @@
 #include "game_play.h"
 #include "usi_engine.h"
 
+#include "rules/rule_set.h"
+
 #include <chrono>
 #include <optional>
 #include <string>
@@ -11,7 +13,7 @@
 // Everything a match is told on its command line.
 struct MatchOptions {
     EngineSetup engines[2];
-    bool velmoraRules = false; // Velmora's own game instead of standard minishogi
+    const RuleSet* rules = &StandardRules; // or Velmora's own game
     std::string openingsPath;
     int openingCount = 0; // the first this many openings of the file; 0 for all
     int games = 0; // 0 for each opening used once with each engine as Sente

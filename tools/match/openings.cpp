@@ -10,13 +10,13 @@
 namespace {
 
 // A one-line reason why the position cannot open a game, or "".
-std::string Unplayable(const std::string& sfen, bool pawnDropMateLegal)
+std::string Unplayable(const std::string& sfen, const RuleSet& rules)
 {
     SfenHeader header;
     std::string error;
     if (!ReadSfen(sfen, header, error))
         return error;
-    if (!HasLegalMove(LoadBoard(1, 0), header.side, pawnDropMateLegal))
+    if (!HasLegalMove(LoadBoard(1, 0), header.side, rules))
         return "the side to move has no legal move";
     return "";
 }
@@ -56,7 +56,7 @@ std::string WriteRow(const std::vector<std::string>& squares)
 
 } // namespace
 
-std::vector<std::string> ReadOpenings(std::istream& in, bool pawnDropMateLegal, std::string& error)
+std::vector<std::string> ReadOpenings(std::istream& in, const RuleSet& rules, std::string& error)
 {
     std::vector<std::string> openings;
     int number = 0;
@@ -64,7 +64,7 @@ std::vector<std::string> ReadOpenings(std::istream& in, bool pawnDropMateLegal, 
         ++number;
         if (line.empty() || line[0] == '#')
             continue;
-        const std::string reason = Unplayable(line, pawnDropMateLegal);
+        const std::string reason = Unplayable(line, rules);
         if (!reason.empty()) {
             error = "line " + std::to_string(number) + " '" + line + "': " + reason;
             return {};

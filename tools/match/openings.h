@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/rule_set.h"
+
 #include <istream>
 #include <string>
 #include <string_view>
@@ -9,7 +11,7 @@
 // skipped. Each must be a position the SFEN reader accepts (which refuses the side not to move in
 // check) with a legal move for the side to move. Fails on the first that is not, naming its line
 // in error.
-std::vector<std::string> ReadOpenings(std::istream& in, bool pawnDropMateLegal, std::string& error);
+std::vector<std::string> ReadOpenings(std::istream& in, const RuleSet& rules, std::string& error);
 
 // The position seen in a mirror standing on the centre file. Velmora's start mirrors the standard
 // one, so the standard openings serve Velmora's rule set mirrored.

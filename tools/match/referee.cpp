@@ -3,6 +3,7 @@
 #include "engine/legal_moves.h"
 #include "engine/search_board.h"
 #include "rules/check.h"
+#include "rules/repetition.h"
 #include "rules/sfen.h"
 #include "rules/usi_move.h"
 
@@ -46,7 +47,7 @@ void Referee::Play(std::string_view usi)
         error = "move '" + std::string(usi) + "' is illegal: no piece of the mover there";
     else if (move) {
         RecordedMove kept = DescribeMove(*move);
-        if (PlayUsiMove(usi, side_, error, RuleSetFor(rules_.pawnDropMateLegal))) {
+        if (PlayUsiMove(usi, side_, error, *rules_.rules)) {
             const int number = startMoveNumber_ + int(record_.moves.size()) + 1;
             kept.after = WriteSfen(1, SfenHeader { -side_, number });
             record_.moves.push_back(std::move(kept));
@@ -74,16 +75,13 @@ void Referee::End(GameEnd end, int winner, const std::string& reason)
 
 void Referee::JudgePosition()
 {
-    if (!HasLegalMove(LoadBoard(1, 0), side_, rules_.pawnDropMateLegal))
+    if (!HasLegalMove(LoadBoard(1, 0), side_, *rules_.rules))
         return End(GameEnd::Mate, -side_, history_.back().inCheck ? "mate" : "no legal move");
-    // Velmora's own game has no repetition rule: its engines score a repetition as going on.
-    const bool repetitionRule
-        = RuleSetFor(rules_.pawnDropMateLegal).repetition != RepetitionRule::None;
-    const RepetitionVerdict repetition
-        = repetitionRule ? JudgeRepetition(history_, side_) : RepetitionVerdict {};
-    if (repetition.perpetualCheck)
+    const RepetitionVerdict repetition = JudgeRepetition(
+        *rules_.rules, std::span<const PositionMark>(history_), side_, FourfoldRepetition);
+    if (repetition.end == RepetitionEnd::PerpetualCheck)
         return End(GameEnd::PerpetualCheck, repetition.winner, "perpetual check");
-    if (repetition.ended)
+    if (repetition.end == RepetitionEnd::Repetition)
         return End(GameEnd::Repetition, repetition.winner, "repetition");
     if (int(record_.moves.size()) >= rules_.maxPlies)
         End(GameEnd::MaxLength, 0, "max length");

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "repetition.h"
-
+#include "rules/rule_set.h"
 #include "ui/game_record.h"
 
 #include <string>
@@ -10,8 +9,15 @@
 
 // The rules a game between engines is judged by.
 struct RefereeRules {
-    bool pawnDropMateLegal = false;
+    const RuleSet* rules = &StandardRules;
     int maxPlies = 300; // a game this long is drawn
+};
+
+// One position of a game as repetition sees it: board, hands and side to move, and whether the
+// side to move is in check there.
+struct PositionMark {
+    std::string key;
+    bool inCheck = false;
 };
 
 // Judges one game on ply 1, which it owns while the game lasts: every move checked by the

@@ -6,10 +6,10 @@
 #include "engine/root_moves.h"
 #include "engine/strong_search.h"
 #include "rules/make_move.h"
+#include "rules/repetition.h"
 #include "rules/rule_tables.h"
 #include "rules/sfen.h"
 
-#include <map>
 #include <random>
 
 namespace {
@@ -22,6 +22,8 @@ constexpr int MaxGamePlies = 200;
 // The first plies after the opening are too much alike from game to game to teach much.
 constexpr int SkippedPlies = 4;
 
+double ResultForSente(int winner) { return winner == Sente ? 1 : winner == Gote ? 0 : 0.5; }
+
 // Plays one game and returns Sente's result; the quiet positions go to samples.
 // The game is played on ply 1, where the rules write it as SFEN.
 double PlayGame(StrongEngine& engine, int side, std::mt19937& random,
@@ -29,7 +31,6 @@ double PlayGame(StrongEngine& engine, int side, std::mt19937& random,
 {
     engine.NewGame();
     std::vector<PastPosition> history;
-    std::map<uint64_t, int> seen;
     int decisiveFor = 0, decisiveRun = 0;
     SearchLimits limits;
     limits.nodes = settings.nodesPerMove;
@@ -39,8 +40,12 @@ double PlayGame(StrongEngine& engine, int side, std::mt19937& random,
         const int s = side;
         const uint64_t key = HashOf(b, s);
         const bool inCheck = KingAttacked(b, s);
-        if (++seen[key] >= 4)
-            return 0; // a repetition loses for Sente
+        history.push_back(PastPosition { key, inCheck });
+        const RepetitionVerdict repetition = JudgeRepetition(
+            *position.rules, std::span<const PastPosition>(history), s, FourfoldRepetition);
+        history.pop_back(); // the search takes the positions before the one it searches
+        if (repetition.end != RepetitionEnd::None)
+            return ResultForSente(repetition.winner);
         MoveList moves;
         GenerateLegalMoves(b, s, *position.rules, moves);
         if (moves.size == 0)

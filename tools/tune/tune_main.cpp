@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     if (command == "selfplay" && argc == 5) {
         std::ifstream in(VELMORA_MATCH_OPENINGS);
         std::string error;
-        const std::vector<std::string> openings = ReadOpenings(in, false, error);
+        const std::vector<std::string> openings = ReadOpenings(in, StandardRules, error);
         if (openings.empty()) {
             std::cerr << "openings: " << error << '\n';
             return 1;
