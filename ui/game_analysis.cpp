@@ -129,26 +129,21 @@ void GameAnalyser::Start(const GameRecord& record, const RuleSet& rules, const S
 
     analysis_ = GameAnalysis { record.UsiPosition(), record.startSide, {} };
     analysis_.positions.resize(jobs_.size());
-    cancel_ = false;
-    done_ = false;
     positionsDone_ = 0;
-    thread_ = std::thread([this, limits] { Run(limits); });
+    search_.Start([this, limits](StrongEngine& engine) { Run(engine, limits); });
 }
 
-void GameAnalyser::Run(SearchLimits limits)
+void GameAnalyser::Run(StrongEngine& engine, SearchLimits limits)
 {
-    StrongEngine engine;
-    SearchCallbacks callbacks;
+    // Each analysis starts from nothing learnt, so that a record always gets the same verdict.
+    engine.NewGame();
+    SearchCallbacks callbacks = search_.StoppableCallbacks(engine);
     std::vector<SearchMove> line;
     callbacks.info = [&](const SearchInfo& info) {
         if (!info.lines.empty())
             line = info.lines.front().moves;
     };
-    callbacks.poll = [&] {
-        if (cancel_.load(std::memory_order_relaxed))
-            engine.Stop();
-    };
-    for (size_t i = 0; i < jobs_.size() && !cancel_.load(std::memory_order_relaxed); ++i) {
+    for (size_t i = 0; i < jobs_.size() && !search_.Stopping(); ++i) {
         const Job& job = jobs_[i];
         const int s = job.position.side;
         PositionAnalysis& found = analysis_.positions[i];
@@ -170,29 +165,23 @@ void GameAnalyser::Run(SearchLimits limits)
         }
         positionsDone_.fetch_add(1, std::memory_order_relaxed);
     }
-    done_.store(!cancel_.load(std::memory_order_relaxed), std::memory_order_release);
 }
 
 void GameAnalyser::Cancel()
 {
-    cancel_ = true;
-    if (thread_.joinable())
-        thread_.join();
+    search_.Stop();
     analysis_ = GameAnalysis {};
     jobs_.clear();
-    done_ = false;
     positionsDone_ = 0;
 }
 
 GameAnalysis GameAnalyser::Take()
 {
-    if (thread_.joinable())
-        thread_.join();
-    assert(done_);
+    assert(search_.Running());
+    search_.Wait();
     GameAnalysis taken = std::move(analysis_);
     analysis_ = GameAnalysis {};
     jobs_.clear();
-    done_ = false;
     return taken;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "background_search.h"
 #include "game_record.h"
 #include "game_rules.h"
 
@@ -8,7 +9,6 @@
 #include <atomic>
 #include <cstddef>
 #include <string>
-#include <thread>
 #include <vector>
 
 // A loss against the engine's best of at least this much marks a move as a blunder.
@@ -65,15 +65,15 @@ public:
     void Start(const GameRecord& record, const RuleSet& rules,
         const SearchLimits& limits = AnalysisLimits);
     void Cancel();
-    bool Running() const { return thread_.joinable(); }
-    bool Done() const { return done_.load(std::memory_order_acquire); }
+    bool Running() const { return search_.Running(); }
+    bool Done() const { return search_.Finished(); }
     size_t PositionsDone() const { return positionsDone_.load(std::memory_order_relaxed); }
     size_t PositionsTotal() const { return analysis_.positions.size(); }
     // The finished analysis; waits for the thread to end. Not after Cancel.
     GameAnalysis Take();
 
 private:
-    void Run(SearchLimits limits);
+    void Run(StrongEngine& engine, SearchLimits limits);
 
     // One position to search, read off the record before the thread starts.
     struct Job {
@@ -82,10 +82,8 @@ private:
     };
     std::vector<Job> jobs_;
     GameAnalysis analysis_;
-    std::atomic<bool> cancel_ { false };
-    std::atomic<bool> done_ { false };
     std::atomic<size_t> positionsDone_ { 0 };
-    std::thread thread_;
+    BackgroundSearch search_;
 };
 
 // Analyses the record on the calling thread: for tests and tools.

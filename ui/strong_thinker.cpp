@@ -2,7 +2,6 @@
 
 #include "engine/game_position.h"
 #include "engine/root_moves.h"
-#include "engine/strong_search.h"
 
 namespace {
 
@@ -20,47 +19,27 @@ ComputerDecision DecisionOf(const SearchResult& result, int s)
 
 } // namespace
 
-StrongThinker::StrongThinker() = default;
-
-StrongThinker::~StrongThinker() { Stop(); }
-
-void StrongThinker::Start(int s, const RuleSet& rules, int64_t milliseconds)
+void StrongThinker::Start(int s, const RuleSet& rules, int64_t milliseconds, int skill)
 {
-    Stop();
-    if (!engine_)
-        engine_ = std::make_unique<StrongEngine>();
     const GamePosition position = PositionOfPly(1, s, rules);
-    cancel_.store(false);
-    done_.store(false);
-    thread_ = std::thread([this, position, s, milliseconds] {
+    search_.Start([this, position, s, milliseconds, skill](StrongEngine& engine) {
         SearchLimits limits;
         limits.timed = true;
         limits.time = TimeBudget { milliseconds, milliseconds, milliseconds };
-        SearchCallbacks callbacks;
-        // The engine clears its own stop flag when a search begins, so a stop asked for before
-        // that is kept here and passed on at the first poll.
-        callbacks.poll = [this] {
-            if (cancel_.load(std::memory_order_relaxed))
-                engine_->Stop();
-        };
-        const SearchResult result = engine_->Search(position, {}, limits, {}, callbacks);
+        SearchSettings settings;
+        settings.skill = skill;
+        const SearchResult result
+            = engine.Search(position, {}, limits, settings, search_.StoppableCallbacks(engine));
         decision_ = DecisionOf(result, s);
-        done_.store(true, std::memory_order_release);
     });
 }
 
 std::optional<ComputerDecision> StrongThinker::TakeDecision()
 {
-    if (!thread_.joinable() || !done_.load(std::memory_order_acquire))
+    if (!search_.Finished())
         return std::nullopt;
-    thread_.join();
+    search_.Wait();
     return decision_;
 }
 
-void StrongThinker::Stop()
-{
-    if (!thread_.joinable())
-        return;
-    cancel_.store(true, std::memory_order_relaxed);
-    thread_.join();
-}
+void StrongThinker::Stop() { search_.Stop(); }
