@@ -68,6 +68,7 @@ TForm1::TForm1(QWidget* parent)
     , PasteAction(
           AddAction("Paste a game or position", { QKeySequence::Paste }, &TForm1::PasteGame))
     , TakeBackAction(AddAction("Take back", { QKeySequence::Undo }, &TForm1::TakeBackMove))
+    , HintAction(AddAction("Hint", { QKeySequence("Ctrl+H") }, &TForm1::GiveHint))
     , BackAction(AddAction("Back one move", { QKeySequence(Qt::Key_Left) }, &TForm1::StepBack))
     , ForwardAction(
           AddAction("Forward one move", { QKeySequence(Qt::Key_Right) }, &TForm1::StepForward))
@@ -138,6 +139,7 @@ TForm1::TForm1(QWidget* parent)
     computers->addAction(StrongComputerAction);
     setAcceptDrops(true);
     SetUpKeyboardAndSpeech();
+    SetUpHints();
 
     FormCreate();
 }
@@ -185,6 +187,7 @@ void TForm1::DrawPosition(int p)
     ::DrawPosition(Image1->Canvas(), Image2->Picture(), p);
     for (CellArea* area : { Board, SenteHand, GoteHand })
         area->PositionChanged();
+    ClearStaleHint();
 }
 
 void TForm1::MarkCell(int x, int y) { ::MarkCell(Image1->Canvas(), x, y); }
@@ -224,6 +227,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     CopySfenAction->setEnabled(recorded);
     SaveAction->setEnabled(recorded);
     TakeBackAction->setEnabled(Session.CanTakeBack());
+    HintAction->setEnabled(HintCoach::Available());
     for (QAction* step : { BackAction, ForwardAction, StartAction, EndAction, AnalyseAction })
         step->setEnabled(Session.CanReplay());
     BestLineForwardAction->setEnabled(Session.CanStepBestLine());
@@ -240,7 +244,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     menu.addActions({ CopyKifAction, CopySfenAction, SaveAction });
     menu.addActions({ OpenAction, PasteAction });
     menu.addSeparator();
-    menu.addAction(TakeBackAction);
+    menu.addActions({ TakeBackAction, HintAction });
     menu.addSeparator();
     menu.addActions({ BackAction, ForwardAction, StartAction, EndAction });
     menu.addSeparator();

@@ -3,6 +3,7 @@
 #include "control_label.h"
 #include "game_session.h"
 #include "game_view.h"
+#include "hint_coach.h"
 #include "notation.h"
 #include "picture_box.h"
 #include "window_settings.h"
@@ -18,6 +19,7 @@
 
 class AnalysisWindow;
 class HelpDialog;
+class HintFrame;
 class Announcer;
 class CellArea;
 class GameSpeech;
@@ -69,6 +71,7 @@ public:
     QAction* OpenAction;
     QAction* PasteAction;
     QAction* TakeBackAction;
+    QAction* HintAction;
     QAction* BackAction;
     QAction* ForwardAction;
     QAction* StartAction;
@@ -108,6 +111,8 @@ public:
     KeyboardPlay* Keys;
     std::vector<QAction*> ReadingActions; // in the order of ReadingKeys
     std::vector<QAction*> NotationActions; // English, Japanese, USI
+    // The frame of the piece or square a hint shows (window_hints.cpp).
+    HintFrame* HintBox;
 
     // The notation moves are spoken in.
     Notation SpokenNotation() const;
@@ -141,6 +146,12 @@ private:
     void SetUpKeyboardAndSpeech();
     std::vector<QAction*> AddNotationActions();
     void AddSpeechMenus(QMenu& menu);
+    void SetUpHints();
+    void GiveHint();
+    void PollHint();
+    void ShowHint(const Hint& hint);
+    // The frame goes once its turn has passed.
+    void ClearStaleHint();
 
     void FormCreate();
     void FormDblClick();
@@ -207,6 +218,9 @@ private:
     AnalysisWindow* analysisWindow_ = nullptr;
     HelpDialog* help_ = nullptr;
     std::string notation_ = WindowSettings {}.notation;
+    // A hint asked for waits on its search; the window polls it meanwhile.
+    HintCoach hints_;
+    QTimer* hintPoll_ = nullptr;
 };
 
 extern TForm1* Form1;

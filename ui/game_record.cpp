@@ -78,4 +78,8 @@ void EndRecord(GameEnd end, int winner)
 
 const Move* LastMove() { return Record.moves.empty() ? nullptr : &Record.moves.back().move; }
 
-void DropLastMoves(int n) { Record.moves.resize(Record.moves.size() - static_cast<size_t>(n)); }
+void DropLastMoves(int n)
+{
+    Record.moves.resize(Record.moves.size() - static_cast<size_t>(n));
+    std::erase_if(Record.hintedMoves, [](size_t m) { return m > Record.moves.size(); });
+}

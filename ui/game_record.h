@@ -46,6 +46,9 @@ struct GameRecord {
     std::vector<RecordedMove> moves;
     GameEnd end = GameEnd::Running;
     int winner = 0; // the winning side once the game has ended, 0 when stopped
+    // The moves (from 1) a person played after asking for a hint; one past the last move while
+    // the hinted move is still to come.
+    std::vector<size_t> hintedMoves;
 
     // The position the game has reached, in SFEN.
     const std::string& CurrentSfen() const;

@@ -88,6 +88,7 @@ void GameSession::PlayOn()
     if (IsKingAttacked(1, -Game.SideToMove))
         return;
     ::Record.moves.resize(shown_);
+    std::erase_if(::Record.hintedMoves, [this](size_t n) { return n > shown_; });
     ::Record.end = GameEnd::Running;
     ::Record.winner = 0;
     for (int slot = 0; slot < SideSlots; ++slot) {

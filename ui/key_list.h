@@ -25,6 +25,7 @@ inline constexpr KeyEntry MenuKeysBeforeSpeech[] = {
     { "Ctrl+O",          "Open a game...",                     "open a game or a position: KIF, one SFEN line or a USI position line; or drop a file on the window" },
     { "Ctrl+V",          "Paste a game or position",           "open the game or position on the clipboard" },
     { "Ctrl+Z",          "Take back",                          "take back your last move, and against the computer its reply too" },
+    { "Ctrl+H",          "Hint",                               "on your turn against the computer: what it threatens, then again for the piece to move, then for its square" },
     { "Left",            "Back one move",                      "while no game runs: one move back in the game" },
     { "Right",           "Forward one move",                   "while no game runs: one move forward in the game" },
     { "Home",            "To the start",                       "while no game runs: the game's start" },

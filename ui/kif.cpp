@@ -1,6 +1,7 @@
 #include "kif.h"
 #include "kif_names.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -145,6 +146,8 @@ std::string WriteKif(const GameRecord& record, const std::vector<std::string>& c
         const Move& move = record.moves[i].move;
         kif += MoveLine(i + 1, KifMove(record.moves[i], previousX, previousY));
         comment(i + 1);
+        if (std::ranges::find(record.hintedMoves, i + 1) != record.hintedMoves.end())
+            kif += "*hint\n";
         previousX = move.toX;
         previousY = move.toY;
     }

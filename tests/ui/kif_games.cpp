@@ -1,7 +1,8 @@
 // Plays whole games of the window's game flow, a person against the computer, and writes each
 // as KIF (game-N.kif) with the USI line of its moves (game-N.usi) and the position it reached
 // (game-N.sfen), for a KIF reader of another program to read back; the first game once more with
-// an analysis as comment lines (game-1-analysed), which the reader must skip.
+// an analysis as comment lines (game-1-analysed), and again with a hint noted after every other
+// move besides (game-1-hinted), which the reader must skip.
 // The person's moves are the computer's own choices or random ones, made with the mouse.
 // Usage: kif_games <folder>
 #include "ui/cell_pixels.h"
@@ -158,6 +159,14 @@ int main(int argc, char** argv)
             && !WriteGame(name + "-analysed",
                 WriteKif(Record, AnalyseRecord(Record, *Game.Rules, CommentLimits).KifComments())))
             return 1;
+        if (number == 1) {
+            GameRecord hinted = Record;
+            for (size_t n = 1; n <= hinted.moves.size(); n += 2)
+                hinted.hintedMoves.push_back(n);
+            const auto comments = AnalyseRecord(hinted, *Game.Rules, CommentLimits).KifComments();
+            if (!WriteGame(name + "-hinted", WriteKif(hinted, comments)))
+                return 1;
+        }
         std::printf("%s: level %d, %zu moves\n", name.c_str(), setting.level, Record.moves.size());
     }
     return 0;

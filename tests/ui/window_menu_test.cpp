@@ -60,8 +60,8 @@ TEST_F(WindowAdditions, ContextMenuOnTheSurfaceListsTheActionsWithTheirShortcuts
         (std::vector<std::string> { "Copy the game as KIF Ctrl+C",
             "Copy the position as SFEN Ctrl+Shift+C", "Save the game... Ctrl+S",
             "Open a game... Ctrl+O", "Paste a game or position Ctrl+V", "Take back Ctrl+Z",
-            "Back one move Left", "Forward one move Right", "To the start Home", "To the end End",
-            "Analyse game Ctrl+Shift+A", "Best line: next move Ctrl+Right",
+            "Hint Ctrl+H", "Back one move Left", "Forward one move Right", "To the start Home",
+            "To the end End", "Analyse game Ctrl+Shift+A", "Best line: next move Ctrl+Right",
             "Best line: back Ctrl+Left", "Read aloud ", "Speech notation ", "Rules ", "Computer ",
             "Thinking time ", "Zoom in Ctrl++", "Zoom out Ctrl+-", "Actual size Ctrl+0",
             "Keys and menus… F1", "About Velmora " }));
