@@ -83,7 +83,8 @@ TForm1::TForm1(QWidget* parent)
     , VelmoraRulesAction(AddRulesAction("Velmora", VelmoraRules))
     , StandardRulesAction(AddRulesAction("Standard minishogi", StandardRules))
     , ClassicComputerAction(AddComputerAction("Classic", Computer::Classic))
-    , StrongComputerAction(AddComputerAction("Strong", Computer::Strong))
+    , ComputerLevelActions(AddComputerLevelActions())
+    , StrongComputerAction(ComputerLevelActions[FullStrength])
     , ThinkingTimeActions(AddThinkingTimeActions())
     // Ctrl+= is Ctrl+plus without the shift on most keyboards.
     , ZoomInAction(
@@ -136,7 +137,8 @@ TForm1::TForm1(QWidget* parent)
     ClassicComputerAction->setChecked(true);
     auto* computers = new QActionGroup(this);
     computers->addAction(ClassicComputerAction);
-    computers->addAction(StrongComputerAction);
+    for (QAction* level : ComputerLevelActions)
+        computers->addAction(level);
     setAcceptDrops(true);
     SetUpKeyboardAndSpeech();
     SetUpHints();
@@ -236,7 +238,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     VelmoraRulesAction->setEnabled(idle);
     StandardRulesAction->setEnabled(idle);
     ClassicComputerAction->setEnabled(idle);
-    StrongComputerAction->setEnabled(idle);
+    for (QAction* level : ComputerLevelActions)
+        level->setEnabled(idle);
     ZoomInAction->setEnabled(zoom_ < MaxZoom());
     ZoomOutAction->setEnabled(zoom_ > 1);
     ActualSizeAction->setEnabled(zoom_ > 1);
@@ -255,7 +258,9 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     QMenu* rules = menu.addMenu("Rules");
     rules->addActions({ VelmoraRulesAction, StandardRulesAction });
-    menu.addMenu("Computer")->addActions({ ClassicComputerAction, StrongComputerAction });
+    QMenu* computers = menu.addMenu("Computer");
+    computers->addAction(ClassicComputerAction);
+    computers->addActions({ ComputerLevelActions.begin(), ComputerLevelActions.end() });
     menu.addMenu("Thinking time")
         ->addActions({ ThinkingTimeActions.begin(), ThinkingTimeActions.end() });
     menu.addSeparator();
@@ -536,13 +541,34 @@ QAction* TForm1::AddComputerAction(const QString& text, Computer computer)
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, computer] {
         Session.ChooseComputer(computer);
-        // While a game runs the computer stays; the menu shows the one that plays.
-        (Session.ChosenComputer() == Computer::Classic ? ClassicComputerAction
-                                                       : StrongComputerAction)
-            ->setChecked(true);
+        CheckChosenComputer();
         RememberSettings();
     });
     return action;
+}
+
+std::vector<QAction*> TForm1::AddComputerLevelActions()
+{
+    std::vector<QAction*> levels;
+    for (size_t rung = 0; rung < std::size(ComputerLadder); ++rung) {
+        auto* action
+            = new QAction(QString::fromStdString(LevelMenuText(ComputerLadder[rung])), this);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, rung] {
+            Session.ChooseLevel(rung);
+            CheckChosenComputer();
+            RememberSettings();
+        });
+        levels.push_back(action);
+    }
+    return levels;
+}
+
+void TForm1::CheckChosenComputer()
+{
+    (Session.ChosenComputer() == Computer::Classic ? ClassicComputerAction
+                                                   : ComputerLevelActions[Session.ChosenLevel()])
+        ->setChecked(true);
 }
 
 std::vector<QAction*> TForm1::AddThinkingTimeActions()

@@ -82,6 +82,8 @@ public:
     QAction* VelmoraRulesAction;
     QAction* StandardRulesAction;
     QAction* ClassicComputerAction;
+    // The strong computer's rungs, as ComputerLadder lists them; the last is full strength.
+    std::vector<QAction*> ComputerLevelActions;
     QAction* StrongComputerAction;
     // The strong computer's thinking time, shortest first.
     std::vector<QAction*> ThinkingTimeActions;
@@ -169,6 +171,9 @@ private:
     QString OpenOpenDialog();
     QAction* AddRulesAction(const QString& text, const RuleSet& rules);
     QAction* AddComputerAction(const QString& text, Computer computer);
+    std::vector<QAction*> AddComputerLevelActions();
+    // The menu shows the computer that plays, which a running game keeps.
+    void CheckChosenComputer();
     std::vector<QAction*> AddThinkingTimeActions();
     void StartOrStopTimer();
     QAction* AddAction(

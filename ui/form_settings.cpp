@@ -7,8 +7,10 @@
 WindowSettings TForm1::Settings() const
 {
     return { zoom_, std::string(RulesName(*Session.State().Rules)),
-        std::string(ComputerName(Session.ChosenComputer())), int(Session.ThinkingTime()),
-        notation_ };
+        std::string(Session.ChosenComputer() == Computer::Classic
+                ? ComputerName(Computer::Classic)
+                : LevelName(Session.ChosenLevel())),
+        int(Session.ThinkingTime()), notation_ };
 }
 
 void TForm1::ApplySettings(const WindowSettings& settings)
@@ -16,8 +18,9 @@ void TForm1::ApplySettings(const WindowSettings& settings)
     SetZoom(settings.zoom);
     (&RulesNamed(settings.rules) == &StandardRules ? StandardRulesAction : VelmoraRulesAction)
         ->trigger();
-    (ComputerNamed(settings.computer) == Computer::Strong ? StrongComputerAction
-                                                          : ClassicComputerAction)
+    (ComputerNamed(settings.computer) == Computer::Strong
+            ? ComputerLevelActions[LevelNamed(settings.computer)]
+            : ClassicComputerAction)
         ->trigger();
     for (size_t i = 0; i < std::size(ThinkingTimesMs); ++i)
         if (ThinkingTimesMs[i] == settings.thinkingMs)

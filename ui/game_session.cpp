@@ -130,8 +130,18 @@ void GameSession::ChangeRules(const RuleSet& rules)
 
 void GameSession::ChooseComputer(Computer computer)
 {
-    if (!Game.GameRunning)
+    if (computer == Computer::Strong)
+        ChooseLevel(FullStrength);
+    else if (!Game.GameRunning)
         computer_ = computer;
+}
+
+void GameSession::ChooseLevel(size_t rung)
+{
+    if (Game.GameRunning)
+        return;
+    computer_ = Computer::Strong;
+    level_ = rung;
 }
 
 void GameSession::Tick()
@@ -147,7 +157,9 @@ void GameSession::StrongTick()
     if (!Game.GameRunning || !Game.ComputerToMove() || Game.ComputerBusy)
         return;
     if (!thinker_.Thinking()) {
-        thinker_.Start(Game.SideToMove, *Game.Rules, thinkingMs_);
+        const ComputerLevel& level = ComputerLadder[level_];
+        thinker_.Start(Game.SideToMove, *Game.Rules,
+            level.thinkingMs != 0 ? level.thinkingMs : thinkingMs_, level.skill);
         view_.SetTitle(ThinkingTitle);
         return;
     }

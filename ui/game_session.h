@@ -1,5 +1,6 @@
 #pragma once
 
+#include "computer_ladder.h"
 #include "game_analysis.h"
 #include "game_record.h"
 #include "game_rules.h"
@@ -50,6 +51,9 @@ public:
     // strong computer's next move.
     void ChooseComputer(Computer computer);
     Computer ChosenComputer() const { return computer_; }
+    // The strong computer at a rung of ComputerLadder; Computer::Strong alone is its top.
+    void ChooseLevel(size_t rung);
+    size_t ChosenLevel() const { return level_; }
     void SetThinkingTime(int64_t milliseconds) { thinkingMs_ = milliseconds; }
     int64_t ThinkingTime() const { return thinkingMs_; }
     // Whether the strong computer is thinking now.
@@ -110,6 +114,7 @@ private:
 
     GameView& view_;
     Computer computer_ = Computer::Classic;
+    size_t level_ = FullStrength;
     int64_t thinkingMs_ = DefaultStrongThinkingMs;
     StrongThinker thinker_;
     bool replaying_ = false;

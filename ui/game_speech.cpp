@@ -124,7 +124,9 @@ void GameSpeech::Read(const ReadingKey& command, QPoint cursor)
         const bool computer = game.ComputerPlays[0] || game.ComputerPlays[1];
         const std::string opponent = !computer               ? "two players"
             : session_.ChosenComputer() == Computer::Classic ? "against the classic computer"
-                                                             : "against the strong computer";
+            : session_.ChosenLevel() == FullStrength         ? "against the strong computer"
+                                                             : "against the computer at the "
+                + std::string(ComputerLadder[session_.ChosenLevel()].name) + " level";
         const std::string turn
             = TurnDescription(game.SideToMove, SpokenRulesName(*game.Rules), game.Level, opponent);
         Say(game.GameRunning ? turn : "No game is running. " + turn);

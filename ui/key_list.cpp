@@ -1,5 +1,6 @@
 #include "key_list.h"
 
+#include "computer_ladder.h"
 #include "keyboard_keys.h"
 
 namespace {
@@ -22,6 +23,9 @@ std::vector<KeyRow> WindowKeys()
             std::string(key.does) });
     AddRows(rows, SpeechNotationKeys);
     AddRows(rows, MenuKeysAfterSpeech);
+    for (const ComputerLevel& level : ComputerLadder)
+        rows.push_back({ "", "Computer ▸ " + LevelMenuText(level), std::string(level.does) });
+    AddRows(rows, MenuKeysAfterComputers);
     for (const KeyHelp& key : PlayingKeys)
         rows.push_back({ std::string(key.keys), "", std::string(key.does) });
     return rows;

@@ -15,7 +15,8 @@ struct KeyEntry {
 };
 
 // The menu's entries and their keys, in the menu's order, before the speech menus (whose rows come
-// from the keyboard's own table, keyboard_keys.h) and after them. A new key or menu entry gets its
+// from the keyboard's own table, keyboard_keys.h) and after them, the Computer menu's rungs from
+// their own table (computer_ladder.h). A new key or menu entry gets its
 // row here; the window test compares WindowKeys with the real menu.
 // clang-format off
 inline constexpr KeyEntry MenuKeysBeforeSpeech[] = {
@@ -45,7 +46,10 @@ inline constexpr KeyEntry MenuKeysAfterSpeech[] = {
     { "",                "Rules ▸ Velmora",                    "Velmora's game: its own start, a pawn drop may mate (the default)" },
     { "",                "Rules ▸ Standard minishogi",         "the usual start, and a pawn drop may not mate" },
     { "",                "Computer ▸ Classic",                 "the window's own computer (the default)" },
-    { "",                "Computer ▸ Strong",                  "the engine program's full-strength search" },
+};
+
+// After the Computer menu's first entry come the strong computer's rungs, from ComputerLadder.
+inline constexpr KeyEntry MenuKeysAfterComputers[] = {
     { "",                "Thinking time ▸ 1 s",                "the strong computer thinks 1 s a move" },
     { "",                "Thinking time ▸ 3 s",                "the strong computer thinks 3 s a move (the default)" },
     { "",                "Thinking time ▸ 10 s",               "the strong computer thinks 10 s a move" },

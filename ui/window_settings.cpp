@@ -36,7 +36,9 @@ WindowSettings ValidSettings(const WindowSettings& stored)
     if (!Known(
             RulesNames | std::views::transform(&NamedRules::name), std::string_view(stored.rules)))
         valid.rules = defaults.rules;
-    if (!Known(ComputerNames, std::string_view(stored.computer)))
+    if (!Known(ComputerNames, std::string_view(stored.computer))
+        && !Known(ComputerLadder | std::views::transform(&ComputerLevel::stored),
+            std::string_view(stored.computer)))
         valid.computer = defaults.computer;
     if (!Known(ThinkingTimesMs, stored.thinkingMs))
         valid.thinkingMs = defaults.thinkingMs;
@@ -60,7 +62,20 @@ std::string_view ComputerName(Computer computer) { return ComputerNames[int(comp
 
 Computer ComputerNamed(std::string_view name)
 {
-    return name == ComputerNames[int(Computer::Strong)] ? Computer::Strong : Computer::Classic;
+    return std::ranges::find(ComputerLadder, name, &ComputerLevel::stored)
+            == std::ranges::end(ComputerLadder)
+        ? Computer::Classic
+        : Computer::Strong;
+}
+
+std::string_view LevelName(size_t rung) { return ComputerLadder[rung].stored; }
+
+size_t LevelNamed(std::string_view name)
+{
+    const auto* named = std::ranges::find(ComputerLadder, name, &ComputerLevel::stored);
+    return named == std::ranges::end(ComputerLadder)
+        ? FullStrength
+        : size_t(named - std::ranges::begin(ComputerLadder));
 }
 
 std::string_view NotationName(Notation notation) { return NotationNames[int(notation)]; }

@@ -18,7 +18,7 @@ inline constexpr int LargestZoom = 40;
 struct WindowSettings {
     int zoom = 1;
     std::string rules = "velmora"; // "velmora" or "standard"
-    std::string computer = "classic"; // "classic" or "strong"
+    std::string computer = "classic"; // "classic", or a rung of ComputerLadder: "strong", ...
     int thinkingMs = int(DefaultStrongThinkingMs); // one of ThinkingTimesMs
     std::string notation = "english"; // how moves are spoken: "english", "japanese" or "usi"
 
@@ -34,5 +34,8 @@ std::string_view RulesName(const RuleSet& rules);
 const RuleSet& RulesNamed(std::string_view name);
 std::string_view ComputerName(Computer computer);
 Computer ComputerNamed(std::string_view name);
+// The strong computer's rungs by their stored names; an unknown name is full strength.
+std::string_view LevelName(size_t rung);
+size_t LevelNamed(std::string_view name);
 std::string_view NotationName(Notation notation);
 Notation NotationNamed(std::string_view name);

@@ -38,7 +38,7 @@ window_is 193x112 || fail "with no settings stored the window is $(client_size)"
 # From the end of the idle window's menu at zoom 1: About Velmora, Keys and menus…, Zoom in,
 # Thinking time, Computer, Rules.
 choose 6 1 # Rules ▸ Standard minishogi
-choose 5 1 # Computer ▸ Strong
+choose 5 5 # Computer ▸ Strong, the top of the ladder
 choose 4 0 # Thinking time ▸ 1 s
 key ctrl+plus
 await window_is 386x224 || fail "no zoom 2, the window is $(client_size)"

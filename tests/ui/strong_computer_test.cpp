@@ -164,7 +164,29 @@ TEST_F(StrongComputer, IsChosenOnlyWhileNoGameRuns)
     session.PlayOrStop();
     session.ChooseComputer(Computer::Classic);
     EXPECT_EQ(session.ChosenComputer(), Computer::Strong);
+    session.ChooseLevel(0);
+    EXPECT_EQ(session.ChosenLevel(), FullStrength);
     session.PlayOrStop();
     session.ChooseComputer(Computer::Classic);
     EXPECT_EQ(session.ChosenComputer(), Computer::Classic);
+    session.ChooseLevel(0);
+    EXPECT_EQ(session.ChosenComputer(), Computer::Strong);
+    EXPECT_EQ(session.ChosenLevel(), 0u);
+    session.ChooseComputer(Computer::Strong);
+    EXPECT_EQ(session.ChosenLevel(), FullStrength) << "Strong alone is the ladder's top";
+}
+
+// Every rung of the ladder answers the person with a move the record keeps.
+TEST_F(StrongComputer, AnswersAtEveryRungOfTheLadder)
+{
+    for (size_t rung = 0; rung < std::size(ComputerLadder); ++rung) {
+        SCOPED_TRACE(ComputerLadder[rung].name);
+        SetUp();
+        session.SetThinkingTime(100);
+        session.ChooseLevel(rung);
+        session.PlayOrStop();
+        PlayByMouse(view, "1d1c");
+        TickUntilAnswered();
+        EXPECT_EQ(Record.moves.size(), 2u);
+    }
 }

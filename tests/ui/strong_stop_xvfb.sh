@@ -20,7 +20,7 @@ same() { cmp -s <("$1" "$2") <("$1" "$3"); }
 shown_sfen() { key ctrl+shift+c; xclip -o -selection clipboard | head -n1; }
 # From the end of the idle window's menu: About Velmora, Keys and menus…, Zoom in, Thinking
 # time, Computer.
-choose_computer_strong() { choose 5 1; }
+choose_computer_strong() { choose 5 5; } # the top of the ladder
 choose_thinking_time() { choose 4 "$1"; } # 0 for 1 s, 1 for 3 s, 2 for 10 s
 stop_or_play() { click_at 160 24 1; }
 

@@ -67,6 +67,28 @@ TEST_F(SettingsFile, KeepsTheMenusChoicesAcrossARestart)
     EXPECT_EQ(again.NotationSetting(), "japanese");
 }
 
+// Each rung of the ladder chosen from the Computer menu is stored by its name and chosen again
+// after a restart.
+TEST_F(SettingsFile, KeepsEachRungOfTheLadderAcrossARestart)
+{
+    for (size_t rung = 0; rung < std::size(ComputerLadder); ++rung) {
+        SCOPED_TRACE(ComputerLadder[rung].name);
+        {
+            TForm1 form;
+            QSettings file = File();
+            form.StoreSettings = [&file](const WindowSettings& s) { SaveSettings(file, s); };
+            form.ComputerLevelActions[rung]->trigger();
+            EXPECT_TRUE(form.ComputerLevelActions[rung]->isChecked());
+        }
+        EXPECT_EQ(LoadSettings(File()).computer, ComputerLadder[rung].stored);
+        TForm1 again;
+        again.ApplySettings(LoadSettings(File()));
+        EXPECT_TRUE(again.ComputerLevelActions[rung]->isChecked());
+        EXPECT_EQ(again.Session.ChosenComputer(), Computer::Strong);
+        EXPECT_EQ(again.Session.ChosenLevel(), rung);
+    }
+}
+
 // A file that is not what the window wrote, or no file, gives the defaults, value by value.
 TEST_F(SettingsFile, ThatIsMissingOrCorruptGivesTheDefaults)
 {

@@ -29,6 +29,7 @@ const StoredCase Cases[] = {
     { "UnknownRules",        { 2, "chess", "strong", 1000, "usi" },         { 2, "velmora", "strong", 1000, "usi" } },
     { "RulesInCapitals",     { 2, "STANDARD", "strong", 1000, "usi" },      { 2, "velmora", "strong", 1000, "usi" } },
     { "RulesAsTheEngineNamesThem", { 2, "minishogi", "strong", 1000, "usi" }, { 2, "velmora", "strong", 1000, "usi" } },
+    { "ALadderRung",         { 2, "standard", "club", 1000, "usi" },        { 2, "standard", "club", 1000, "usi" } },
     { "UnknownComputer",     { 2, "standard", "deep", 1000, "usi" },        { 2, "standard", "classic", 1000, "usi" } },
     { "EmptyComputer",       { 2, "standard", "", 1000, "usi" },            { 2, "standard", "classic", 1000, "usi" } },
     { "ThinkingTimeNotOffered", { 2, "standard", "strong", 2000, "usi" },   { 2, "standard", "strong", 3000, "usi" } },
@@ -54,8 +55,13 @@ TEST(StoredNames, NameTheRulesAndTheComputersBothWays)
         EXPECT_EQ(&RulesNamed(RulesName(*rules)), rules) << rules->name;
     for (const Computer computer : { Computer::Classic, Computer::Strong })
         EXPECT_EQ(ComputerNamed(ComputerName(computer)), computer) << ComputerName(computer);
+    for (size_t rung = 0; rung < std::size(ComputerLadder); ++rung) {
+        EXPECT_EQ(LevelNamed(LevelName(rung)), rung) << LevelName(rung);
+        EXPECT_EQ(ComputerNamed(LevelName(rung)), Computer::Strong) << LevelName(rung);
+    }
     EXPECT_EQ(RulesName(StandardRules), "standard");
     EXPECT_EQ(ComputerName(Computer::Strong), "strong");
+    EXPECT_EQ(LevelName(FullStrength), "strong") << "the name stored before the ladder";
 }
 
 } // namespace
