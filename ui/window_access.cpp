@@ -111,6 +111,10 @@ void TForm1::MoveComing(const Move& move, const Move* previous)
     Speech->MoveComing(move, previous);
 }
 
-void TForm1::GameEnded() { Speech->GameEnded(); }
+void TForm1::GameEnded()
+{
+    Speech->GameEnded();
+    ClearStaleHint();
+}
 
 void TForm1::PositionShown() { Speech->PositionShown(title_.toStdString()); }

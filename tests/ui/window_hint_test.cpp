@@ -63,3 +63,18 @@ TEST_F(OffscreenWindow, HintFramesThePieceAndItsSquareAboveThePictureUntilTheMov
     EXPECT_FALSE(HasPixelOf(form.grab().toImage(), magenta));
     EXPECT_NE(form.Session.Kif().find("*hint"), std::string::npos) << form.Session.Kif();
 }
+
+// "Stop" ends the game and takes the hint's frame with it.
+TEST_F(OffscreenWindow, HintFrameGoesWhenTheGameStops)
+{
+    QTest::mousePress(form.Label1, Qt::LeftButton); // "Play"
+    form.HintAction->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.empty(); }, 60000));
+    form.HintAction->trigger();
+    ASSERT_TRUE(form.HintBox->isVisible());
+    QTest::mousePress(form.Label1, Qt::LeftButton); // "Stop"
+    EXPECT_FALSE(form.HintBox->isVisible());
+    form.HintAction->trigger();
+    EXPECT_FALSE(form.HintBox->isVisible()) << "no hint once the game is over";
+    EXPECT_EQ(messages.size(), 1u);
+}
