@@ -3,6 +3,7 @@
 #include "ui/game_session.h"
 #include "ui/hint_coach.h"
 #include "ui/kif.h"
+#include "ui/record_reader.h"
 
 #include "rules/ply_snapshot.h"
 
@@ -124,8 +125,8 @@ TEST_F(Hints, SayTheThreatThenFrameThePieceAndItsSquare)
     }
 }
 
-// The move played after a hint is noted in the KIF under its line; the next turn's first press
-// is the threat again, and a take back drops the note with the move.
+// The move played after a hint is noted in the KIF under its line, which a reader skips; the next
+// turn's first press is the threat again, and a take back drops the note with the move.
 TEST_F(Hints, StartOverEachTurnAndTheKifNotesTheMovePlayedAfterThem)
 {
     PlayFrom(RookAttacked);
@@ -142,6 +143,10 @@ TEST_F(Hints, StartOverEachTurnAndTheKifNotesTheMovePlayedAfterThem)
     const size_t moveLine = kif.rfind('\n', note - 2) + 1;
     EXPECT_EQ(kif.substr(moveLine, note - moveLine), "   1 １四飛(44)\n") << kif;
     EXPECT_EQ(kif.find("*hint", note + 1), std::string::npos) << "move 3 is still to come";
+    GameRecord read;
+    std::string error;
+    ASSERT_TRUE(ReadGameRecord(kif, VelmoraRules, read, error)) << error << "\n" << kif;
+    EXPECT_EQ(read.UsiPosition(), Record.UsiPosition()) << "the note is a comment to a reader";
 
     ASSERT_TRUE(session.TakeBack());
     EXPECT_EQ(session.Kif().find("*hint"), std::string::npos) << session.Kif();
