@@ -37,7 +37,11 @@ std::string ThreatWords(const HintFindings& findings, int player, Notation notat
     const MoveFacts f = FactsOfMove(1, *findings.threat, -player);
     if (notation != Notation::English)
         return opponent + " threatens " + SpokenMove(f, notation);
-    std::string words = opponent + " threatens ";
+    // A quiet move threatens nothing yet; saying "threatens" would send a beginner looking for
+    // a danger that is not there.
+    const bool direct = f.captured != 0 || f.promotes || f.check;
+    std::string words = opponent
+        + (direct ? " threatens " : " threatens nothing direct; were it its move, it would play ");
     if (f.drop)
         words += "to drop a " + PieceName(f.piece) + " on " + SquareName(f.toX, f.toY);
     else

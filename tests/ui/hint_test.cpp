@@ -103,6 +103,10 @@ TEST_F(Hints, SayTheThreatThenFrameThePieceAndItsSquare)
             "Move your rook on 4d", 2, 4, "Play rook 4d to 1d", 5, 4 },
         { RookAttacked, Notation::Japanese, "Gote threatens △４四銀", "Move your rook on 4d", 2, 4,
             "Play ▲１四飛", 5, 4 },
+        // At the start nothing is attacked: the threat is only what Gote would play.
+        { "position sfen kgsbr/p4/5/4P/RBSGK b - 1", Notation::English,
+            "Gote threatens nothing direct; were it its move, it would play bishop 2a to 4c",
+            "Move your gold on 2e", 4, 5, "Play gold 2e to 2d", 4, 4 },
         // Sente's pawn drop on 5b mates in Velmora's game.
         { "position sfen k4/2S2/1G3/5/4K b P 1", Notation::English, "Gote threatens nothing",
             "Drop your pawn from your hand", Pawn, 6, "Play pawn dropped on 5b, check", 1, 2 },
