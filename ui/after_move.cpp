@@ -4,7 +4,7 @@
 #include "game_record.h"
 #include "game_state.h"
 
-#include "engine/mate_search.h"
+#include "engine/classic/mate_search.h"
 #include "rules/check.h"
 
 std::string_view WinnerMessage(int s) { return s == Sente ? "先手の勝ち" : "後手の勝ち"; }

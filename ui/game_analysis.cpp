@@ -3,7 +3,7 @@
 #include "kif.h"
 #include "kif_names.h"
 
-#include "engine/root_moves.h"
+#include "engine/board/rules_move.h"
 #include "rules/make_move.h"
 #include "rules/ply_snapshot.h"
 #include "rules/sfen.h"

@@ -2,7 +2,7 @@
 
 #include "kif_reading.h"
 
-#include "engine/mate_search.h"
+#include "engine/classic/mate_search.h"
 #include "rules/check.h"
 #include "rules/legality.h"
 #include "rules/ply_snapshot.h"

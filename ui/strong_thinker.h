@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/computer_choice.h"
+#include "engine/classic/computer_choice.h"
 #include "rules/rule_set.h"
 
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "engine/board_perft.h"
+#include "engine/board/fast_perft.h"
 #include "rules/perft.h"
 #include "rules/usi_move.h"
 #include "tests/support/random_play.h"

@@ -1,5 +1,5 @@
-#include "engine/check_geometry.h"
-#include "engine/mate_search.h"
+#include "engine/board/check_geometry.h"
+#include "engine/classic/mate_search.h"
 #include "rules/check.h"
 #include "tests/reference/plain_engine.h"
 #include "tests/support/case_names.h"

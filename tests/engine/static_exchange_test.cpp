@@ -1,4 +1,4 @@
-#include "engine/static_exchange.h"
+#include "engine/strong/static_exchange.h"
 #include "tests/support/search_board_check.h"
 #include "tests/support/sfen_fixture.h"
 

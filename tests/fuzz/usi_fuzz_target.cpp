@@ -1,7 +1,7 @@
 #include "rules/ply_snapshot.h"
 #include "tests/support/ply_invariants.h"
 
-#include "engine/evaluation.h"
+#include "engine/classic/random_below.h"
 #include "rules/check.h"
 #include "rules/legality.h"
 #include "rules/pawn_drop_mate.h"

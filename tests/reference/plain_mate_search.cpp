@@ -1,6 +1,6 @@
 #include "tests/reference/plain_engine.h"
 
-#include "engine/mate_search.h"
+#include "engine/classic/mate_search.h"
 #include "rules/check.h"
 #include "rules/make_move.h"
 #include "rules/moves.h"

@@ -1,9 +1,9 @@
 #include "tests/support/ply_invariants.h"
 
-#include "engine/board_hash.h"
-#include "engine/game_position.h"
-#include "engine/root_moves.h"
-#include "engine/strong_search.h"
+#include "engine/board/game_position.h"
+#include "engine/board/hash.h"
+#include "engine/board/rules_move.h"
+#include "engine/strong/search.h"
 #include "rules/check.h"
 #include "rules/legality.h"
 #include "rules/make_move.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/evaluation.h"
-#include "engine/search_board.h"
+#include "engine/board/search_board.h"
+#include "engine/classic/material.h"
 #include "rules/check.h"
 #include "rules/moves.h"
 #include "rules/ply_stack.h"
