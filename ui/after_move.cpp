@@ -26,9 +26,9 @@ void AfterMove(GameView& view)
 {
     const int s = Game.SideToMove;
     ClearTargets();
-    if (IsKingAttacked(1, s) == 1)
+    if (IsKingAttacked(1, s))
         AnnounceEnd(view, GameEnd::OwnKingLeftAttacked, -s);
-    else if (IsKingAttacked(1, -s) == 1 && !FindEscape(1, -s, 1))
+    else if (IsKingAttacked(1, -s) && !FindEscape(1, -s, 1))
         AnnounceEnd(view, GameEnd::Mate, s);
     else
         Game.SideToMove = static_cast<int8_t>(-s);

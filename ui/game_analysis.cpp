@@ -33,7 +33,7 @@ RecordedMove DescribeSearchMove(const SearchBoard& b, int s, const SearchMove& m
         return kept;
     }
     kept.type = static_cast<int8_t>(b.code[m.from] * s);
-    kept.promotionOptional = TrialCode(kept.type, s, m.from, m.to) == TargetPromoteOptional;
+    kept.promotionOptional = DestinationCode(kept.type, s, m.from, m.to) == TargetPromoteOptional;
     return kept;
 }
 

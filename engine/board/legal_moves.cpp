@@ -53,9 +53,10 @@ bool HasLegalMove(const SearchBoard& b, int s, const RuleSet& rules)
 
 namespace {
 
-// The trials of a board move to each of the squares: a silver, bishop or rook that enters or
-// leaves the far row may move either way; a pawn there must promote.
-int TrialCount(int type, int s, int from, Bitboard to)
+// How many moves a piece of the type makes from its square to the squares, promotions counted: a
+// silver, bishop or rook that enters or leaves the far row may move either way; a pawn there must
+// promote.
+int BoardMoveCount(int type, int s, int from, Bitboard to)
 {
     const int squares = std::popcount(to);
     if (!IsPromotable(type) || type == Pawn)
@@ -78,7 +79,7 @@ uint64_t CountLegalMoves(const SearchBoard& b, int s, const RuleSet& rules)
     uint64_t count = 0;
     for (Bitboard pieces = b.side[SideIndex(s)]; pieces != 0;) {
         const int from = PopLowest(pieces);
-        count += TrialCount(b.code[from] * s, s, from, SafeTargets(b, s, from, safety));
+        count += BoardMoveCount(b.code[from] * s, s, from, SafeTargets(b, s, from, safety));
     }
     for (int type = Pawn; type <= HandTypeCount; ++type)
         if (b.hand[SideIndex(s)][type] != 0)

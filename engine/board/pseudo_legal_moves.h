@@ -6,7 +6,7 @@
 // visitor returns true: plain only, both, or promoted only, as the destination's code says.
 template <typename Visit> bool AnyBoardTrial(int type, int s, int from, int to, Visit&& visit)
 {
-    const TargetCode code = TrialCode(type, s, from, to);
+    const TargetCode code = DestinationCode(type, s, from, to);
     const SearchMove plain { int8_t(from), int8_t(to), 0, 0 };
     if (code != TargetPromoteForced && visit(plain))
         return true;

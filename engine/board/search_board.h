@@ -85,7 +85,7 @@ inline Bitboard DropTargets(const SearchBoard& b, int s, int type)
 
 // The destination's TargetMap code for a board move of a piece of the type: promotion offered
 // when a promotable piece enters or leaves the far row, forced for a pawn.
-inline TargetCode TrialCode(int type, int s, int from, int to)
+inline TargetCode DestinationCode(int type, int s, int from, int to)
 {
     const Bitboard far = Attacks.farRow[SideIndex(s)];
     if (!IsPromotable(type) || ((Bit(from) | Bit(to)) & far) == 0)

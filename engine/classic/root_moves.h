@@ -18,7 +18,7 @@ template <typename Visit> void ForEachRootMove(const SearchBoard& b, int s, Visi
             const int type = b.code[from] * s;
             for (Bitboard to = PieceAttacks(b.code[from], from, occupied) & ~own; to != 0;) {
                 const int square = PopLowest(to);
-                const TargetCode code = TrialCode(type, s, from, square);
+                const TargetCode code = DestinationCode(type, s, from, square);
                 const SearchMove plain { int8_t(from), int8_t(square), 0, 0 };
                 if (code == TargetMove || (code == TargetPromoteOptional && type == Silver))
                     visit(plain);

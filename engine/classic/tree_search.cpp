@@ -1,7 +1,6 @@
 #include "tree_search.h"
 
 #include "engine/board/pseudo_legal_moves.h"
-
 #include "rules/rule_tables.h"
 
 #include <algorithm>
@@ -81,7 +80,7 @@ template <typename Visit> bool AnyQuietPromotion(const SearchBoard& b, int s, Vi
             continue;
         for (Bitboard to = PieceAttacks(b.code[from], from, occupied) & ~occupied; to != 0;) {
             const int square = PopLowest(to);
-            if (TrialCode(type, s, from, square) != TargetMove
+            if (DestinationCode(type, s, from, square) != TargetMove
                 && visit(SearchMove { int8_t(from), int8_t(square), 0, 1 }))
                 return true;
         }

@@ -244,7 +244,7 @@ std::string FindMateLineFault(const std::string& text, const Before& before, con
         std::string error;
         if (!PlayUsiMove(move, side, error, rules))
             fault = "checkmate line: " + error;
-        else if (side == before.side && IsKingAttacked(1, -side) == 0)
+        else if (side == before.side && !IsKingAttacked(1, -side))
             fault = "checkmate line: " + move + " gives no check";
     }
     if (fault.empty() && (count % 2 == 0 || HasLegalMove(side, rules)))

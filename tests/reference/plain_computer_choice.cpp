@@ -43,7 +43,7 @@ namespace {
 
 int32_t ScoreCandidate(int p, int s)
 {
-    if (IsKingAttacked(p, s) == 1)
+    if (IsKingAttacked(p, s))
         return OwnKingLeftAttacked;
     if (FindMate(p, -s, 2))
         return OpponentMatesInOne;

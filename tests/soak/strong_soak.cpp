@@ -75,7 +75,7 @@ Ending PlayGame(int number, uint64_t nodes, std::mt19937& random)
     int side = header.side;
     for (int ply = 0; ply < PlyCap; ++ply, side = -side) {
         const GamePosition position = PositionOfPly(1, side, *game.rules);
-        const PastPosition here { HashOf(position.board, side), IsKingAttacked(1, side) != 0 };
+        const PastPosition here { HashOf(position.board, side), IsKingAttacked(1, side) };
         history.push_back(here);
         const RepetitionVerdict repetition = JudgeRepetition(
             *game.rules, std::span<const PastPosition>(history), side, FourfoldRepetition);

@@ -13,7 +13,7 @@ namespace {
 
 PositionMark MarkOfPly1(int side)
 {
-    return { WriteSfen(1, SfenHeader { side, 1 }), IsKingAttacked(1, side) != 0 };
+    return { WriteSfen(1, SfenHeader { side, 1 }), IsKingAttacked(1, side) };
 }
 
 } // namespace
