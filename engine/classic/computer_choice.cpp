@@ -1,14 +1,13 @@
 #include "computer_choice.h"
 
-#include "engine/board/legal_moves.h"
-#include "engine/board/rules_move.h"
 #include "mate_search.h"
 #include "material.h"
 #include "random_below.h"
 #include "root_moves.h"
 #include "tree_search.h"
 
-#include "rules/ply_stack.h"
+#include "engine/board/legal_moves.h"
+#include "engine/board/rules_move.h"
 
 #include <algorithm>
 #include <bit>
@@ -164,9 +163,8 @@ SearchBoard ClassicRoot(const GamePosition& position)
 
 } // namespace
 
-int32_t ScoreCandidate(int p, int s)
+int32_t ScoreCandidate(const SearchBoard& board, int s)
 {
-    const SearchBoard board = LoadBoard(p, CountMaterial(p, Sente));
     const Prelude prelude = ScoreBeforeSearch(board, s);
     if (prelude.kind == Prelude::Fixed)
         return prelude.value;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/board/game_position.h"
-
 #include "rules/moves.h"
 
 #include <cstdint>
@@ -29,8 +28,9 @@ struct ComputerDecision {
     int32_t score = 0; // the mate class (10000, 9000, 8000) or the candidate's score
 };
 
-// Scores the position of ply p that side s has just produced with a candidate move.
-int32_t ScoreCandidate(int p, int s);
+// Scores the position that side s has just produced with a candidate move, the board's material
+// counted from Sente's side: the score the decision ranks that candidate by.
+int32_t ScoreCandidate(const SearchBoard& board, int s);
 
 // The forced-mate pass: the best mate class over the candidates of the side to move, with its
 // move. The class is below 6000 when no forced mate by checks was found.

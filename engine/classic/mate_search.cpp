@@ -3,8 +3,6 @@
 #include "engine/board/check_geometry.h"
 #include "engine/board/pseudo_legal_moves.h"
 
-#include "rules/ply_stack.h"
-
 namespace {
 
 // One level of FindMate: side s looks for a check after which the defender has no escape within
@@ -196,11 +194,5 @@ bool EveryReplyMated(const SearchBoard& b, int s)
     return true;
 }
 
-// The searches read only the position; material plays no part in them.
-bool FindMate(int p, int s, int d) { return FindMate(LoadBoard(p, 0), s, d); }
+// The search reads only the position; material plays no part in it.
 bool FindEscape(int p, int s, int d) { return FindEscape(LoadBoard(p, 0), s, d); }
-int32_t ClassifyMateMove(int p, int s, int32_t best)
-{
-    return ClassifyMateMove(LoadBoard(p, 0), s, best);
-}
-bool EveryReplyMated(int p, int s) { return EveryReplyMated(LoadBoard(p, 0), s); }

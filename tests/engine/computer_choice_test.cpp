@@ -15,6 +15,16 @@
 #include <cstring>
 #include <ostream>
 
+namespace {
+
+// The score of the candidate that side s has made into ply p.
+int32_t ScoreCandidate(int p, int s)
+{
+    return ::ScoreCandidate(LoadBoard(p, CountMaterial(p, Sente)), s);
+}
+
+} // namespace
+
 TEST(ScoreCandidate, RanksLosingCandidatesByTheirThreat)
 {
     EXPECT_EQ(ScoreCandidate(2, MakeCandidate("5/5/3k1/5/r2GK b - 1", "2e2d")), -11000)
