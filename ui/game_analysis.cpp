@@ -16,13 +16,6 @@ namespace {
 // The best line a comment names, enough for the plan and short enough to read.
 constexpr size_t CommentLineMoves = 6;
 
-bool SameMove(const SearchMove& a, const SearchMove& b)
-{
-    return a.from == b.from && a.to == b.to && a.dropType == b.dropType && a.promote == b.promote;
-}
-
-bool IsMateScore(int score) { return std::abs(score) >= MateInMaxPly; }
-
 // What moves, as a written record names it, read off the search board before the move.
 RecordedMove DescribeSearchMove(const SearchBoard& b, int s, const SearchMove& m)
 {

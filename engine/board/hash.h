@@ -14,11 +14,17 @@ struct HashKeys {
     uint64_t goteToMove;
 };
 
+// SplitMix64's step, 2^64 divided by the golden ratio, and its two mixing multipliers; other
+// hashes of keys borrow them, since they scatter bits well.
+inline constexpr uint64_t GoldenGamma = 0x9E3779B97F4A7C15ULL;
+inline constexpr uint64_t MixMultiplier1 = 0xBF58476D1CE4E5B9ULL;
+inline constexpr uint64_t MixMultiplier2 = 0x94D049BB133111EBULL;
+
 constexpr uint64_t SplitMix64(uint64_t& state)
 {
-    uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    uint64_t z = (state += GoldenGamma);
+    z = (z ^ (z >> 30)) * MixMultiplier1;
+    z = (z ^ (z >> 27)) * MixMultiplier2;
     return z ^ (z >> 31);
 }
 

@@ -26,6 +26,11 @@ struct SearchMove {
     int8_t promote;
 };
 
+inline bool SameMove(const SearchMove& a, const SearchMove& b)
+{
+    return a.from == b.from && a.to == b.to && a.dropType == b.dropType && a.promote == b.promote;
+}
+
 // Packs the position of ply p; material is taken as given.
 SearchBoard LoadBoard(int p, int32_t material);
 

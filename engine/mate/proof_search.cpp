@@ -33,10 +33,7 @@ uint32_t SaturatedSum(uint64_t a, uint64_t b)
     return uint32_t(std::min<uint64_t>(a + b, InfiniteProof - 1));
 }
 
-uint64_t ExtendPath(uint64_t pathKey, uint64_t key)
-{
-    return (pathKey ^ key) * 0x9E3779B97F4A7C15ULL + 1;
-}
+uint64_t ExtendPath(uint64_t pathKey, uint64_t key) { return (pathKey ^ key) * GoldenGamma + 1; }
 
 class ProofSearch {
 public:

@@ -1,8 +1,9 @@
 #include "evaluation.h"
 
-#include "engine/board/hash.h"
 #include "eval_features.h"
 #include "eval_weights.h"
+
+#include "engine/board/hash.h"
 
 #include <algorithm>
 #include <bit>

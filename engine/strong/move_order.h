@@ -1,8 +1,9 @@
 #pragma once
 
-#include "engine/board/move_list.h"
 #include "static_exchange.h"
 #include "transposition_table.h"
+
+#include "engine/board/move_list.h"
 
 #include <cstdint>
 #include <vector>
@@ -66,11 +67,6 @@ struct ContinuationHistory {
             NudgeHistory(score[size_t(earlier) * Keys + size_t(key)], bonus);
     }
 };
-
-inline bool SameMove(const SearchMove& a, const SearchMove& b)
-{
-    return a.from == b.from && a.to == b.to && a.dropType == b.dropType && a.promote == b.promote;
-}
 
 inline bool IsCapture(const SearchBoard& b, const SearchMove& m)
 {

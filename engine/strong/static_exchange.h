@@ -1,17 +1,33 @@
 #pragma once
 
+#include "eval_features.h"
+#include "eval_weights.h"
+
 #include "engine/board/search_board.h"
 
+#include <array>
 #include <cstdint>
 
-// What losing a piece of each type costs its side, in centipawns: the piece leaves the board
-// and goes to the enemy's hand. Near the evaluation's fitted values.
-// clang-format off
-inline constexpr int32_t ExchangeValue[PieceTypeCount + 1] = {
-    //     pawn  silver  bishop  rook  gold  king   tokin  promoted silver  horse  dragon
-    0,     256,  778,    869,    1010, 846,  20000, 414,   632,             1113,  1217,
-};
-// clang-format on
+// What losing a piece of each type costs its side, in centipawns: the evaluation's weight of the
+// piece on the board, which it leaves, and of the first of its unpromoted kind in hand, which the
+// enemy gains. Derived from the fitted weights, so that a new fit carries them along. The king's
+// loss outweighs every exchange.
+inline constexpr int32_t KingExchangeValue = 20000;
+
+constexpr std::array<int32_t, PieceTypeCount + 1> BuildExchangeValues()
+{
+    using namespace EvalFeature;
+    std::array<int32_t, PieceTypeCount + 1> value {};
+    for (int type = Pawn; type <= PieceTypeCount; ++type) {
+        const int held = type > PromotionOffset ? type - PromotionOffset : type;
+        value[type] = type == King
+            ? KingExchangeValue
+            : EvalWeights[BoardPiece + type] + EvalWeights[HandPiece + (held - 1) * MaxHandCount];
+    }
+    return value;
+}
+
+inline constexpr std::array<int32_t, PieceTypeCount + 1> ExchangeValue = BuildExchangeValues();
 
 // Whether the exchange the move starts on its square gains side s at least threshold, each side
 // recapturing with its least valuable piece and free to stop; pieces lined up behind a slider

@@ -1,9 +1,9 @@
 #include "worker.h"
 
-#include "engine/board/hash.h"
-#include "engine/mate/root_mate.h"
 #include "evaluation.h"
 
+#include "engine/board/hash.h"
+#include "engine/mate/root_mate.h"
 #include "rules/repetition.h"
 #include "rules/rule_tables.h"
 
@@ -44,7 +44,6 @@ struct ReductionTable {
 
 const ReductionTable Reductions;
 
-bool IsMateScore(int score) { return score >= MateInMaxPly || score <= -MateInMaxPly; }
 bool IsDecisive(int score) { return score >= RuleWin || score <= -RuleWin; }
 
 // Mate scores are stored as distances from the stored position, not from the root.
@@ -154,7 +153,7 @@ int StrongEngine::Worker::Evaluation(const SearchBoard& b, int s, uint64_t key) 
         return std::clamp(eval, -RuleWin + 1, RuleWin - 1);
     // A weaker player misjudges positions, but always the same position the same way, so that
     // it plays consistently rather than blundering at random.
-    const uint64_t h = (key ^ 0x9E3779B97F4A7C15ULL) * 0xBF58476D1CE4E5B9ULL;
+    const uint64_t h = (key ^ GoldenGamma) * MixMultiplier1;
     const int stray = int((h >> 40) % uint64_t(2 * noise + 1)) - noise;
     return std::clamp(eval + stray, -RuleWin + 1, RuleWin - 1);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "engine/board/move_list.h"
 #include "move_order.h"
 #include "search.h"
+
+#include "engine/board/move_list.h"
 
 #include <atomic>
 #include <chrono>
