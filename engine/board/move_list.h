@@ -1,6 +1,7 @@
 #pragma once
 
 #include "legal_moves.h"
+
 #include "rules/rule_set.h"
 
 #include <cstdint>

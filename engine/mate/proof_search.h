@@ -1,9 +1,10 @@
 #pragma once
 
+#include "proof_table.h"
+
 #include "engine/board/hash.h"
 #include "engine/board/legal_moves.h"
 #include "engine/board/search_board.h"
-#include "proof_table.h"
 
 #include <cstdint>
 #include <functional>

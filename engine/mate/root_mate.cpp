@@ -1,8 +1,9 @@
 #include "root_mate.h"
 
+#include "solver.h"
+
 #include "engine/board/move_list.h"
 #include "engine/board/rules_move.h"
-#include "solver.h"
 
 std::vector<SearchMove> ProveMateLine(
     const GamePosition& root, const std::function<bool()>& shouldStop, uint64_t& nodes)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/board/game_position.h"
-
 #include "rules/moves.h"
 
 #include <cstdint>
