@@ -1,6 +1,6 @@
 #include "bench_position.h"
-#include "engine/computer_choice.h"
-#include "engine/evaluation.h"
+#include "engine/classic/computer_choice.h"
+#include "engine/classic/random_below.h"
 #include "position_suite.h"
 #include "tests/reference/plain_engine.h"
 

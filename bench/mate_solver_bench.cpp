@@ -1,5 +1,5 @@
 #include "bench_position.h"
-#include "engine/mate_solver.h"
+#include "engine/mate/solver.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 #include "bench_position.h"
-#include "engine/board_perft.h"
+#include "engine/board/fast_perft.h"
 #include "rules/perft.h"
 
 #include <benchmark/benchmark.h>

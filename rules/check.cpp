@@ -6,7 +6,7 @@
 // An enemy piece of type t attacks the king exactly when a piece of type t of the king's side,
 // standing on the king's square, could move to the enemy's square; so we look outward from the
 // king.
-int IsKingAttacked(int p, int s)
+bool IsKingAttacked(int p, int s)
 {
     const int kx = KingX[p][SideIndex(s)], ky = KingY[p][SideIndex(s)];
     for (int t = 1; t <= PieceTypeCount; ++t) {
@@ -21,11 +21,11 @@ int IsKingAttacked(int p, int s)
             for (int x = kx + dx, y = ky + dy; OnBoard(x, y); x += dx, y += dy) {
                 const int held = Position[p][x][y];
                 if (held == attacker)
-                    return 1;
+                    return true;
                 if (kind == MoveStep || held != 0)
                     break;
             }
         }
     }
-    return 0;
+    return false;
 }

@@ -8,7 +8,7 @@ bool MakeMoveIfSafe(int p, int s, const Move& m)
 {
     CopyPly(p);
     MakeMove(p + 1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
-    return IsKingAttacked(p + 1, s) == 0;
+    return !IsKingAttacked(p + 1, s);
 }
 
 MoveVerdict JudgeMove(int p, int s, const Move& m, const RuleSet& rules)

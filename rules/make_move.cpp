@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-void MakeMove(int p, int fromX, int fromY, int toX, int toY, int promote)
+void MakeMove(int p, int fromX, int fromY, int toX, int toY, bool promote)
 {
     int8_t(&pos)[BoardSize + 1][GridRows + 1] = Position[p];
     const int moving = pos[fromX][fromY];
@@ -28,7 +28,7 @@ void MakeMove(int p, int fromX, int fromY, int toX, int toY, int promote)
         pos[toX][toY] = static_cast<int8_t>(fromY == HandRow(Sente) ? fromX : -fromX);
         --pos[fromX][fromY];
     }
-    if (promote == 1)
+    if (promote)
         pos[toX][toY] += pos[toX][toY] > 0 ? PromotionOffset : -PromotionOffset;
     UpdateCheckerFlags(p);
 }

@@ -23,8 +23,8 @@ inline bool IsSource(int p, int s, int x, int y)
 }
 
 // Visits every move of side s in ply p in the fixed scan order: sources x = 1..5, y = 1..7,
-// destinations tx = 1..5, ty = 1..5, code 2 plain before promoted. Uses the ply's TargetMap,
-// which the visitor must leave alone; it may write higher plies.
+// destinations tx = 1..5, ty = 1..5, an optional promotion plain before promoted. Uses the ply's
+// TargetMap, which the visitor must leave alone; it may write higher plies.
 template <typename Visit> void ForEachMove(int p, int s, Visit&& visit)
 {
     for (int x = 1; x <= BoardSize; ++x)

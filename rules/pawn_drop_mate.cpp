@@ -7,7 +7,7 @@ bool IsPawnDropMate(int p, int s, const Move& m)
 {
     if (m.fromY != HandRow(s) || m.fromX != Pawn)
         return false;
-    return PawnDropMates([&] { return MakeMoveIfSafe(p, s, m) && IsKingAttacked(p + 1, -s) != 0; },
+    return PawnDropMates([&] { return MakeMoveIfSafe(p, s, m) && IsKingAttacked(p + 1, -s); },
         [&] {
             bool escapes = false;
             ForEachMove(p + 1, -s,

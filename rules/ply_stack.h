@@ -8,8 +8,8 @@
 // once and then work on search boards, and the plain reference engine keeps its own maps. Ply 1 is
 // the game position on screen; plies 2 to 8 are working plies, each filled from the ply below it,
 // so no move is ever undone. Ply 0 of each scratch map is an all-zero template (static storage
-// starts zeroed and nothing writes ply 0) copied over a map to clear it. Coordinates are 1-based
-// (index 0 unused), sides by SideIndex.
+// starts zeroed, and only a new game's reset writes ply 0, zeroing it again) copied over a map to
+// clear it. Coordinates are 1-based (index 0 unused), sides by SideIndex.
 inline constexpr int MaxPly = 8;
 inline constexpr int PlyCount = MaxPly + 1;
 

@@ -4,7 +4,7 @@
 #include "game_record.h"
 #include "game_state.h"
 
-#include "engine/mate_search.h"
+#include "engine/classic/mate_search.h"
 #include "rules/check.h"
 
 std::string_view WinnerMessage(int s) { return s == Sente ? "先手の勝ち" : "後手の勝ち"; }
@@ -26,9 +26,9 @@ void AfterMove(GameView& view)
 {
     const int s = Game.SideToMove;
     ClearTargets();
-    if (IsKingAttacked(1, s) == 1)
+    if (IsKingAttacked(1, s))
         AnnounceEnd(view, GameEnd::OwnKingLeftAttacked, -s);
-    else if (IsKingAttacked(1, -s) == 1 && !FindEscape(1, -s, 1))
+    else if (IsKingAttacked(1, -s) && !FindEscape(1, -s, 1))
         AnnounceEnd(view, GameEnd::Mate, s);
     else
         Game.SideToMove = static_cast<int8_t>(-s);

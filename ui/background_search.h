@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/strong_search.h"
+#include "engine/strong/search.h"
 
 #include <atomic>
 #include <functional>

@@ -5,7 +5,7 @@
 #include "game_record.h"
 #include "game_state.h"
 
-#include "engine/computer_choice.h"
+#include "engine/classic/computer_choice.h"
 
 namespace {
 

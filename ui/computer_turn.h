@@ -2,7 +2,7 @@
 
 #include "game_view.h"
 
-#include "engine/computer_choice.h"
+#include "engine/classic/computer_choice.h"
 
 // One tick of the window's 50 ms timer: runs the computer's turn when it is to move in a
 // running game, never twice at once (message boxes inside the turn let ticks through).

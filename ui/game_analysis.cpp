@@ -3,7 +3,7 @@
 #include "kif.h"
 #include "kif_names.h"
 
-#include "engine/root_moves.h"
+#include "engine/board/rules_move.h"
 #include "rules/make_move.h"
 #include "rules/ply_snapshot.h"
 #include "rules/sfen.h"
@@ -16,13 +16,6 @@ namespace {
 // The best line a comment names, enough for the plan and short enough to read.
 constexpr size_t CommentLineMoves = 6;
 
-bool SameMove(const SearchMove& a, const SearchMove& b)
-{
-    return a.from == b.from && a.to == b.to && a.dropType == b.dropType && a.promote == b.promote;
-}
-
-bool IsMateScore(int score) { return std::abs(score) >= MateInMaxPly; }
-
 // What moves, as a written record names it, read off the search board before the move.
 RecordedMove DescribeSearchMove(const SearchBoard& b, int s, const SearchMove& m)
 {
@@ -33,7 +26,7 @@ RecordedMove DescribeSearchMove(const SearchBoard& b, int s, const SearchMove& m
         return kept;
     }
     kept.type = static_cast<int8_t>(b.code[m.from] * s);
-    kept.promotionOptional = TrialCode(kept.type, s, m.from, m.to) == TargetPromoteOptional;
+    kept.promotionOptional = DestinationCode(kept.type, s, m.from, m.to) == TargetPromoteOptional;
     return kept;
 }
 

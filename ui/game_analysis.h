@@ -4,7 +4,7 @@
 #include "game_record.h"
 #include "game_rules.h"
 
-#include "engine/strong_search.h"
+#include "engine/strong/search.h"
 
 #include <atomic>
 #include <cstddef>

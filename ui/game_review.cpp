@@ -1,7 +1,7 @@
 #include "game_review.h"
 
-#include "engine/root_moves.h"
-#include "engine/static_exchange.h"
+#include "engine/board/rules_move.h"
+#include "engine/strong/static_exchange.h"
 #include "rules/ply_snapshot.h"
 #include "rules/sfen.h"
 #include "rules/usi_move.h"

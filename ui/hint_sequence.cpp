@@ -2,8 +2,8 @@
 
 #include "spoken_text.h"
 
-#include "engine/game_position.h"
-#include "engine/root_moves.h"
+#include "engine/board/game_position.h"
+#include "engine/board/rules_move.h"
 #include "rules/usi_move.h"
 
 namespace {

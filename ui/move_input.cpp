@@ -35,7 +35,7 @@ void Pick(GameView& view, int x, int y)
     view.MarkCell(x, y);
 }
 
-void MoveTo(GameView& view, int x, int y, int promote)
+void MoveTo(GameView& view, int x, int y, bool promote)
 {
     const Move move { Game.SelectedCell.x, Game.SelectedCell.y, static_cast<int8_t>(x),
         static_cast<int8_t>(y), static_cast<int8_t>(promote) };
@@ -76,13 +76,13 @@ void PressOnPicture(GameView& view, int px, int py, MouseButton button)
     }
     switch (TargetMap[1][x][y]) {
     case TargetPromoteForced:
-        MoveTo(view, x, y, 1);
+        MoveTo(view, x, y, true);
         break;
     case TargetPromoteOptional:
-        MoveTo(view, x, y, button == MouseButton::Left ? 0 : 1);
+        MoveTo(view, x, y, button != MouseButton::Left);
         break;
     case TargetMove:
-        MoveTo(view, x, y, 0);
+        MoveTo(view, x, y, false);
         break;
     default:
         break; // not a destination: a board piece is picked on the release

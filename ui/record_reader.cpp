@@ -2,7 +2,7 @@
 
 #include "kif_reading.h"
 
-#include "engine/mate_search.h"
+#include "engine/classic/mate_search.h"
 #include "rules/check.h"
 #include "rules/legality.h"
 #include "rules/ply_snapshot.h"
@@ -588,7 +588,7 @@ void RecordReader::Finish(std::string_view special)
     } else if (special == "投了") {
         record_.end = GameEnd::Resignation;
         record_.winner = -s;
-    } else if (special == "詰み" || (IsKingAttacked(1, s) == 1 && !FindEscape(1, s, 1))) {
+    } else if (special == "詰み" || (IsKingAttacked(1, s) && !FindEscape(1, s, 1))) {
         record_.end = GameEnd::Mate;
         record_.winner = -s;
     } else if (!special.empty()) {

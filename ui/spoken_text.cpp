@@ -113,7 +113,7 @@ MoveFacts FactsOfMove(
     }
     CopyPly(p);
     MakeMove(p + 1, move.fromX, move.fromY, move.toX, move.toY, move.promote);
-    f.check = IsKingAttacked(p + 1, -side) == 1;
+    f.check = IsKingAttacked(p + 1, -side);
     return f;
 }
 

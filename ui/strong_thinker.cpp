@@ -1,7 +1,8 @@
 #include "strong_thinker.h"
 
-#include "engine/game_position.h"
-#include "engine/root_moves.h"
+#include "engine/board/game_position.h"
+#include "engine/board/rules_move.h"
+#include "engine/strong/search.h"
 
 namespace {
 

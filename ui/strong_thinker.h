@@ -2,7 +2,7 @@
 
 #include "background_search.h"
 
-#include "engine/computer_choice.h"
+#include "engine/classic/computer_choice.h"
 #include "rules/rule_set.h"
 
 #include <cstdint>

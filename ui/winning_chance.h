@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/eval_scale.h"
-#include "engine/strong_search.h"
+#include "engine/strong/eval_scale.h"
+#include "engine/strong/search.h"
 
 #include <cmath>
 

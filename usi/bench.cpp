@@ -3,8 +3,8 @@
 #include "position_suite_text.h"
 
 #include "bench/position_suite.h"
-#include "engine/computer_choice.h"
-#include "engine/evaluation.h"
+#include "engine/classic/computer_choice.h"
+#include "engine/classic/random_below.h"
 #include "rules/rule_tables.h"
 #include "rules/sfen.h"
 #include "rules/usi_move.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/time_manager.h"
+#include "engine/strong/time_manager.h"
 
 #include <cstdint>
 #include <optional>

@@ -3,9 +3,9 @@
 #include "position_suite_text.h"
 
 #include "bench/position_suite.h"
-#include "engine/game_position.h"
-#include "engine/root_moves.h"
-#include "engine/strong_search.h"
+#include "engine/board/game_position.h"
+#include "engine/board/rules_move.h"
+#include "engine/strong/search.h"
 #include "rules/rule_tables.h"
 #include "rules/usi_move.h"
 

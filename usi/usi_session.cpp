@@ -2,12 +2,12 @@
 
 #include "words.h"
 
-#include "engine/board_hash.h"
-#include "engine/board_perft.h"
-#include "engine/computer_choice.h"
-#include "engine/mate_search.h"
-#include "engine/mate_solver.h"
-#include "engine/root_moves.h"
+#include "engine/board/fast_perft.h"
+#include "engine/board/hash.h"
+#include "engine/board/rules_move.h"
+#include "engine/classic/computer_choice.h"
+#include "engine/classic/mate_search.h"
+#include "engine/mate/solver.h"
 
 #include "rules/rule_tables.h"
 #include "rules/usi_move.h"

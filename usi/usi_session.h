@@ -3,8 +3,8 @@
 #include "engine_options.h"
 #include "go_command.h"
 
-#include "engine/game_position.h"
-#include "engine/strong_search.h"
+#include "engine/board/game_position.h"
+#include "engine/strong/search.h"
 #include "rules/rule_set.h"
 #include "rules/sfen.h"
 

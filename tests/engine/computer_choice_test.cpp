@@ -1,8 +1,10 @@
-#include "engine/computer_choice.h"
-#include "engine/evaluation.h"
-#include "engine/mate_search.h"
-#include "engine/root_moves.h"
-#include "engine/tree_search.h"
+#include "engine/board/rules_move.h"
+#include "engine/classic/computer_choice.h"
+#include "engine/classic/mate_search.h"
+#include "engine/classic/material.h"
+#include "engine/classic/random_below.h"
+#include "engine/classic/root_moves.h"
+#include "engine/classic/tree_search.h"
 #include "rules/legality.h"
 #include "rules/pawn_drop_mate.h"
 #include "tests/support/case_names.h"
@@ -12,6 +14,16 @@
 
 #include <cstring>
 #include <ostream>
+
+namespace {
+
+// The score of the candidate that side s has made into ply p.
+int32_t ScoreCandidate(int p, int s)
+{
+    return ::ScoreCandidate(LoadBoard(p, CountMaterial(p, Sente)), s);
+}
+
+} // namespace
 
 TEST(ScoreCandidate, RanksLosingCandidatesByTheirThreat)
 {

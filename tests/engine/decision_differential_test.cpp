@@ -1,6 +1,6 @@
 #include "bench/position_suite.h"
-#include "engine/computer_choice.h"
-#include "engine/evaluation.h"
+#include "engine/classic/computer_choice.h"
+#include "engine/classic/random_below.h"
 #include "rules/usi_move.h"
 #include "tests/reference/plain_engine.h"
 #include "tests/support/random_play.h"

@@ -1,5 +1,5 @@
-#include "engine/legal_moves.h"
-#include "engine/root_moves.h"
+#include "engine/board/legal_moves.h"
+#include "engine/board/rules_move.h"
 #include "rules/legality.h"
 #include "rules/usi_move.h"
 #include "tests/support/random_play.h"

@@ -1,5 +1,5 @@
-#include "engine/check_geometry.h"
-#include "engine/mate_search.h"
+#include "engine/board/check_geometry.h"
+#include "engine/classic/mate_search.h"
 #include "rules/check.h"
 #include "tests/reference/plain_engine.h"
 #include "tests/support/case_names.h"
@@ -10,6 +10,14 @@
 #include <ostream>
 
 namespace {
+
+// The searches on the position of ply p.
+bool FindMate(int p, int s, int depth) { return ::FindMate(LoadBoard(p, 0), s, depth); }
+int32_t ClassifyMateMove(int p, int s, int32_t best)
+{
+    return ::ClassifyMateMove(LoadBoard(p, 0), s, best);
+}
+bool EveryReplyMated(int p, int s) { return ::EveryReplyMated(LoadBoard(p, 0), s); }
 
 struct LineCase {
     const char* name;
@@ -77,7 +85,7 @@ TEST(CheckCandidates, MarkNearAndDistantCheckersOfTheAttacker)
     EXPECT_EQ(CheckCandidateMap[1][1][1], CandidateNone);
 
     LoadSfen("k4/5/5/5/4K b - 1");
-    EXPECT_FALSE(::FindMate(1, Sente, 5)) << "a bare king cannot give check";
+    EXPECT_FALSE(::FindMate(LoadBoard(1, 0), Sente, 5)) << "a bare king cannot give check";
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #include "bench/position_suite.h"
-#include "engine/computer_choice.h"
-#include "engine/mate_solver.h"
+#include "engine/classic/computer_choice.h"
+#include "engine/mate/solver.h"
 #include "rules/check.h"
 #include "rules/legality.h"
 #include "rules/make_move.h"

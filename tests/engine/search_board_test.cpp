@@ -1,5 +1,5 @@
-#include "engine/evaluation.h"
-#include "engine/search_board.h"
+#include "engine/board/search_board.h"
+#include "engine/classic/material.h"
 #include "rules/check.h"
 #include "tests/support/random_play.h"
 #include "tests/support/search_board_check.h"

@@ -1,4 +1,4 @@
-#include "engine/static_exchange.h"
+#include "engine/strong/static_exchange.h"
 #include "tests/support/search_board_check.h"
 #include "tests/support/sfen_fixture.h"
 
@@ -38,4 +38,14 @@ TEST(ExchangeAtLeast, TurnsExactlyAtTheExchangesWorth)
         EXPECT_TRUE(ExchangeAtLeast(board, side, m, c.breakEven)) << c.sfen << " " << c.move;
         EXPECT_FALSE(ExchangeAtLeast(board, side, m, c.breakEven + 1)) << c.sfen << " " << c.move;
     }
+}
+
+// Under the weights of the current fit; a promoted piece goes to the enemy's hand as its plain
+// kind, so a tokin costs the tokin's board weight (254) and a pawn's in hand (160).
+TEST(ExchangeValue, IsThePiecesBoardWeightAndTheFirstOfItsKindInTheEnemysHand)
+{
+    const int32_t expected[PieceTypeCount + 1]
+        = { 0, 256, 778, 869, 1010, 846, KingExchangeValue, 414, 632, 1113, 1217 };
+    for (int type = Pawn; type <= PieceTypeCount; ++type)
+        EXPECT_EQ(ExchangeValue[type], expected[type]) << "type " << type;
 }

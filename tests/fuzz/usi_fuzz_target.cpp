@@ -1,7 +1,7 @@
 #include "rules/ply_snapshot.h"
 #include "tests/support/ply_invariants.h"
 
-#include "engine/evaluation.h"
+#include "engine/classic/random_below.h"
 #include "rules/check.h"
 #include "rules/legality.h"
 #include "rules/pawn_drop_mate.h"
@@ -244,7 +244,7 @@ std::string FindMateLineFault(const std::string& text, const Before& before, con
         std::string error;
         if (!PlayUsiMove(move, side, error, rules))
             fault = "checkmate line: " + error;
-        else if (side == before.side && IsKingAttacked(1, -side) == 0)
+        else if (side == before.side && !IsKingAttacked(1, -side))
             fault = "checkmate line: " + move + " gives no check";
     }
     if (fault.empty() && (count % 2 == 0 || HasLegalMove(side, rules)))

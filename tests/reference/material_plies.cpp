@@ -1,7 +1,7 @@
 #include "tests/reference/material_plies.h"
 
-#include "engine/search_board.h"
-#include "engine/tree_search.h"
+#include "engine/board/search_board.h"
+#include "engine/classic/tree_search.h"
 #include "rules/rule_tables.h"
 
 #include <cstring>

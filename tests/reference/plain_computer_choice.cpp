@@ -1,8 +1,9 @@
 #include "tests/reference/plain_engine.h"
 
-#include "engine/evaluation.h"
-#include "engine/mate_search.h"
-#include "engine/tree_search.h"
+#include "engine/classic/mate_search.h"
+#include "engine/classic/material.h"
+#include "engine/classic/random_below.h"
+#include "engine/classic/tree_search.h"
 #include "rules/check.h"
 #include "tests/reference/material_plies.h"
 #include "tests/reference/plain_root_candidates.h"
@@ -42,7 +43,7 @@ namespace {
 
 int32_t ScoreCandidate(int p, int s)
 {
-    if (IsKingAttacked(p, s) == 1)
+    if (IsKingAttacked(p, s))
         return OwnKingLeftAttacked;
     if (FindMate(p, -s, 2))
         return OpponentMatesInOne;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/computer_choice.h"
+#include "engine/classic/computer_choice.h"
 #include "tests/reference/plain_maps.h"
 
 #include <cstdint>

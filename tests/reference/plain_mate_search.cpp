@@ -1,6 +1,6 @@
 #include "tests/reference/plain_engine.h"
 
-#include "engine/mate_search.h"
+#include "engine/classic/mate_search.h"
 #include "rules/check.h"
 #include "rules/make_move.h"
 #include "rules/moves.h"
@@ -48,8 +48,7 @@ bool FindMate(int p, int s, int d)
                         continue;
                     const bool mates = AnyTrial(code, [&](int promote) {
                         TryMove(p, x, y, tx, ty, promote);
-                        if (IsKingAttacked(p + 1, s) == 1 || IsKingAttacked(p + 1, -s) != 1
-                            || d <= 1)
+                        if (IsKingAttacked(p + 1, s) || !IsKingAttacked(p + 1, -s) || d <= 1)
                             return false;
                         return !FindEscape(p + 1, -s, d - 1);
                     });
@@ -67,7 +66,7 @@ bool FindEscape(int p, int s, int d)
     // A reply escapes when it leaves the king safe and the attacker then has no mate in time.
     auto escapes = [&](int x, int y, int tx, int ty, int promote) {
         TryMove(p, x, y, tx, ty, promote);
-        if (IsKingAttacked(p + 1, s) == 1)
+        if (IsKingAttacked(p + 1, s))
             return false;
         return d <= 0 || !FindMate(p + 1, -s, d - 1);
     };
@@ -101,9 +100,9 @@ int32_t ClassifyMateMove(int p, int s, int32_t best)
 {
     if (best == MateAtOnce)
         return 0;
-    if (IsKingAttacked(p, s) == 1)
+    if (IsKingAttacked(p, s))
         return OwnKingLeftAttacked;
-    if (IsKingAttacked(p, -s) != 1)
+    if (!IsKingAttacked(p, -s))
         return 0;
     if (!FindEscape(p, -s, 1))
         return MateAtOnce;
@@ -130,7 +129,7 @@ bool EveryReplyMated(int p, int s)
                 for (int ty = 1; ty <= BoardSize; ++ty) {
                     const bool survives = AnyTrial(TargetMap[p][tx][ty], [&](int promote) {
                         TryMove(p, x, y, tx, ty, promote);
-                        return IsKingAttacked(p + 1, r) != 1 && !FindMate(p + 1, s, 4);
+                        return !IsKingAttacked(p + 1, r) && !FindMate(p + 1, s, 4);
                     });
                     if (survives)
                         return false;

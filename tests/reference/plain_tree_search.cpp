@@ -1,7 +1,7 @@
 #include "tests/reference/plain_engine.h"
 
-#include "engine/evaluation.h"
-#include "engine/tree_search.h"
+#include "engine/classic/material.h"
+#include "engine/classic/tree_search.h"
 #include "rules/make_move.h"
 #include "rules/moves.h"
 #include "rules/rule_tables.h"

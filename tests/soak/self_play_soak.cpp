@@ -2,9 +2,10 @@
 #include "tests/support/ply_invariants.h"
 #include "tests/support/search_board_check.h"
 
-#include "engine/computer_choice.h"
-#include "engine/evaluation.h"
-#include "engine/mate_search.h"
+#include "engine/classic/computer_choice.h"
+#include "engine/classic/mate_search.h"
+#include "engine/classic/material.h"
+#include "engine/classic/random_below.h"
 #include "rules/check.h"
 #include "rules/legality.h"
 #include "rules/make_move.h"

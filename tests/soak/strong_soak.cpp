@@ -1,9 +1,9 @@
 #include "tests/support/ply_invariants.h"
 
-#include "engine/board_hash.h"
-#include "engine/game_position.h"
-#include "engine/root_moves.h"
-#include "engine/strong_search.h"
+#include "engine/board/game_position.h"
+#include "engine/board/hash.h"
+#include "engine/board/rules_move.h"
+#include "engine/strong/search.h"
 #include "rules/check.h"
 #include "rules/legality.h"
 #include "rules/make_move.h"
@@ -75,7 +75,7 @@ Ending PlayGame(int number, uint64_t nodes, std::mt19937& random)
     int side = header.side;
     for (int ply = 0; ply < PlyCap; ++ply, side = -side) {
         const GamePosition position = PositionOfPly(1, side, *game.rules);
-        const PastPosition here { HashOf(position.board, side), IsKingAttacked(1, side) != 0 };
+        const PastPosition here { HashOf(position.board, side), IsKingAttacked(1, side) };
         history.push_back(here);
         const RepetitionVerdict repetition = JudgeRepetition(
             *game.rules, std::span<const PastPosition>(history), side, FourfoldRepetition);

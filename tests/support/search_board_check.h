@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/evaluation.h"
-#include "engine/search_board.h"
+#include "engine/board/search_board.h"
+#include "engine/classic/material.h"
 #include "rules/check.h"
 #include "rules/moves.h"
 #include "rules/ply_stack.h"
@@ -32,7 +32,7 @@ inline std::string FindSearchBoardFault(const SearchBoard& b, int p)
     for (int s : { Sente, Gote }) {
         if (b.king[SideIndex(s)] != SquareAt(KingX[p][SideIndex(s)], KingY[p][SideIndex(s)]))
             return "the search board's king square differs";
-        if (KingAttacked(b, s) != (IsKingAttacked(p, s) == 1))
+        if (KingAttacked(b, s) != IsKingAttacked(p, s))
             return "the search board's attacked king differs";
     }
     if (b.material != CountMaterial(p, Sente))

@@ -15,7 +15,7 @@
 #include "ui/kif.h"
 #include "ui/move_input.h"
 
-#include "engine/computer_choice.h"
+#include "engine/classic/computer_choice.h"
 #include "rules/check.h"
 #include "rules/legality.h"
 #include "rules/moves.h"

@@ -1,6 +1,6 @@
 #include "usi/usi_session.h"
 
-#include "engine/evaluation.h"
+#include "engine/classic/random_below.h"
 #include "rules/check.h"
 #include "rules/ply_stack.h"
 #include "rules/sfen.h"

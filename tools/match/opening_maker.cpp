@@ -1,7 +1,7 @@
 #include "opening_maker.h"
 
-#include "engine/root_moves.h"
-#include "engine/strong_search.h"
+#include "engine/board/rules_move.h"
+#include "engine/strong/search.h"
 #include "rules/make_move.h"
 #include "rules/sfen.h"
 

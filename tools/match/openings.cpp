@@ -1,7 +1,7 @@
 #include "openings.h"
 
-#include "engine/legal_moves.h"
-#include "engine/search_board.h"
+#include "engine/board/legal_moves.h"
+#include "engine/board/search_board.h"
 #include "rules/sfen.h"
 
 #include <algorithm>

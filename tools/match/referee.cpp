@@ -1,7 +1,7 @@
 #include "referee.h"
 
-#include "engine/legal_moves.h"
-#include "engine/search_board.h"
+#include "engine/board/legal_moves.h"
+#include "engine/board/search_board.h"
 #include "rules/check.h"
 #include "rules/repetition.h"
 #include "rules/sfen.h"
@@ -13,7 +13,7 @@ namespace {
 
 PositionMark MarkOfPly1(int side)
 {
-    return { WriteSfen(1, SfenHeader { side, 1 }), IsKingAttacked(1, side) != 0 };
+    return { WriteSfen(1, SfenHeader { side, 1 }), IsKingAttacked(1, side) };
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "fit.h"
 
-#include "engine/eval_features.h"
-#include "engine/eval_scale.h"
-#include "engine/eval_weights.h"
-#include "engine/game_position.h"
+#include "engine/board/game_position.h"
+#include "engine/strong/eval_features.h"
+#include "engine/strong/eval_scale.h"
+#include "engine/strong/eval_weights.h"
 #include "rules/rule_tables.h"
 #include "rules/sfen.h"
 

@@ -21,6 +21,6 @@ std::vector<TrainingPosition> ReadTrainingPositions(std::istream& in, std::strin
 std::vector<double> FitWeights(
     const std::vector<TrainingPosition>& positions, int epochs, std::ostream& log);
 
-// Writes the weights as engine/eval_weights.h.
+// Writes the weights as engine/strong/eval_weights.h.
 void WriteWeightsHeader(
     const std::vector<double>& weights, const std::string& provenance, std::ostream& out);

@@ -12,7 +12,7 @@
 // velmora-tune: fits the strong search's evaluation to game results, in two steps that give the
 // same output for the same arguments on every run.
 //   velmora-tune selfplay GAMES NODES SEED > positions.txt
-//   velmora-tune fit positions.txt EPOCHS "<provenance>" > engine/eval_weights.h
+//   velmora-tune fit positions.txt EPOCHS "<provenance>" > engine/strong/eval_weights.h
 int main(int argc, char** argv)
 {
     const std::string_view command = argc > 1 ? argv[1] : "";
