@@ -1,12 +1,13 @@
 #pragma once
 
-#include "game_analysis.h"
-#include "game_record.h"
 #include "game_rules.h"
 #include "game_state.h"
 #include "game_view.h"
 #include "move_input.h"
+#include "record_keeping.h"
 #include "strong_thinker.h"
+
+#include "review/game_analysis.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 #include "recording_view.h"
 
+#include "record/kif.h"
+#include "record/record_reader.h"
 #include "ui/computer_turn.h"
-#include "ui/game_record.h"
-#include "ui/kif.h"
-#include "ui/record_reader.h"
+#include "ui/record_keeping.h"
 
 #include "rules/legality.h"
 #include "rules/ply_snapshot.h"

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "game_record.h"
-#include "game_rules.h"
-
 #include "engine/strong_search.h"
+#include "record/game_record.h"
+#include "rules/rule_set.h"
 
 #include <atomic>
 #include <cstddef>
