@@ -38,8 +38,8 @@ public:
     // game, as when the record says the other side won by it.
     bool Play(int line, const Move& move, std::string_view text, bool foulAllowed);
 
-    // Writes down how the game ended: by the special move that closed the record (as KIF names
-    // it), or else by a foul or a mate on the board; empty special and neither leaves it running.
+    // Writes down how the game ended: by a foul, by the special move that closed the record (as
+    // KIF names it) or by a mate on the board; with none of them the game is still running.
     void Finish(std::string_view special);
 
 private:
