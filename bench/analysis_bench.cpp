@@ -1,5 +1,5 @@
-#include "ui/game_analysis.h"
-#include "ui/record_reader.h"
+#include "record/record_reader.h"
+#include "review/game_analysis.h"
 
 #include "rules/rule_tables.h"
 

@@ -7,10 +7,10 @@
 #include "cell_area.h"
 #include "game_speech.h"
 #include "help_dialog.h"
-#include "kif.h"
 #include "record_file.h"
-#include "record_reader.h"
 
+#include "record/kif.h"
+#include "record/record_reader.h"
 #include "rules/pieces.h"
 
 #include <QActionGroup>

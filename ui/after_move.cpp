@@ -1,8 +1,8 @@
 #include "after_move.h"
 
 #include "game_control.h"
-#include "game_record.h"
 #include "game_state.h"
+#include "record_keeping.h"
 
 #include "engine/classic/mate_search.h"
 #include "rules/check.h"

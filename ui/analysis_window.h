@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game_analysis.h"
+#include "review/game_analysis.h"
 
 #include <QWidget>
 

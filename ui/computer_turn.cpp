@@ -2,8 +2,8 @@
 
 #include "after_move.h"
 #include "game_control.h"
-#include "game_record.h"
 #include "game_state.h"
+#include "record_keeping.h"
 
 #include "engine/classic/computer_choice.h"
 
@@ -25,7 +25,7 @@ void Resign(GameView& view, int s)
     EndRecord(GameEnd::Resignation, -s);
     view.GameEnded();
     // Only a person who has beaten the computer from the largest handicap gets the compliment.
-    if (Game.Level == 3 && Game.ComputerPlays[SideIndex(Sente)] == 0)
+    if (Game.Level == 3 && !Game.ComputerPlays[SideIndex(Sente)])
         view.ShowMessage("いやお強い！");
     view.ShowMessage("まいりました");
     view.ShowMessage(WinnerMessage(-s));
@@ -37,9 +37,9 @@ void TimerTick(GameView& view)
 {
     if (!Game.GameRunning || !Game.ComputerToMove() || Game.ComputerBusy)
         return;
-    Game.ComputerBusy = 1;
+    Game.ComputerBusy = true;
     ComputerTurn(view);
-    Game.ComputerBusy = 0;
+    Game.ComputerBusy = false;
 }
 
 void ComputerTurn(GameView& view)

@@ -1,8 +1,8 @@
 #include "game_control.h"
 
 #include "cell_pixels.h"
-#include "game_record.h"
 #include "game_state.h"
+#include "record_keeping.h"
 
 #include "rules/rule_tables.h"
 #include "rules/setup.h"
@@ -29,13 +29,13 @@ void ClearTargets() { std::memcpy(TargetMap[1], TargetMap[0], sizeof TargetMap[1
 
 void ResetGameState()
 {
-    Game.ComputerPlays[SideIndex(Gote)] = 1;
-    Game.ComputerPlays[SideIndex(Sente)] = 0;
+    Game.ComputerPlays[SideIndex(Gote)] = true;
+    Game.ComputerPlays[SideIndex(Sente)] = false;
     std::memset(TargetMap[0], 0, sizeof TargetMap[0]);
     std::memset(CheckerFlags[0], 0, sizeof CheckerFlags[0]);
     ClearTargets();
     Game.SideToMove = Sente;
-    Game.ComputerBusy = 0;
+    Game.ComputerBusy = false;
 }
 
 void StartUp(GameView& view)
@@ -45,14 +45,14 @@ void StartUp(GameView& view)
     Record = GameRecord {};
     Game.Level = 1;
     SetUpBoard(view);
-    Game.GameRunning = 0;
+    Game.GameRunning = false;
 }
 
 void PlayOrStop(GameView& view)
 {
     view.DrawPosition(1);
     if (Game.GameRunning) {
-        Game.GameRunning = 0;
+        Game.GameRunning = false;
         view.SetCaption(GameLabel::PlayStop, "Play");
         EndRecord(GameEnd::Stopped, 0);
         view.GameEnded();
@@ -61,8 +61,8 @@ void PlayOrStop(GameView& view)
     SetUpBoard(view);
     ClearTargets();
     Game.SideToMove = Sente;
-    Game.ComputerBusy = 0;
-    Game.GameRunning = 1;
+    Game.ComputerBusy = false;
+    Game.GameRunning = true;
     StartRecord();
     view.SetCaption(GameLabel::PlayStop, "Stop");
 }
@@ -71,13 +71,13 @@ void TogglePlayer(GameView& view, int s)
 {
     if (Game.GameRunning)
         return;
-    if (Game.ComputerPlays[SideIndex(s)] == 0) {
-        Game.ComputerPlays[SideIndex(s)] = 1;
+    if (!Game.ComputerPlays[SideIndex(s)]) {
+        Game.ComputerPlays[SideIndex(s)] = true;
         view.SetCaption(PlayerLabel(s), "Com");
-        Game.ComputerPlays[SideIndex(-s)] = 0;
+        Game.ComputerPlays[SideIndex(-s)] = false;
         view.SetCaption(PlayerLabel(-s), "You");
     } else {
-        Game.ComputerPlays[SideIndex(s)] = 0;
+        Game.ComputerPlays[SideIndex(s)] = false;
         view.SetCaption(PlayerLabel(s), "You");
     }
 }
@@ -101,6 +101,6 @@ void ChangeRules(GameView& view, const RuleSet& rules)
 
 void StopGame(GameView& view)
 {
-    Game.GameRunning = 0;
+    Game.GameRunning = false;
     view.SetCaption(GameLabel::PlayStop, "Play");
 }

@@ -2,15 +2,12 @@
 
 #include "computer_turn.h"
 #include "game_control.h"
-#include "kif.h"
-#include "record_reader.h"
 #include "take_back.h"
 
+#include "record/kif.h"
+#include "record/record_reader.h"
+#include "record/replay.h"
 #include "rules/check.h"
-#include "rules/make_move.h"
-#include "rules/sfen.h"
-
-#include <cassert>
 
 namespace {
 
@@ -98,9 +95,9 @@ void GameSession::PlayOn()
     LeaveReplay();
     view_.DrawPosition(1);
     ClearTargets();
-    Game.PressArmed = 0;
-    Game.ComputerBusy = 0;
-    Game.GameRunning = 1;
+    Game.PressArmed = false;
+    Game.ComputerBusy = false;
+    Game.GameRunning = true;
     view_.SetCaption(GameLabel::PlayStop, "Stop");
 }
 
@@ -168,9 +165,9 @@ void GameSession::StrongTick()
         return;
     view_.SetTitle(WindowTitle);
     // The move's message boxes let ticks through, as in the classic computer's turn.
-    Game.ComputerBusy = 1;
+    Game.ComputerBusy = true;
     PlayDecision(view_, *decision);
-    Game.ComputerBusy = 0;
+    Game.ComputerBusy = false;
 }
 
 void GameSession::StopThinking()
@@ -210,22 +207,13 @@ bool GameSession::Open(std::string_view text)
 
 void GameSession::ShowMove(size_t n)
 {
-    assert(n <= ::Record.moves.size());
-    // Replaying from the start reaches every position the record holds, even one after a foul
-    // that no SFEN reader would take.
-    SfenHeader header;
-    std::string error;
-    [[maybe_unused]] const bool read = ReadSfen(::Record.startSfen, header, error);
-    assert(read);
-    int s = header.side;
-    for (size_t i = 0; i < n; ++i, s = -s) {
-        const Move& m = ::Record.moves[i].move;
+    const std::vector<RecordedMove>& moves = ::Record.moves;
+    const int s = ReplayRecord(::Record, n, [&](size_t i, int) {
         if (i + 1 == n)
-            view_.MoveComing(m, i > 0 ? &::Record.moves[i - 1].move : nullptr);
-        MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
-    }
+            view_.MoveComing(moves[i].move, i > 0 ? &moves[i - 1].move : nullptr);
+    });
     Game.SideToMove = static_cast<int8_t>(s);
-    Game.PressArmed = 0;
+    Game.PressArmed = false;
     ClearTargets();
     view_.DrawPosition(1);
     if (n > 0) {
@@ -316,13 +304,10 @@ void GameSession::ShowBestLine(size_t k)
     ShowMove(shown_);
     if (k == 0)
         return;
-    int s = Game.SideToMove;
-    for (size_t i = 0; i < k; ++i, s = -s) {
-        const Move& m = line[i].move;
+    const int s = ReplayMoves(line, k, Game.SideToMove, [&](size_t i, int) {
         if (i + 1 == k)
-            view_.MoveComing(m, i > 0 ? &line[i - 1].move : LastShownMove());
-        MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
-    }
+            view_.MoveComing(line[i].move, i > 0 ? &line[i - 1].move : LastShownMove());
+    });
     Game.SideToMove = static_cast<int8_t>(s);
     view_.DrawPosition(1);
     const Move& last = line[k - 1].move;

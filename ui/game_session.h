@@ -1,13 +1,14 @@
 #pragma once
 
 #include "computer_ladder.h"
-#include "game_analysis.h"
-#include "game_record.h"
 #include "game_rules.h"
 #include "game_state.h"
 #include "game_view.h"
 #include "move_input.h"
+#include "record_keeping.h"
 #include "strong_thinker.h"
+
+#include "review/game_analysis.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #include "hint_coach.h"
 
-#include "game_record.h"
 #include "game_state.h"
+#include "record_keeping.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game_record.h"
 #include "hint_sequence.h"
+#include "record_keeping.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "background_search.h"
-#include "game_analysis.h"
+#include "engine/strong/background_search.h"
 #include "notation.h"
+#include "review/game_analysis.h"
 
 #include "rules/moves.h"
 #include "rules/rule_set.h"

@@ -2,10 +2,10 @@
 
 #include "cell_area.h"
 #include "cell_pixels.h"
-#include "game_record.h"
 #include "game_state.h"
 #include "key_prompts.h"
 #include "move_input.h"
+#include "record_keeping.h"
 #include "typed_move.h"
 
 #include <QKeyEvent>

@@ -3,8 +3,8 @@
 #include "after_move.h"
 #include "cell_pixels.h"
 #include "game_control.h"
-#include "game_record.h"
 #include "game_state.h"
+#include "record_keeping.h"
 
 #include "rules/pawn_drop_mate.h"
 #include "rules/targets.h"
@@ -44,7 +44,7 @@ void MoveTo(GameView& view, int x, int y, bool promote)
     view.DrawPosition(1);
     // The release of this press must not pick: by then the computer may have answered, and a
     // pick would wipe the frames of its reply.
-    Game.PressArmed = 0;
+    Game.PressArmed = false;
     AfterMove(view);
 }
 
@@ -65,7 +65,7 @@ void PressOnPicture(GameView& view, int px, int py, MouseButton button)
 {
     if (!PersonToMove())
         return;
-    Game.PressArmed = 1;
+    Game.PressArmed = true;
     int x, y;
     if (!HitCell(px, py, GridRows, x, y))
         return;
@@ -108,12 +108,12 @@ void CancelPick(GameView& view)
 
 void ReleaseOnPicture(GameView& view, int px, int py)
 {
-    if (!PersonToMove() || Game.PressArmed != 1)
+    if (!PersonToMove() || !Game.PressArmed)
         return;
     int x, y;
     if (!HitCell(px, py, BoardSize, x, y))
         return;
     if (Position[1][x][y] * Game.SideToMove > 0)
         Pick(view, x, y);
-    Game.PressArmed = 0;
+    Game.PressArmed = false;
 }

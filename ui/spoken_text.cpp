@@ -1,9 +1,9 @@
 #include "spoken_text.h"
 
 #include "after_move.h"
-#include "kif.h"
-#include "kif_names.h"
 
+#include "record/kif.h"
+#include "record/kif_names.h"
 #include "rules/check.h"
 #include "rules/make_move.h"
 #include "rules/ply_snapshot.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game_record.h"
 #include "notation.h"
 
+#include "record/game_record.h"
 #include "rules/moves.h"
 #include "rules/rule_set.h"
 

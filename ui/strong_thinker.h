@@ -1,6 +1,6 @@
 #pragma once
 
-#include "background_search.h"
+#include "engine/strong/background_search.h"
 
 #include "engine/classic/computer_choice.h"
 #include "rules/rule_set.h"

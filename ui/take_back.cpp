@@ -1,8 +1,8 @@
 #include "take_back.h"
 
 #include "game_control.h"
-#include "game_record.h"
 #include "game_state.h"
+#include "record_keeping.h"
 
 #include "rules/sfen.h"
 
@@ -32,7 +32,7 @@ bool TakeBack(GameView& view)
     [[maybe_unused]] const bool read = ReadSfen(Record.CurrentSfen(), header, error);
     assert(read);
     Game.SideToMove = static_cast<int8_t>(header.side);
-    Game.PressArmed = 0;
+    Game.PressArmed = false;
     ClearTargets();
     view.DrawPosition(1);
     return true;

@@ -1,8 +1,8 @@
 #include "typed_move.h"
 
-#include "kif_reading.h"
 #include "notation.h"
 
+#include "record/kif_reading.h"
 #include "rules/legality.h"
 #include "rules/usi_move.h"
 

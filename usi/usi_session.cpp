@@ -8,6 +8,7 @@
 #include "engine/classic/computer_choice.h"
 #include "engine/classic/mate_search.h"
 #include "engine/mate/solver.h"
+#include "record/position_line.h"
 
 #include "rules/rule_tables.h"
 #include "rules/usi_move.h"
@@ -195,39 +196,22 @@ void UsiSession::Position(std::string_view args)
 {
     // Whatever goes wrong below, a later go must not answer for an earlier position.
     hasPosition_ = false;
-    std::string_view rest;
-    const std::string_view kind = FirstWord(args, rest);
-    std::string sfen;
-    if (kind == "startpos") {
-        sfen = variant_->startSfen;
-    } else if (kind == "sfen") {
-        const size_t moves = rest.find(" moves");
-        sfen = std::string(rest.substr(0, moves));
-        rest = moves == std::string_view::npos ? std::string_view {} : rest.substr(moves + 1);
-    } else {
-        return Error("position needs 'startpos' or 'sfen <SFEN>'");
-    }
-    std::string_view moveList;
-    const std::string_view keyword = FirstWord(rest, moveList);
-    if (!keyword.empty() && keyword != "moves")
-        return Error("expected 'moves' after the position, got '"
-            + std::string(keyword.substr(0, 64)) + "'");
+    std::string error;
+    const std::optional<PositionLine> line = ReadPositionLine(args, *variant_, error);
+    if (!line)
+        return Error(error);
 
     const SfenHeader previous = header_;
-    std::string error;
-    if (!ReadSfen(sfen, header_, error))
+    if (!ReadSfen(line->sfen, header_, error))
         return Error(error);
     history_.clear();
-    for (int number = 1;; ++number) {
-        const std::string_view move = FirstWord(moveList, moveList);
-        if (move.empty())
-            break;
+    for (size_t i = 0; i < line->moves.size(); ++i) {
         RememberPosition();
-        if (!PlayUsiMove(move, header_.side, error, *variant_)) {
+        if (!PlayUsiMove(line->moves[i], header_.side, error, *variant_)) {
             ReadSfen(sfen_, header_, error);
             header_ = previous;
             history_.clear();
-            return Error("move " + std::to_string(number) + ": " + error);
+            return Error("move " + std::to_string(i + 1) + ": " + error);
         }
         header_.side = -header_.side;
         ++header_.moveNumber;

@@ -1,4 +1,4 @@
-#include "ui/record_reader.h"
+#include "record/record_reader.h"
 
 #include "rules/legality.h"
 #include "rules/make_move.h"

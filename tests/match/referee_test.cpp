@@ -1,7 +1,7 @@
 #include "tools/match/referee.h"
 
+#include "record/kif.h"
 #include "tests/support/case_names.h"
-#include "ui/kif.h"
 
 #include "rules/rule_tables.h"
 

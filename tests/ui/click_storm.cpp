@@ -59,7 +59,7 @@ int RandomBelow(int n) { return std::uniform_int_distribution<int>(0, n - 1)(Ran
 struct Before {
     Board board;
     int side = Game.SideToMove;
-    bool running = Game.GameRunning != 0;
+    bool running = Game.GameRunning;
     bool computerToMove = Game.ComputerToMove();
     long messageBoxes = Count.messageBoxes;
     long menus = Count.menus;

@@ -33,7 +33,7 @@ TEST(ComputerTurn, PlaysAMateWithRedFramesAndAnnouncesIt)
         (std::vector<std::string> { "draw 1", "mark 3 3", "mark 4 4", "caption 1 Play",
             "message まで", "message 後手の勝ち" }));
     EXPECT_EQ(Ply1Sfen(), "4k/5/3g1/3s1/4K w - 1");
-    EXPECT_EQ(Game.ComputerBusy, 0);
+    EXPECT_FALSE(Game.ComputerBusy);
 }
 
 TEST(ComputerTurn, FramesADropOnItsHandSlot)
@@ -58,7 +58,7 @@ TEST_P(Resignation, StopsTheGameAndSaysSoInOrder)
     TimerTick(view);
     EXPECT_EQ(view.calls.front(), "caption 1 Play") << "no move is drawn";
     EXPECT_EQ(view.Messages(), c.messages) << c.sfen << " level " << c.level;
-    EXPECT_EQ(Game.GameRunning, 0);
+    EXPECT_FALSE(Game.GameRunning);
     EXPECT_EQ(Ply1Sfen(), before) << "the side to move and the position stay";
 }
 
@@ -85,11 +85,11 @@ TEST(TimerTick, LeavesThePersonsTurnTheStoppedGameAndABusyComputerAlone)
     RecordingView view;
     StartGameAt(view, "4k/5/2sg1/5/4K w - 1", true, false);
     TimerTick(view); // a person plays Gote
-    Game.ComputerPlays[SideIndex(Gote)] = 1;
-    Game.GameRunning = 0;
+    Game.ComputerPlays[SideIndex(Gote)] = true;
+    Game.GameRunning = false;
     TimerTick(view);
-    Game.GameRunning = 1;
-    Game.ComputerBusy = 1;
+    Game.GameRunning = true;
+    Game.ComputerBusy = true;
     TimerTick(view);
     EXPECT_TRUE(view.calls.empty());
 }
@@ -105,5 +105,5 @@ TEST(TimerTick, LetsTheComputerOpenWhenItPlaysSente)
     ASSERT_EQ(view.calls.size(), 3u);
     EXPECT_EQ(view.calls[0], "draw 1");
     EXPECT_EQ(Game.SideToMove, Gote);
-    EXPECT_EQ(Game.GameRunning, 1);
+    EXPECT_TRUE(Game.GameRunning);
 }

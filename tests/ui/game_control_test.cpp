@@ -19,15 +19,15 @@ TEST(StartUp, ShowsTheLevelOnePositionWithNoGameRunning)
 {
     RecordingView view;
     Game = GameState {};
-    Game.GameRunning = 1;
+    Game.GameRunning = true;
     StartUp(view);
     EXPECT_EQ(Ply1Sfen(), LevelSfens[1]);
     EXPECT_EQ(view.calls, std::vector<std::string> { "draw 1" });
-    EXPECT_EQ(Game.GameRunning, 0);
+    EXPECT_FALSE(Game.GameRunning);
     EXPECT_EQ(Game.Level, 1);
     EXPECT_EQ(Game.SideToMove, Sente);
-    EXPECT_EQ(Game.ComputerPlays[SideIndex(Gote)], 1);
-    EXPECT_EQ(Game.ComputerPlays[SideIndex(Sente)], 0);
+    EXPECT_TRUE(Game.ComputerPlays[SideIndex(Gote)]);
+    EXPECT_FALSE(Game.ComputerPlays[SideIndex(Sente)]);
 }
 
 TEST(PlayOrStop, StopFreezesThePositionAndPlayStartsAnewWithTheSamePlayers)
@@ -36,20 +36,20 @@ TEST(PlayOrStop, StopFreezesThePositionAndPlayStartsAnewWithTheSamePlayers)
     StartUp(view);
     PlayOrStop(view);
     EXPECT_EQ(view.captions[1], "Stop");
-    EXPECT_EQ(Game.GameRunning, 1);
+    EXPECT_TRUE(Game.GameRunning);
     PlayByMouse(view, "1d1c");
     ASSERT_EQ(Game.SideToMove, Gote);
 
     PlayOrStop(view);
     EXPECT_EQ(view.captions[1], "Play");
-    EXPECT_EQ(Game.GameRunning, 0);
+    EXPECT_FALSE(Game.GameRunning);
     EXPECT_EQ(Ply1Sfen(), "kgsbr/p4/4P/5/RBSGK w - 1") << "the stopped game stays on screen";
 
     view.calls.clear();
     PlayOrStop(view);
     EXPECT_EQ(Ply1Sfen(), LevelSfens[1]);
     EXPECT_EQ(Game.SideToMove, Sente);
-    EXPECT_EQ(Game.ComputerPlays[SideIndex(Gote)], 1);
+    EXPECT_TRUE(Game.ComputerPlays[SideIndex(Gote)]);
     EXPECT_EQ(view.calls, (std::vector<std::string> { "draw 1", "draw 1", "caption 1 Stop" }));
 }
 
@@ -57,7 +57,7 @@ TEST(PlayOrStop, ANewGameForgetsThePickOfTheLastOne)
 {
     RecordingView view;
     StartUp(view);
-    Game.ComputerPlays[SideIndex(Gote)] = 0;
+    Game.ComputerPlays[SideIndex(Gote)] = false;
     PlayOrStop(view);
     ClickCell(view, 5, 4); // picks the pawn, whose destination is 1c
     PlayOrStop(view);
@@ -122,7 +122,7 @@ TEST(ControlLabels, IgnoreThePlayersAndTheLevelWhileAGameRuns)
     TogglePlayer(view, Gote);
     CycleLevel(view);
     EXPECT_TRUE(view.calls.empty());
-    EXPECT_EQ(Game.ComputerPlays[SideIndex(Gote)], 1);
-    EXPECT_EQ(Game.ComputerPlays[SideIndex(Sente)], 0);
+    EXPECT_TRUE(Game.ComputerPlays[SideIndex(Gote)]);
+    EXPECT_FALSE(Game.ComputerPlays[SideIndex(Sente)]);
     EXPECT_EQ(Game.Level, 1);
 }

@@ -1,8 +1,8 @@
 #include "recording_view.h"
 
+#include "record/kif.h"
 #include "ui/computer_turn.h"
-#include "ui/game_record.h"
-#include "ui/kif.h"
+#include "ui/record_keeping.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ void StartRecordedGameAt(
 void PlayAll(RecordingView& view, const std::vector<std::string>& moves)
 {
     for (const std::string& move : moves) {
-        ASSERT_EQ(Game.GameRunning, 1) << "the game ended before " << move;
+        ASSERT_TRUE(Game.GameRunning) << "the game ended before " << move;
         PlayByMouse(view, move);
     }
 }
@@ -109,7 +109,7 @@ TEST(GameRecord, CopiesThePositionAndTheGameForUsi)
 {
     RecordingView view;
     StartUp(view);
-    Game.ComputerPlays[SideIndex(Gote)] = 0;
+    Game.ComputerPlays[SideIndex(Gote)] = false;
     PlayOrStop(view);
     PlayAll(view, { "1d1c", "5b5c" });
     EXPECT_EQ(Record.CurrentSfen(), "kgsbr/5/p3P/5/RBSGK b - 3");
@@ -157,7 +157,7 @@ TEST_P(GameEnding, IsKeptAndClosesTheKif)
     view.onMessage = [&] { TimerTick(view); };
     PlayAll(view, c.moves);
     TimerTick(view);
-    EXPECT_EQ(Game.GameRunning, 0) << c.sfen;
+    EXPECT_FALSE(Game.GameRunning) << c.sfen;
     EXPECT_EQ(Record.end, c.end) << c.sfen;
     EXPECT_EQ(Record.winner, c.winner) << c.sfen;
     const std::string kif = WriteKif(Record);
@@ -183,7 +183,7 @@ TEST(GameRecord, OutlivesItsGameUntilTheNextPlay)
     RecordingView view;
     StartUp(view);
     EXPECT_FALSE(Record.started) << "nothing to copy before the first game";
-    Game.ComputerPlays[SideIndex(Gote)] = 0;
+    Game.ComputerPlays[SideIndex(Gote)] = false;
     PlayOrStop(view);
     PlayAll(view, { "1d1c" });
     PlayOrStop(view);

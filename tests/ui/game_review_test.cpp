@@ -1,6 +1,6 @@
-#include "ui/game_review.h"
-#include "ui/record_reader.h"
-#include "ui/review_texts.h"
+#include "record/record_reader.h"
+#include "review/game_review.h"
+#include "review/review_texts.h"
 
 #include "rules/ply_snapshot.h"
 #include "rules/sfen.h"

@@ -1,8 +1,8 @@
 #include "recording_view.h"
 
+#include "record/kif.h"
+#include "record/record_reader.h"
 #include "ui/game_session.h"
-#include "ui/kif.h"
-#include "ui/record_reader.h"
 
 #include "rules/ply_snapshot.h"
 
@@ -76,7 +76,7 @@ TEST_P(SessionRefuses, WithTheLineAndReasonLeavingTheGameAsItWas)
     EXPECT_TRUE(Record == record);
     EXPECT_TRUE(PlySnapshot(1) == ply);
     EXPECT_EQ(Ply1Sfen(), sfen);
-    EXPECT_EQ(Game.GameRunning, 1);
+    EXPECT_TRUE(Game.GameRunning);
     EXPECT_FALSE(session.Replaying());
 }
 
@@ -127,7 +127,7 @@ TEST_F(Session, OpensARecordAtItsLastPositionWithTheLastMoveFramed)
     EXPECT_EQ(view.calls,
         (std::vector<std::string> {
             "draw 1", "mark 5 2", "mark 5 1", "title Velmora - move 5 of 5" }));
-    EXPECT_EQ(Game.GameRunning, 0);
+    EXPECT_FALSE(Game.GameRunning);
 }
 
 // The keys step through the record; each position is the one the moves reach, framed like a
@@ -193,7 +193,7 @@ TEST_F(Session, PlaysOnFromThePositionShownAndTakesBackToIt)
     session.StepForward();
     ASSERT_EQ(Ply1Sfen(), "kgsbr/5/p3P/5/RBSGK b - 1");
     session.PlayOrStop();
-    EXPECT_EQ(Game.GameRunning, 1);
+    EXPECT_TRUE(Game.GameRunning);
     EXPECT_EQ(view.captions[1], "Stop");
     EXPECT_EQ(view.title, "Velmora");
     EXPECT_EQ(Record.moves.size(), 2u);
@@ -237,11 +237,11 @@ TEST_F(Session, AsksBeforeEndingARunningGame)
     EXPECT_EQ(view.calls,
         std::vector<std::string> { "confirm A game is running. End it and open the new one?" });
     EXPECT_TRUE(Record == record);
-    EXPECT_EQ(Game.GameRunning, 1);
+    EXPECT_TRUE(Game.GameRunning);
 
     view.answer = true;
     EXPECT_TRUE(session.Open(FiveMoves));
-    EXPECT_EQ(Game.GameRunning, 0);
+    EXPECT_FALSE(Game.GameRunning);
     EXPECT_EQ(view.captions[1], "Play");
     EXPECT_EQ(Record.moves.size(), 5u);
 }

@@ -1,9 +1,9 @@
 #include "recording_view.h"
 
+#include "record/kif.h"
+#include "record/record_reader.h"
 #include "ui/game_session.h"
 #include "ui/hint_coach.h"
-#include "ui/kif.h"
-#include "ui/record_reader.h"
 
 #include "rules/ply_snapshot.h"
 

@@ -5,15 +5,15 @@
 // move besides (game-1-hinted), which the reader must skip.
 // The person's moves are the computer's own choices or random ones, made with the mouse.
 // Usage: kif_games <folder>
+#include "record/kif.h"
+#include "review/game_analysis.h"
 #include "ui/cell_pixels.h"
 #include "ui/computer_turn.h"
-#include "ui/game_analysis.h"
 #include "ui/game_control.h"
-#include "ui/game_record.h"
 #include "ui/game_state.h"
 #include "ui/game_view.h"
-#include "ui/kif.h"
 #include "ui/move_input.h"
+#include "ui/record_keeping.h"
 
 #include "engine/classic/computer_choice.h"
 #include "rules/check.h"

@@ -106,9 +106,9 @@ TEST(Picking, TakesNoInputWhenNoGameRunsOrTheComputerIsToMove)
 {
     RecordingView view;
     StartGameAt(view, "k4/5/5/5/4K b - 1", false, true);
-    Game.GameRunning = 0;
+    Game.GameRunning = false;
     ClickCell(view, 5, 5);
-    Game.GameRunning = 1;
+    Game.GameRunning = true;
     Game.SideToMove = Gote;
     ClickCell(view, 1, 1);
     EXPECT_TRUE(view.calls.empty());
@@ -174,7 +174,7 @@ TEST(Picking, TheReleaseAfterAMovePicksNothingEvenAfterTheComputersReply)
     StartGameAt(view, "kgsbr/p4/5/4P/RBSGK b - 1", false, true);
     ClickCell(view, 5, 5);
     PressOnPicture(view, CellMiddleX(4, 4), CellMiddleY(4, 4), MouseButton::Left); // 1e2d
-    EXPECT_EQ(Game.PressArmed, 0);
+    EXPECT_FALSE(Game.PressArmed);
     TimerTick(view);
     ASSERT_EQ(Game.SideToMove, Sente) << "the computer has answered";
     ASSERT_EQ(Position[1][4][4], King) << "and the king it could pick is still there";

@@ -79,7 +79,7 @@ inline void StartGameAt(
     Game.SideToMove = static_cast<int8_t>(header.side);
     Game.ComputerPlays[SideIndex(Sente)] = computerSente;
     Game.ComputerPlays[SideIndex(Gote)] = computerGote;
-    Game.GameRunning = 1;
+    Game.GameRunning = true;
     view.captions[1] = "Stop";
     view.calls.clear();
 }

@@ -1,7 +1,7 @@
 #include "recording_view.h"
 
+#include "record/record_reader.h"
 #include "ui/game_session.h"
-#include "ui/record_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -129,7 +129,7 @@ TEST_F(StrongComputer, StopOrOpeningAnotherGameWhileItThinksMakesNoMove)
         ending.endGame(session);
         EXPECT_FALSE(session.Thinking());
         EXPECT_EQ(view.title, ending.title);
-        EXPECT_EQ(Game.GameRunning, 0);
+        EXPECT_FALSE(Game.GameRunning);
         EXPECT_EQ(view.captions[1], "Play");
         for (int i = 0; i < 5; ++i)
             session.Tick();

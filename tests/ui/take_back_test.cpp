@@ -1,7 +1,7 @@
 #include "recording_view.h"
 
 #include "ui/computer_turn.h"
-#include "ui/game_record.h"
+#include "ui/record_keeping.h"
 #include "ui/take_back.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +62,7 @@ TEST_P(TakeBackIn, UndoesThePersonsLastMoveAndTheReplyOrRefuses)
     EXPECT_EQ(Ply1Sfen(), c.after);
     EXPECT_EQ(view.calls, std::vector<std::string> { "draw 1" }) << "the frames are wiped";
     EXPECT_FALSE(Game.ComputerToMove());
-    EXPECT_EQ(Game.GameRunning, 1);
+    EXPECT_TRUE(Game.GameRunning);
 }
 
 // clang-format off
@@ -87,7 +87,7 @@ TEST(TakeBack, RefusedOnceTheGameHasEnded)
     StartGameAt(view, "k4/5/1G3/5/4K b G 1", false, false);
     StartRecord();
     PlayByMouse(view, "G*5b"); // mate
-    ASSERT_EQ(Game.GameRunning, 0);
+    ASSERT_FALSE(Game.GameRunning);
     EXPECT_FALSE(TakeBack(view));
     EXPECT_EQ(Record.moves.size(), 1u);
 }
@@ -110,7 +110,7 @@ TEST(TakeBack, RestoresTheCheckerFlagsAndForgetsThePick)
     EXPECT_EQ(Ply1Sfen(), "k4/5/2R2/5/4K b - 1");
     EXPECT_EQ(std::memcmp(flags, CheckerFlags[1], sizeof flags), 0);
     EXPECT_EQ(Game.SideToMove, Sente);
-    EXPECT_EQ(Game.PressArmed, 0);
+    EXPECT_FALSE(Game.PressArmed);
     PressOnPicture(view, CellMiddleX(1, 2), CellMiddleY(1, 2), MouseButton::Left);
     EXPECT_EQ(Ply1Sfen(), "k4/5/2R2/5/4K b - 1") << "the king's destinations are gone";
 }

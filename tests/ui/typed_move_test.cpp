@@ -1,9 +1,9 @@
+#include "record/game_record.h"
+#include "record/kif.h"
+#include "record/kif_names.h"
 #include "tests/support/case_names.h"
 #include "tests/support/random_play.h"
 #include "tests/support/sfen_fixture.h"
-#include "ui/game_record.h"
-#include "ui/kif.h"
-#include "ui/kif_names.h"
 #include "ui/typed_move.h"
 
 #include "rules/ply_snapshot.h"

@@ -1,10 +1,10 @@
 #include "offscreen_window.h"
+#include "record/kif.h"
 #include "ui/Unit1.h"
 #include "ui/announcer.h"
 #include "ui/cell_pixels.h"
-#include "ui/game_record.h"
 #include "ui/hint_frame.h"
-#include "ui/kif.h"
+#include "ui/record_keeping.h"
 
 #include <QTest>
 

@@ -3,10 +3,10 @@
 #include "ui/announcer.h"
 #include "ui/cell_area.h"
 #include "ui/cell_pixels.h"
-#include "ui/game_record.h"
 #include "ui/game_state.h"
 #include "ui/keyboard_play.h"
 #include "ui/move_input.h"
+#include "ui/record_keeping.h"
 
 #include "rules/usi_move.h"
 

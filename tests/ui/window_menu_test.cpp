@@ -1,9 +1,9 @@
 #include "offscreen_window.h"
+#include "record/kif.h"
 #include "ui/Unit1.h"
 #include "ui/cell_pixels.h"
-#include "ui/game_record.h"
 #include "ui/game_state.h"
-#include "ui/kif.h"
+#include "ui/record_keeping.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,12 +1,12 @@
 #include "offscreen_window.h"
+#include "record/kif.h"
 #include "ui/Unit1.h"
 #include "ui/analysis_window.h"
 #include "ui/board_picture.h"
 #include "ui/cell_pixels.h"
-#include "ui/game_record.h"
 #include "ui/game_state.h"
-#include "ui/kif.h"
 #include "ui/record_file.h"
+#include "ui/record_keeping.h"
 
 #include "rules/ply_snapshot.h"
 #include "rules/sfen.h"
@@ -180,11 +180,11 @@ TEST_F(WindowOpens, DroppedFileOpensAfterAskingDuringAGame)
     QTest::mousePress(form.Label1, Qt::LeftButton); // "Play"
     answer = false;
     drop();
-    EXPECT_EQ(Game.GameRunning, 1);
+    EXPECT_TRUE(Game.GameRunning);
     EXPECT_TRUE(Record.moves.empty());
     answer = true;
     drop();
-    EXPECT_EQ(Game.GameRunning, 0);
+    EXPECT_FALSE(Game.GameRunning);
     EXPECT_EQ(form.Label1->text(), "Play");
     EXPECT_EQ(Record.UsiPosition(), "position sfen kgsbr/p4/5/4P/RBSGK b - 1 moves 1d1c");
 }

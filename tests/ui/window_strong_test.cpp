@@ -1,7 +1,7 @@
 #include "offscreen_window.h"
 #include "ui/Unit1.h"
-#include "ui/game_record.h"
 #include "ui/game_state.h"
+#include "ui/record_keeping.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -44,7 +44,7 @@ TEST_F(WindowStrongComputer, KeepsAnsweringWhileItThinksAndStopMakesNoMove)
     stop.start();
     QTest::mousePress(form.Label1, Qt::LeftButton); // "Stop"
     RecordProperty("StopMicroseconds", int(stop.nsecsElapsed() / 1000));
-    EXPECT_EQ(Game.GameRunning, 0);
+    EXPECT_FALSE(Game.GameRunning);
     EXPECT_FALSE(form.Session.Thinking());
     EXPECT_EQ(form.Label1->text(), "Play");
     QTest::qWait(200);

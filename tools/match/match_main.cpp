@@ -4,8 +4,8 @@
 #include "opening_maker.h"
 #include "openings.h"
 
+#include "record/kif.h"
 #include "rules/rule_tables.h"
-#include "ui/kif.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "record/game_record.h"
 #include "rules/rule_set.h"
-#include "ui/game_record.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine_process.h"
+#include "tools/process/engine_process.h"
 
 #include <chrono>
 #include <memory>

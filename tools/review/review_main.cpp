@@ -3,7 +3,7 @@
 // explained. See packaging/velmora-review.6.in.
 #include "review_report.h"
 
-#include "ui/record_reader.h"
+#include "record/record_reader.h"
 
 #include <charconv>
 #include <cstdio>

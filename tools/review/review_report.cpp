@@ -1,6 +1,6 @@
 #include "review_report.h"
 
-#include "ui/review_texts.h"
+#include "review/review_texts.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/game_review.h"
+#include "review/game_review.h"
 
 #include <string>
 

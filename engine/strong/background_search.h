@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/strong/search.h"
+#include "search.h"
 
 #include <atomic>
 #include <functional>

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "game_record.h"
-#include "game_rules.h"
+
+#include "rules/rule_set.h"
 
 #include <string>
 #include <string_view>

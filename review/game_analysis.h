@@ -1,10 +1,9 @@
 #pragma once
 
-#include "background_search.h"
-#include "game_record.h"
-#include "game_rules.h"
-
+#include "engine/strong/background_search.h"
 #include "engine/strong/search.h"
+#include "record/game_record.h"
+#include "rules/rule_set.h"
 
 #include <atomic>
 #include <cstddef>

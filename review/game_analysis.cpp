@@ -1,12 +1,10 @@
 #include "game_analysis.h"
 
-#include "kif.h"
-#include "kif_names.h"
-
 #include "engine/board/rules_move.h"
-#include "rules/make_move.h"
+#include "record/kif.h"
+#include "record/kif_names.h"
+#include "record/replay.h"
 #include "rules/ply_snapshot.h"
-#include "rules/sfen.h"
 
 #include <cassert>
 #include <cstdlib>
@@ -101,23 +99,17 @@ void GameAnalyser::Start(const GameRecord& record, const RuleSet& rules, const S
     // The positions come off ply 1 as the replay makes them, from the start, so that one after
     // a foul is reached as well; ply 1 is put back for the window.
     const PlySnapshot ply(1);
-    SfenHeader header;
-    std::string error;
-    [[maybe_unused]] const bool read = ReadSfen(record.startSfen, header, error);
-    assert(read);
     jobs_.clear();
     std::vector<PastPosition> history;
-    int s = header.side;
-    for (size_t i = 0;; ++i, s = -s) {
-        const GamePosition position = PositionOfPly(1, s, rules);
-        jobs_.push_back(Job { position, history });
-        if (i == record.moves.size())
-            break;
-        history.push_back(
-            PastPosition { HashOf(position.board, s), KingAttacked(position.board, s) });
-        const Move& m = record.moves[i].move;
-        MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
-    }
+    const auto addJob = [&](int s) {
+        jobs_.push_back(Job { PositionOfPly(1, s, rules), history });
+    };
+    const int last = ReplayRecord(record, record.moves.size(), [&](size_t, int s) {
+        addJob(s);
+        const SearchBoard& board = jobs_.back().position.board;
+        history.push_back(PastPosition { HashOf(board, s), KingAttacked(board, s) });
+    });
+    addJob(last);
     ply.Restore(1);
 
     analysis_ = GameAnalysis { record.UsiPosition(), record.startSide, {} };

@@ -47,15 +47,14 @@ EngineProcess::EngineProcess(const std::string& command, bool keepStandardError)
     output_ = out[0];
     if (failed != 0)
         throw std::runtime_error("cannot start /bin/sh for " + command);
-    // An engine that dies must lose its game, not end the match by a write to a closed pipe.
+    // A write to an engine that died must fail, not end the match or the test with SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
 }
 
 EngineProcess::~EngineProcess() { Stop(std::chrono::milliseconds(0)); }
 
-bool EngineProcess::Send(const std::string& line)
+bool EngineProcess::Write(const std::string& text)
 {
-    const std::string text = line + "\n";
     for (size_t done = 0; done < text.size();) {
         const ssize_t n = write(input_, text.data() + done, text.size() - done);
         if (n <= 0)
@@ -63,6 +62,13 @@ bool EngineProcess::Send(const std::string& line)
         done += size_t(n);
     }
     return true;
+}
+
+void EngineProcess::CloseInput()
+{
+    if (input_ >= 0)
+        close(input_);
+    input_ = -1;
 }
 
 EngineProcess::Read EngineProcess::ReadLine(std::string& line, Clock::time_point deadline)
@@ -91,26 +97,31 @@ EngineProcess::Read EngineProcess::ReadLine(std::string& line, Clock::time_point
     }
 }
 
+std::optional<int> EngineProcess::Wait(std::chrono::milliseconds patience)
+{
+    const Clock::time_point deadline = Clock::now() + patience;
+    while (pid_ > 0) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        if (Clock::now() >= deadline)
+            return std::nullopt;
+        usleep(5'000);
+    }
+    return std::nullopt;
+}
+
 void EngineProcess::Stop(std::chrono::milliseconds patience)
 {
-    if (input_ >= 0)
-        close(input_);
-    input_ = -1;
+    CloseInput();
     if (output_ >= 0)
         close(output_);
     output_ = -1;
-    const Clock::time_point deadline = Clock::now() + patience;
-    while (pid_ > 0) {
-        if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
-            pid_ = -1;
-            return;
-        }
-        if (Clock::now() >= deadline) {
-            kill(-pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-            pid_ = -1;
-            return;
-        }
-        usleep(5'000);
+    if (pid_ > 0 && !Wait(patience)) {
+        kill(-pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+        pid_ = -1;
     }
 }

@@ -3,7 +3,7 @@
 // its moves, and the position reached that of game-N.sfen (board, side and hands: the other
 // program counts move numbers from its own start).
 // Usage: read_kif_games <folder> <games expected>
-#include "ui/record_reader.h"
+#include "record/record_reader.h"
 
 #include "rules/rule_tables.h"
 #include "rules/usi_move.h"

@@ -1,7 +1,5 @@
 #include "game_record.h"
 
-#include "game_state.h"
-
 #include "rules/make_move.h"
 #include "rules/ply_stack.h"
 #include "rules/sfen.h"
@@ -10,9 +8,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
-
-GameRecord Record;
 
 const std::string& GameRecord::CurrentSfen() const { return SfenAfter(moves.size()); }
 
@@ -32,17 +27,6 @@ std::string GameRecord::UsiPosition(size_t n) const
     return line;
 }
 
-void StartRecord()
-{
-    Record = GameRecord {};
-    Record.started = true;
-    std::memcpy(Record.start, Position[1], sizeof Record.start);
-    Record.startSide = Game.SideToMove;
-    Record.startSfen = WriteSfen(1, SfenHeader { Game.SideToMove, 1 });
-    std::memcpy(Record.computerPlays, Game.ComputerPlays, sizeof Record.computerPlays);
-    Record.level = Game.Level;
-}
-
 RecordedMove DescribeMove(const Move& move)
 {
     RecordedMove kept;
@@ -59,8 +43,6 @@ RecordedMove DescribeMove(const Move& move)
     return kept;
 }
 
-void MakeRecordedMove(const Move& move) { AppendMove(Record, move, Game.SideToMove); }
-
 void AppendMove(GameRecord& record, const Move& move, int s)
 {
     RecordedMove kept = DescribeMove(move);
@@ -68,18 +50,4 @@ void AppendMove(GameRecord& record, const Move& move, int s)
     const int number = static_cast<int>(record.moves.size()) + 2;
     kept.after = WriteSfen(1, SfenHeader { -s, number });
     record.moves.push_back(std::move(kept));
-}
-
-void EndRecord(GameEnd end, int winner)
-{
-    Record.end = end;
-    Record.winner = winner;
-}
-
-const Move* LastMove() { return Record.moves.empty() ? nullptr : &Record.moves.back().move; }
-
-void DropLastMoves(int n)
-{
-    Record.moves.resize(Record.moves.size() - static_cast<size_t>(n));
-    std::erase_if(Record.hintedMoves, [](size_t m) { return m > Record.moves.size(); });
 }

@@ -39,7 +39,7 @@ struct GameRecord {
     int8_t start[BoardSize + 1][GridRows + 1] = {}; // the start position, as on ply 1
     int8_t startSide = Sente;
     std::string startSfen;
-    uint8_t computerPlays[SideSlots] = {}; // the players, which a game cannot change
+    bool computerPlays[SideSlots] = {}; // the players, which a game cannot change
     // Who played each side, as a record names them; empty for the window's "Com" and "You".
     std::string playerNames[SideSlots];
     int level = 1;
@@ -60,21 +60,9 @@ struct GameRecord {
     friend bool operator==(const GameRecord&, const GameRecord&) = default;
 };
 
-extern GameRecord Record;
-
-// Starts a new record from ply 1 with the side to move of the game state.
-void StartRecord();
-// Makes the move on ply 1 and keeps it.
-void MakeRecordedMove(const Move& move);
 // What a record keeps of a move of ply 1 before it is made: the type that moves and whether
 // promoting is the mover's choice; the position after it is the caller's to add. The move's
 // source must be a piece or a non-empty hand slot of the mover.
 RecordedMove DescribeMove(const Move& move);
 // Makes the move of side s on ply 1 and appends it to the record.
 void AppendMove(GameRecord& record, const Move& move, int s);
-// Writes down how the game ended.
-void EndRecord(GameEnd end, int winner);
-// The record's last move; null before the first.
-const Move* LastMove();
-// Forgets the last n moves. Ply 1 is the caller's to restore.
-void DropLastMoves(int n);

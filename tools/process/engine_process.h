@@ -6,8 +6,8 @@
 
 // An engine program on two pipes, started through /bin/sh so that its command line may hold
 // arguments: lines written to its standard input, its answers read line by line against a
-// deadline, so a silent or dead engine never holds the match up. Its standard error goes to
-// /dev/null unless kept.
+// deadline, so a silent or dead engine never holds a match or a test up. Its standard error goes
+// to /dev/null unless kept.
 class EngineProcess {
 public:
     using Clock = std::chrono::steady_clock;
@@ -17,13 +17,19 @@ public:
     EngineProcess(const EngineProcess&) = delete;
     EngineProcess& operator=(const EngineProcess&) = delete;
 
-    // False once the engine no longer reads its input.
-    bool Send(const std::string& line);
+    // Writes the text as it is; false once the engine no longer reads its input.
+    bool Write(const std::string& text);
+    // Writes the line with its line ending.
+    bool Send(const std::string& line) { return Write(line + "\n"); }
+    // Ends the engine's input, as when a front end closes its side of the pipe.
+    void CloseInput();
 
     enum class Read { Line, Timeout, Closed };
     // The next answer line into line, unless the deadline passes or the output ends first.
     Read ReadLine(std::string& line, Clock::time_point deadline);
 
+    // The exit status once the engine ends within the patience, or nothing.
+    std::optional<int> Wait(std::chrono::milliseconds patience);
     // Waits up to the patience for the engine to end, then kills it.
     void Stop(std::chrono::milliseconds patience);
 
