@@ -1,15 +1,12 @@
 #include "bench.h"
 
-#include "position_suite_text.h"
+#include "bench_suite.h"
 
-#include "bench/position_suite.h"
 #include "engine/classic/computer_choice.h"
 #include "engine/classic/random_below.h"
 #include "rules/rule_tables.h"
-#include "rules/sfen.h"
 #include "rules/usi_move.h"
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -41,23 +38,14 @@ uint64_t RunBench(std::ostream& out, std::ostream& timing)
     RandomSeed = 0;
     uint64_t signature = FnvOffset;
     int decided = 0;
-    for (const SuitePosition& p : ParsePositionSuite(PositionSuiteText)) {
-        SfenHeader header;
-        std::string error;
-        if (!ReadSfen(p.sfen, header, error)) {
-            out << p.name << " error " << error << '\n';
-            continue;
-        }
+    ForEachBenchPosition(out, [&](const std::string& name, int side) {
         const std::string line
-            = DecisionLine(p.name, DecideComputerMove(PositionOfPly(1, header.side, VelmoraRules)));
+            = DecisionLine(name, DecideComputerMove(PositionOfPly(1, side, VelmoraRules)));
         signature = Fnv1a(signature, line + '\n');
         out << line << '\n';
         ++decided;
-    }
+    });
     out << "signature " << signature << '\n';
-    const double ms
-        = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
-              .count();
-    timing << decided << " positions decided in " << ms << " ms\n";
+    timing << decided << " positions decided in " << MillisecondsSince(started) << " ms\n";
     return signature;
 }

@@ -1,5 +1,7 @@
 #include "usi/bench.h"
 
+#include "tests/support/text_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,15 +11,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 std::string FileText(const char* path)
 {

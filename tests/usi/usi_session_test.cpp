@@ -5,6 +5,8 @@
 #include "rules/ply_stack.h"
 #include "rules/sfen.h"
 
+#include "tests/support/text_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -355,15 +357,6 @@ TEST(UsiSession, PlaysItselfFromEveryLevelWithoutError)
 }
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 // The number after the word in an info line, or -1.
 int64_t InfoNumber(const std::string& line, const std::string& word)
