@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "analysis_window.h"
+#include "announcer.h"
 #include "assets.h"
 #include "board_accessible.h"
 #include "board_picture.h"
@@ -10,6 +11,7 @@
 #include "kif.h"
 #include "record_file.h"
 #include "record_reader.h"
+#include "review_window.h"
 
 #include "rules/pieces.h"
 
@@ -79,6 +81,8 @@ TForm1::TForm1(QWidget* parent)
           "Best line: next move", { QKeySequence("Ctrl+Right") }, &TForm1::BestLineForward))
     , BestLineBackAction(
           AddAction("Best line: back", { QKeySequence("Ctrl+Left") }, &TForm1::BestLineBack))
+    , ReviewAction(
+          AddAction("Review game", { QKeySequence("Ctrl+Shift+R") }, &TForm1::OpenReview))
     , VelmoraRulesAction(AddRulesAction("Velmora", VelmoraRules))
     , StandardRulesAction(AddRulesAction("Standard minishogi", StandardRules))
     , ClassicComputerAction(AddComputerAction("Classic", Computer::Classic))
@@ -224,7 +228,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     CopySfenAction->setEnabled(recorded);
     SaveAction->setEnabled(recorded);
     TakeBackAction->setEnabled(Session.CanTakeBack());
-    for (QAction* step : { BackAction, ForwardAction, StartAction, EndAction, AnalyseAction })
+    for (QAction* step :
+        { BackAction, ForwardAction, StartAction, EndAction, AnalyseAction, ReviewAction })
         step->setEnabled(Session.CanReplay());
     BestLineForwardAction->setEnabled(Session.CanStepBestLine());
     BestLineBackAction->setEnabled(Session.CanStepBestLine() && Session.LineShown() > 0);
@@ -244,7 +249,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     menu.addActions({ BackAction, ForwardAction, StartAction, EndAction });
     menu.addSeparator();
-    menu.addActions({ AnalyseAction, BestLineForwardAction, BestLineBackAction });
+    menu.addActions({ AnalyseAction, BestLineForwardAction, BestLineBackAction, ReviewAction });
     menu.addSeparator();
     // Before the settings, so that the menu's end keeps its places for those who count from it.
     AddSpeechMenus(menu);
@@ -309,6 +314,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton, int X, int Y) { Session.Release(X, Y
 
 void TForm1::Label1MouseDown()
 {
+    EndPractice();
     Session.PlayOrStop();
     CloseStaleAnalysis();
     StartOrStopTimer();
@@ -389,6 +395,7 @@ QString TForm1::OpenOpenDialog()
 
 void TForm1::TakeBackMove()
 {
+    EndPractice();
     if (Session.TakeBack())
         Speech->TakenBack();
     StartOrStopTimer();
@@ -403,6 +410,7 @@ void TForm1::OpenGame()
 
 void TForm1::OpenFile(const QString& path)
 {
+    EndPractice();
     QString error;
     const std::optional<std::string> text = ReadRecordFile(path, MaxRecordBytes, error);
     if (!text) {
@@ -426,6 +434,7 @@ void TForm1::PasteGame()
 
 void TForm1::OpenText(const QString& text)
 {
+    EndPractice();
     Speech->RecordOpening();
     Session.Open(text.toStdString());
     CloseStaleAnalysis();
@@ -484,6 +493,7 @@ void TForm1::PollAnalysis()
     Session.SetAnalysis(analyser_->Take());
     CloseProgress();
     ShowAnalysis();
+    ShowReview();
 }
 
 void TForm1::CancelAnalysis()
@@ -518,8 +528,65 @@ void TForm1::ShowAnalysis()
 
 void TForm1::CloseStaleAnalysis()
 {
-    if (analysisWindow_ && (!Session.Analysis() || Session.State().GameRunning))
+    const bool stale = !Session.Analysis() || Session.State().GameRunning;
+    if (analysisWindow_ && stale)
         analysisWindow_->close();
+    if (reviewWindow_ && stale)
+        reviewWindow_->close();
+}
+
+void TForm1::OpenReview()
+{
+    EndPractice();
+    if (!Session.CanReplay())
+        return;
+    if (Session.Analysis())
+        ShowReview();
+    else
+        AnalyseGame(); // shows the review once done
+}
+
+void TForm1::ShowReview()
+{
+    if (!reviewWindow_) {
+        reviewWindow_ = new ReviewWindow(this, *this);
+        connect(reviewWindow_, &ReviewWindow::PositionPicked, this, [this](size_t n) {
+            if (Session.Analysis() && Session.CanReplay())
+                Session.ShowMove(n);
+        });
+        connect(reviewWindow_, &ReviewWindow::BestLineForward, this, &TForm1::BestLineForward);
+        connect(reviewWindow_, &ReviewWindow::BestLineBack, this, &TForm1::BestLineBack);
+        connect(reviewWindow_, &ReviewWindow::PracticeTitle, this, &QWidget::setWindowTitle);
+        connect(reviewWindow_, &ReviewWindow::PracticeEnded, this, &TForm1::RestoreAfterPractice);
+        connect(reviewWindow_, &ReviewWindow::Said, Speaker, &Announcer::Say);
+    }
+    const GameAnalysis& analysis = *Session.Analysis();
+    reviewWindow_->SetReview(
+        Session.Record(), analysis, ReviewGame(Session.Record(), analysis, *Session.State().Rules));
+    reviewWindow_->show();
+    reviewWindow_->raise();
+}
+
+bool TForm1::TakeMove(const Move& move) { return reviewWindow_ && reviewWindow_->TakeMove(move); }
+
+void TForm1::EndPractice()
+{
+    if (reviewWindow_)
+        reviewWindow_->StopPractice();
+}
+
+void TForm1::RestoreAfterPractice()
+{
+    setWindowTitle(title_);
+    if (Session.Replaying()) {
+        Session.ShowMove(Session.ShownMove());
+        return;
+    }
+    DrawPosition(1);
+    if (const Move* last = LastMove()) {
+        MarkCell(last->fromX, last->fromY);
+        MarkCell(last->toX, last->toY);
+    }
 }
 
 void TForm1::BestLineForward() { Session.BestLineForward(); }

@@ -17,6 +17,7 @@
 #include <vector>
 
 class AnalysisWindow;
+class ReviewWindow;
 class HelpDialog;
 class Announcer;
 class CellArea;
@@ -76,6 +77,7 @@ public:
     QAction* AnalyseAction;
     QAction* BestLineForwardAction;
     QAction* BestLineBackAction;
+    QAction* ReviewAction;
     QAction* VelmoraRulesAction;
     QAction* StandardRulesAction;
     QAction* ClassicComputerAction;
@@ -122,12 +124,15 @@ public:
     void MoveComing(const Move& move, const Move* previous) override;
     void GameEnded() override;
     void PositionShown() override;
+    bool TakeMove(const Move& move) override;
 
     // Opens a record or a position from a file, as Ctrl+O and dropping a file do.
     void OpenFile(const QString& path);
 
     // The graph of the last analysis; null until one has finished.
     AnalysisWindow* Analysis() const { return analysisWindow_; }
+    // The review of the last analysis; null until one has been shown.
+    ReviewWindow* Review() const { return reviewWindow_; }
     // The list of keys and menu entries; null until F1 or the menu first opens it.
     HelpDialog* Help() const { return help_; }
 
@@ -185,6 +190,12 @@ private:
     void ShowAnalysis();
     void BestLineForward();
     void BestLineBack();
+    // The review of the game, after an analysis of it when it has none.
+    void OpenReview();
+    void ShowReview();
+    // Learning from mistakes borrows the board; these give it back as it was.
+    void EndPractice();
+    void RestoreAfterPractice();
     // The graph closes once a game starts or its record is gone: it would show another game.
     void CloseStaleAnalysis();
     void ShowKeys();
@@ -205,6 +216,7 @@ private:
     QProgressDialog* progress_ = nullptr;
     QTimer* analysisPoll_;
     AnalysisWindow* analysisWindow_ = nullptr;
+    ReviewWindow* reviewWindow_ = nullptr;
     HelpDialog* help_ = nullptr;
     std::string notation_ = WindowSettings {}.notation;
 };

@@ -111,6 +111,13 @@ void TForm1::MoveComing(const Move& move, const Move* previous)
     Speech->MoveComing(move, previous);
 }
 
-void TForm1::GameEnded() { Speech->GameEnded(); }
+void TForm1::GameEnded()
+{
+    Speech->GameEnded();
+    // The review is offered without a box or a change to the picture: said, and in the menu.
+    const GameRecord& record = Session.Record();
+    if (record.computerPlays[SideIndex(Sente)] || record.computerPlays[SideIndex(Gote)])
+        Speaker->Say(tr("The game can be reviewed: Ctrl+Shift+R"));
+}
 
 void TForm1::PositionShown() { Speech->PositionShown(title_.toStdString()); }
