@@ -41,8 +41,8 @@ PositionAndHistory PositionBefore(const GameRecord& record, const RuleSet& rules
         found.position = PositionOfPly(1, s, rules);
         if (i + 1 == n)
             break;
-        found.history.push_back(
-            PastPosition { HashOf(found.position.board, s), KingAttacked(found.position.board, s) });
+        found.history.push_back(PastPosition {
+            HashOf(found.position.board, s), KingAttacked(found.position.board, s) });
         const Move& m = record.moves[i].move;
         MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
     }

@@ -60,7 +60,8 @@ void SetReviewTranslation(ReviewTranslation translate) { translation = translate
 
 std::string SideName(int side)
 {
-    return Translated(side == Sente ? QT_TRANSLATE_NOOP("Review", "Sente") : QT_TRANSLATE_NOOP("Review", "Gote"));
+    return Translated(
+        side == Sente ? QT_TRANSLATE_NOOP("Review", "Sente") : QT_TRANSLATE_NOOP("Review", "Gote"));
 }
 
 std::string JudgementName(Judgement judgement)
@@ -107,19 +108,20 @@ std::string PieceName(int type)
 
 std::string MissedMateText(const Explanation& e)
 {
-    return Filled(
-        QT_TRANSLATE_NOOP("Review", "%1 missed a mate in %2: %3"), { e.move, std::to_string(e.matePlies), MateLine(e) });
+    return Filled(QT_TRANSLATE_NOOP("Review", "%1 missed a mate in %2: %3"),
+        { e.move, std::to_string(e.matePlies), MateLine(e) });
 }
 
 std::string AllowedMateText(const Explanation& e)
 {
-    return Filled(
-        QT_TRANSLATE_NOOP("Review", "%1 allowed a mate in %2: %3"), { e.move, std::to_string(e.matePlies), MateLine(e) });
+    return Filled(QT_TRANSLATE_NOOP("Review", "%1 allowed a mate in %2: %3"),
+        { e.move, std::to_string(e.matePlies), MateLine(e) });
 }
 
 std::string LostExchangeText(const Explanation& e)
 {
-    return Filled(QT_TRANSLATE_NOOP("Review", "%1 took the %2 on %3 but loses the exchange there: %4 takes the %5"),
+    return Filled(QT_TRANSLATE_NOOP("Review",
+                      "%1 took the %2 on %3 but loses the exchange there: %4 takes the %5"),
         { e.move, PieceName(e.capturedType), e.square, e.reply, PieceName(e.pieceType) });
 }
 
@@ -175,7 +177,8 @@ std::string BetterText(const std::string& move)
 
 std::string AnalysisLimitsText(int depth, uint64_t nodes)
 {
-    return Filled(QT_TRANSLATE_NOOP("Review", "Each position searched to depth %1, at most %2 nodes."),
+    return Filled(
+        QT_TRANSLATE_NOOP("Review", "Each position searched to depth %1, at most %2 nodes."),
         { std::to_string(depth), std::to_string(nodes) });
 }
 
@@ -208,7 +211,8 @@ std::string MomentText(const ReviewedMove& move)
 {
     const std::string why = ExplanationText(move.explanation);
     // A sentence that trails off in an ellipsis takes no full stop.
-    std::string text = Filled(why.ends_with("…") ? QT_TRANSLATE_NOOP("Review", "Move %1, %2: %3") : QT_TRANSLATE_NOOP("Review", "Move %1, %2: %3."),
+    std::string text = Filled(why.ends_with("…") ? QT_TRANSLATE_NOOP("Review", "Move %1, %2: %3")
+                                                 : QT_TRANSLATE_NOOP("Review", "Move %1, %2: %3."),
         { std::to_string(move.number), JudgementName(move.judgement), why });
     if (!move.better.empty())
         text += " " + BetterText(move.better);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -53,13 +54,13 @@ ReviewWindow::ReviewWindow(QWidget* parent, GameView& view)
     , practice_(view)
     , counts_(new QTableWidget(SideSlots, int(std::size(Columns)), this))
     , moments_(new QListWidget(this))
-    , practise_ { Button(tr("Learn from Sente's mistakes"), this),
-        Button(tr("Learn from Gote's mistakes"), this) }
-    , previous_(Button(tr("Previous mistake"), this))
-    , next_(Button(tr("Next mistake"), this))
-    , tryAgain_(Button(tr("Try again"), this))
-    , answer_(Button(tr("Show answer"), this))
-    , stop_(Button(tr("Stop learning"), this))
+    , practise_ { Button(tr("Learn from &Sente's mistakes"), this),
+        Button(tr("Learn from &Gote's mistakes"), this) }
+    , previous_(Button(tr("&Previous mistake"), this))
+    , next_(Button(tr("&Next mistake"), this))
+    , tryAgain_(Button(tr("&Try again"), this))
+    , answer_(Button(tr("Show &answer"), this))
+    , stop_(Button(tr("Stop &learning"), this))
     , status_(new QLabel(this))
 {
     setWindowTitle(tr("Velmora - review"));
@@ -77,8 +78,8 @@ ReviewWindow::ReviewWindow(QWidget* parent, GameView& view)
     status_->setAccessibleName(tr("Learning"));
     status_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
 
-    auto* bestBack = Button(tr("Best line: back"), this);
-    auto* bestForward = Button(tr("Best line: next move"), this);
+    auto* bestBack = Button(tr("Best line: &back"), this);
+    auto* bestForward = Button(tr("Best line: ne&xt move"), this);
     auto* lineRow = new QHBoxLayout;
     lineRow->addWidget(bestBack);
     lineRow->addWidget(bestForward);
@@ -90,9 +91,9 @@ ReviewWindow::ReviewWindow(QWidget* parent, GameView& view)
         stepRow->addWidget(button);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Heading(tr("Inaccuracies, mistakes and blunders"), counts_, this));
+    layout->addWidget(Heading(tr("&Inaccuracies, mistakes and blunders"), counts_, this));
     layout->addWidget(counts_);
-    layout->addWidget(Heading(tr("Worst moments"), moments_, this));
+    layout->addWidget(Heading(tr("&Worst moments"), moments_, this));
     layout->addWidget(moments_, 1);
     layout->addLayout(lineRow);
     layout->addWidget(Heading(tr("Learn from your mistakes"), practise_[0], this));
@@ -185,7 +186,11 @@ void ReviewWindow::StartPractice(int side)
     if (moves.empty() || record_ == nullptr)
         return;
     practice_.Start(*record_, analysis_, moves);
-    Ask(0);
+    // From the worst moment chosen in the list, when it is one of this side's.
+    const QListWidgetItem* chosen = moments_->currentItem();
+    const size_t n = chosen ? chosen->data(MoveNumberRole).value<size_t>() : 0;
+    const auto at = std::find(moves.begin(), moves.end(), n);
+    Ask(at == moves.end() ? 0 : size_t(at - moves.begin()));
 }
 
 void ReviewWindow::Ask(size_t index)

@@ -21,7 +21,8 @@ public:
     ReviewWindow(QWidget* parent, GameView& view);
 
     // The record must stay as it is while the window shows its review.
-    void SetReview(const GameRecord& record, const GameAnalysis& analysis, const GameReview& review);
+    void SetReview(
+        const GameRecord& record, const GameAnalysis& analysis, const GameReview& review);
 
     bool Practising() const { return practice_.Active(); }
     // A move made on the board: taken and judged while the practice asks for one.

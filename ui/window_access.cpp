@@ -116,7 +116,9 @@ void TForm1::GameEnded()
     Speech->GameEnded();
     // The review is offered without a box or a change to the picture: said, and in the menu.
     const GameRecord& record = Session.Record();
-    if (record.computerPlays[SideIndex(Sente)] || record.computerPlays[SideIndex(Gote)])
+    const bool againstComputer
+        = record.computerPlays[SideIndex(Sente)] || record.computerPlays[SideIndex(Gote)];
+    if (againstComputer && record.end != GameEnd::Stopped)
         Speaker->Say(tr("The game can be reviewed: Ctrl+Shift+R"));
 }
 

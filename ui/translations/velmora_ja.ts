@@ -131,34 +131,6 @@
 <context>
     <name>ReviewWindow</name>
     <message>
-        <source>Learn from Sente&apos;s mistakes</source>
-        <translation>先手の悪手から学ぶ</translation>
-    </message>
-    <message>
-        <source>Learn from Gote&apos;s mistakes</source>
-        <translation>後手の悪手から学ぶ</translation>
-    </message>
-    <message>
-        <source>Previous mistake</source>
-        <translation>前の悪手</translation>
-    </message>
-    <message>
-        <source>Next mistake</source>
-        <translation>次の悪手</translation>
-    </message>
-    <message>
-        <source>Try again</source>
-        <translation>やり直す</translation>
-    </message>
-    <message>
-        <source>Show answer</source>
-        <translation>答えを見る</translation>
-    </message>
-    <message>
-        <source>Stop learning</source>
-        <translation>学習を終える</translation>
-    </message>
-    <message>
         <source>Velmora - review</source>
         <translation>Velmora - 講評</translation>
     </message>
@@ -173,14 +145,6 @@
     <message>
         <source>Learning</source>
         <translation>学習</translation>
-    </message>
-    <message>
-        <source>Best line: back</source>
-        <translation>最善手順: 戻る</translation>
-    </message>
-    <message>
-        <source>Best line: next move</source>
-        <translation>最善手順: 次の手</translation>
     </message>
     <message>
         <source>Learn from your mistakes</source>
@@ -225,6 +189,50 @@
     <message>
         <source>Velmora - learning, move %1: the answer %2</source>
         <translation>Velmora - 学習、%1手目: 答えは%2</translation>
+    </message>
+    <message>
+        <source>Learn from &amp;Sente&apos;s mistakes</source>
+        <translation>先手の悪手から学ぶ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Learn from &amp;Gote&apos;s mistakes</source>
+        <translation>後手の悪手から学ぶ(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Previous mistake</source>
+        <translation>前の悪手(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Next mistake</source>
+        <translation>次の悪手(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Try again</source>
+        <translation>やり直す(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show &amp;answer</source>
+        <translation>答えを見る(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Stop &amp;learning</source>
+        <translation>学習を終える(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Best line: &amp;back</source>
+        <translation>最善手順: 戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Best line: ne&amp;xt move</source>
+        <translation>最善手順: 次の手(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Inaccuracies, mistakes and blunders</source>
+        <translation>疑問手・悪手・大悪手(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Worst moments</source>
+        <translation>悪かった場面(&amp;W)</translation>
     </message>
 </context>
 <context>
