@@ -81,7 +81,7 @@ TForm1::TForm1(QWidget* parent)
           "Best line: next move", { QKeySequence("Ctrl+Right") }, &TForm1::BestLineForward))
     , BestLineBackAction(
           AddAction("Best line: back", { QKeySequence("Ctrl+Left") }, &TForm1::BestLineBack))
-    , ReviewAction(AddAction("Review game", { QKeySequence("Ctrl+Shift+R") }, &TForm1::OpenReview))
+    , ReviewAction(AddAction("Review game", { QKeySequence("Ctrl+R") }, &TForm1::OpenReview))
     , VelmoraRulesAction(AddRulesAction("Velmora", VelmoraRules))
     , StandardRulesAction(AddRulesAction("Standard minishogi", StandardRules))
     , ClassicComputerAction(AddComputerAction("Classic", Computer::Classic))

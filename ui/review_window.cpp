@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr QSize WindowSize(560, 460);
+constexpr QSize WindowSize(560, 420);
 // The judgements in the order of the table's columns.
 constexpr Judgement Columns[] = { Judgement::Inaccuracy, Judgement::Mistake, Judgement::Blunder };
 // Where a moment's item keeps the number of its move.
@@ -70,7 +70,6 @@ ReviewWindow::ReviewWindow(QWidget* parent, GameView& view)
     counts_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     counts_->setSelectionMode(QAbstractItemView::NoSelection);
     counts_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    counts_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     counts_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     moments_->setAccessibleName(tr("Worst moments"));
     moments_->setWordWrap(true);
@@ -156,6 +155,11 @@ void ReviewWindow::FillCounts(const GameReview& review)
         }
     }
     counts_->setVerticalHeaderLabels(rows);
+    // As tall as its rows, so that the worst moments get the room.
+    int height = counts_->horizontalHeader()->sizeHint().height() + 2 * counts_->frameWidth();
+    for (int row = 0; row < counts_->rowCount(); ++row)
+        height += counts_->rowHeight(row);
+    counts_->setFixedHeight(height);
 }
 
 void ReviewWindow::FillMoments(const GameReview& review)

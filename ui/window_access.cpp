@@ -119,7 +119,7 @@ void TForm1::GameEnded()
     const bool againstComputer
         = record.computerPlays[SideIndex(Sente)] || record.computerPlays[SideIndex(Gote)];
     if (againstComputer && record.end != GameEnd::Stopped)
-        Speaker->Say(tr("The game can be reviewed: Ctrl+Shift+R"));
+        Speaker->Say(tr("The game can be reviewed: Ctrl+R"));
 }
 
 void TForm1::PositionShown() { Speech->PositionShown(title_.toStdString()); }

@@ -238,8 +238,8 @@
 <context>
     <name>TForm1</name>
     <message>
-        <source>The game can be reviewed: Ctrl+Shift+R</source>
-        <translation>この対局の講評: Ctrl+Shift+R</translation>
+        <source>The game can be reviewed: Ctrl+R</source>
+        <translation>この対局の講評: Ctrl+R</translation>
     </message>
 </context>
 </TS>
