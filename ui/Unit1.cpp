@@ -492,13 +492,15 @@ void TForm1::PollAnalysis()
     Session.SetAnalysis(analyser_->Take());
     CloseProgress();
     ShowAnalysis();
-    ShowReview();
+    if (std::exchange(reviewWanted_, false))
+        ShowReview();
 }
 
 void TForm1::CancelAnalysis()
 {
     analysisPoll_->stop();
     analyser_->Cancel();
+    reviewWanted_ = false;
     CloseProgress();
 }
 
@@ -539,10 +541,12 @@ void TForm1::OpenReview()
     EndPractice();
     if (!Session.CanReplay())
         return;
-    if (Session.Analysis())
+    if (Session.Analysis()) {
         ShowReview();
-    else
-        AnalyseGame(); // shows the review once done
+    } else if (!analyser_->Running()) {
+        reviewWanted_ = true;
+        AnalyseGame();
+    }
 }
 
 void TForm1::ShowReview()

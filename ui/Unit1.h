@@ -217,6 +217,8 @@ private:
     QTimer* analysisPoll_;
     AnalysisWindow* analysisWindow_ = nullptr;
     ReviewWindow* reviewWindow_ = nullptr;
+    // "Review game" started the analysis under way: the review opens when it is done.
+    bool reviewWanted_ = false;
     HelpDialog* help_ = nullptr;
     std::string notation_ = WindowSettings {}.notation;
 };
