@@ -195,6 +195,8 @@ private:
     void ShowReview();
     // Learning from mistakes borrows the board; these give it back as it was.
     void EndPractice();
+    // Says that the game just ended against the computer can be reviewed.
+    void OfferReview();
     void RestoreAfterPractice();
     // The graph closes once a game starts or its record is gone: it would show another game.
     void CloseStaleAnalysis();

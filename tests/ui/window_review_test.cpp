@@ -1,4 +1,5 @@
 #include "offscreen_window.h"
+#include "ui/announcer.h"
 #include "ui/cell_pixels.h"
 #include "ui/review_window.h"
 #include "ui/translation.h"
@@ -134,6 +135,30 @@ TEST_F(ReviewOfAGame, AMomentShowsItsPositionAndLearningGivesTheBoardBack)
     EXPECT_EQ(form.Image1->Picture(), before);
     EXPECT_EQ(form.Session.ShownMove(), 2u);
     EXPECT_EQ(form.Session.Record(), record);
+}
+
+// The end of a game lost to the computer keeps its two designed boxes and nothing more: the review
+// is offered to screen readers and in the menu, and Ctrl+R opens it.
+TEST_F(OffscreenWindow, AGameLostToTheComputerOffersItsReviewWithoutABox)
+{
+    // Played on from a position Sente wins, until its king steps into the rook's rank and loses.
+    ASSERT_TRUE(form.Session.Open("4k/5/5/r4/4K b RG 1"));
+    QTest::mousePress(form.Label1, Qt::LeftButton); // "Play": the person has Sente
+    for (const auto& [x, y] : { std::pair { 5, 5 }, { 5, 4 } }) // 1e1d
+        QTest::mouseClick(form.Image1, Qt::LeftButton, {},
+            QPoint(CellPixelX[x][y] + CellSize / 2, CellPixelY[x][y] + CellSize / 2));
+    ASSERT_EQ(Record.end, GameEnd::OwnKingLeftAttacked);
+    EXPECT_EQ(messages, (std::vector<std::string> { "まで", "後手の勝ち" }));
+    EXPECT_TRUE(QTest::qWaitFor([this] {
+        return Utf8(form.Speaker->Last()) == "The game can be reviewed: Ctrl+R";
+    })) << "said last: "
+        << Utf8(form.Speaker->Last());
+    EXPECT_EQ(form.Review(), nullptr) << "nothing opens by itself";
+    QTest::keyClick(&form, Qt::Key_R, Qt::ControlModifier);
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return form.Review() && form.Review()->isVisible(); }, 120'000))
+        << "Ctrl+R opened no review";
+    EXPECT_EQ(Utf8(form.Review()->Counts()->item(0, 2)->text()), "1") << "Sente's king walked in";
 }
 
 } // namespace
