@@ -560,6 +560,8 @@ void TForm1::ShowReview()
         connect(reviewWindow_, &ReviewWindow::BestLineForward, this, &TForm1::BestLineForward);
         connect(reviewWindow_, &ReviewWindow::BestLineBack, this, &TForm1::BestLineBack);
         connect(reviewWindow_, &ReviewWindow::PracticeTitle, this, &QWidget::setWindowTitle);
+        connect(reviewWindow_, &ReviewWindow::PracticeStarted, this,
+            [this] { practicePicture_ = Image1->Picture().copy(); });
         connect(reviewWindow_, &ReviewWindow::PracticeEnded, this, &TForm1::RestoreAfterPractice);
         connect(reviewWindow_, &ReviewWindow::Said, Speaker, &Announcer::Say);
     }
@@ -580,16 +582,11 @@ void TForm1::EndPractice()
 
 void TForm1::RestoreAfterPractice()
 {
+    // Ply 1 is back as it was; so are its picture, frames and all, and the title.
+    Image1->SetPicture(practicePicture_);
+    for (CellArea* area : { Board, SenteHand, GoteHand })
+        area->PositionChanged();
     setWindowTitle(title_);
-    if (Session.Replaying()) {
-        Session.ShowMove(Session.ShownMove());
-        return;
-    }
-    DrawPosition(1);
-    if (const Move* last = LastMove()) {
-        MarkCell(last->fromX, last->fromY);
-        MarkCell(last->toX, last->toY);
-    }
 }
 
 void TForm1::BestLineForward() { Session.BestLineForward(); }

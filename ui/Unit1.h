@@ -193,10 +193,10 @@ private:
     // The review of the game, after an analysis of it when it has none.
     void OpenReview();
     void ShowReview();
-    // Learning from mistakes borrows the board; these give it back as it was.
-    void EndPractice();
     // Says that the game just ended against the computer can be reviewed.
     void OfferReview();
+    // Learning from mistakes borrows the board; these give it back as it was.
+    void EndPractice();
     void RestoreAfterPractice();
     // The graph closes once a game starts or its record is gone: it would show another game.
     void CloseStaleAnalysis();
@@ -221,6 +221,8 @@ private:
     ReviewWindow* reviewWindow_ = nullptr;
     // "Review game" started the analysis under way: the review opens when it is done.
     bool reviewWanted_ = false;
+    // The picture as it was when learning from mistakes borrowed the board.
+    QImage practicePicture_;
     HelpDialog* help_ = nullptr;
     std::string notation_ = WindowSettings {}.notation;
 };

@@ -189,6 +189,7 @@ void ReviewWindow::StartPractice(int side)
     const std::vector<size_t>& moves = mistakes_[SideIndex(side)];
     if (moves.empty() || record_ == nullptr)
         return;
+    emit PracticeStarted();
     practice_.Start(*record_, analysis_, moves);
     // From the worst moment chosen in the list, when it is one of this side's.
     const QListWidgetItem* chosen = moments_->currentItem();

@@ -41,7 +41,9 @@ signals:
     void PositionPicked(size_t positionBefore);
     void BestLineForward();
     void BestLineBack();
-    // The practice shows its position, or ended: the board's owner titles or restores itself.
+    // The practice is about to borrow the board, shows a position there, or has given it back:
+    // the board's owner keeps its picture, titles itself, and puts the picture back.
+    void PracticeStarted();
     void PracticeTitle(const QString& title);
     void PracticeEnded();
     // What a screen reader should say now.
