@@ -97,8 +97,6 @@ std::vector<size_t> MistakesOf(const GameReview& review, int side)
     return numbers;
 }
 
-bool MistakePractice::Asking() const { return Active() && Game.GameRunning; }
-
 std::optional<Move> MistakePractice::BestMove() const
 {
     const std::vector<RecordedMove>& line = analysis_.positions[MoveNumber() - 1].line;
@@ -129,6 +127,7 @@ void MistakePractice::Ask(size_t index)
     Game.ComputerBusy = 0;
     Game.PressArmed = 0;
     Game.GameRunning = 1;
+    asking_ = true;
     ClearTargets();
     view_.DrawPosition(1);
     if (n > 1) {
@@ -158,7 +157,7 @@ void MistakePractice::ShowAnswer()
 void MistakePractice::ShowMoves(const std::vector<Move>& moves)
 {
     Game.SideToMove = static_cast<int8_t>(ReplayOnPly1(*record_, MoveNumber() - 1));
-    Game.GameRunning = 0;
+    asking_ = false;
     ClearTargets();
     const Move* previous = MoveNumber() > 1 ? &record_->moves[MoveNumber() - 2].move : nullptr;
     for (const Move& m : moves) {
@@ -182,4 +181,5 @@ void MistakePractice::Stop()
     ClearTargets();
     moves_.clear();
     index_ = 0;
+    asking_ = false;
 }

@@ -34,9 +34,10 @@ std::vector<size_t> MistakesOf(const GameReview& review, int side);
 
 // Learning from one side's mistakes on the window's board: the position before each mistake in
 // turn, where the person to move is asked for a better one through the board's own move input.
-// While it asks, the game state says a game between two people runs, so that a press moves as
-// in a game, and the view takes the move (GameView::TakeMove) instead of the record. The game
-// state and ply 1 are kept at the start and put back at the end; the record is never touched.
+// While it is active the game state says a game between two people runs, so that a press moves
+// as in a game, the view takes the move (GameView::TakeMove) instead of the record, and replay,
+// the labels and the menu's settings leave the board alone as during any game. The game state
+// and ply 1 are kept at the start and put back at the end; the record is never touched.
 class MistakePractice {
 public:
     explicit MistakePractice(GameView& view)
@@ -45,8 +46,9 @@ public:
     }
 
     bool Active() const { return !moves_.empty(); }
-    // Whether the board waits for a move tried.
-    bool Asking() const;
+    // Whether the board waits for a move tried; after a verdict or the answer it takes none until
+    // asked again.
+    bool Asking() const { return Active() && asking_; }
     size_t Index() const { return index_; }
     size_t Count() const { return moves_.size(); }
     // The number of the move practised, 1 the record's first.
@@ -76,6 +78,7 @@ private:
     GameAnalysis analysis_;
     std::vector<size_t> moves_;
     size_t index_ = 0;
+    bool asking_ = false;
     GameState saved_;
     std::optional<PlySnapshot> savedPly_;
 };

@@ -215,8 +215,10 @@ void ReviewWindow::Ask(size_t index)
 
 bool ReviewWindow::TakeMove(const Move& move)
 {
-    if (!practice_.Asking())
+    if (!practice_.Active())
         return false;
+    if (!practice_.Asking())
+        return true; // the board shows a verdict or the answer: no move until asked again
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const RetryVerdict verdict = practice_.Try(move);
     QApplication::restoreOverrideCursor();

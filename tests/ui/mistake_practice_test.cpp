@@ -113,9 +113,10 @@ public:
 
     bool TakeMove(const Move& move) override
     {
-        if (!practice.Asking())
+        if (!practice.Active())
             return false;
-        verdict = practice.Try(move, TestLimits);
+        if (practice.Asking())
+            verdict = practice.Try(move, TestLimits);
         return true;
     }
 };
@@ -148,6 +149,10 @@ TEST(Practice, MovesOnTheBoardAreJudgedAndTheGameComesBackUnchanged)
     EXPECT_FALSE(view.verdict->accepted);
     EXPECT_FALSE(view.practice.Asking()) << "the board waits for a new question";
     EXPECT_EQ(::Record, record) << "a move tried is never recorded";
+    view.verdict.reset();
+    PlayByMouse(view, "4e3d");
+    EXPECT_FALSE(view.verdict) << "a move on the verdict's board is no answer";
+    EXPECT_EQ(::Record, record);
 
     view.practice.Ask(0);
     view.verdict.reset();
