@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include <memory>
+
 namespace {
 
 std::string TranslatedReviewText(const char* text)
