@@ -14,14 +14,6 @@ namespace {
 // How far along the best reply a lost piece is looked for.
 constexpr size_t LossHorizonPlies = 3;
 
-SearchMove SearchMoveOf(const Move& m)
-{
-    const auto to = int8_t(SquareAt(m.toX, m.toY));
-    if (m.fromY > BoardSize)
-        return SearchMove { 0, to, m.fromX, 0 };
-    return SearchMove { int8_t(SquareAt(m.fromX, m.fromY)), to, 0, m.promote };
-}
-
 std::string SquareText(int square) { return SquareName(XOf(square), YOf(square)); }
 
 std::vector<std::string> UsiLine(const std::vector<RecordedMove>& line, size_t count)
@@ -232,6 +224,14 @@ private:
 };
 
 } // namespace
+
+SearchMove SearchMoveOf(const Move& m)
+{
+    const auto to = int8_t(SquareAt(m.toX, m.toY));
+    if (m.fromY > BoardSize)
+        return SearchMove { 0, to, m.fromX, 0 };
+    return SearchMove { int8_t(SquareAt(m.fromX, m.fromY)), to, 0, m.promote };
+}
 
 double ChanceLost(const GameAnalysis& analysis, size_t n)
 {

@@ -61,6 +61,9 @@ struct GameReview {
     std::array<SideReview, SideSlots> sides; // Sente's, then Gote's
 };
 
+// A move of the rules as the search plays it on its board.
+SearchMove SearchMoveOf(const Move& m);
+
 // The winning chance move n (1 the first) threw away, from its mover's side, on the -1..+1 scale.
 double ChanceLost(const GameAnalysis& analysis, size_t n);
 

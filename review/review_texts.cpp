@@ -3,7 +3,34 @@
 #include <cmath>
 #include <cstdio>
 
+// Marks a template for Qt's lupdate, which finds the texts by this name, in the context "Review";
+// the file itself stays free of Qt, and the window translates each template through
+// SetReviewTranslation.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace {
+
+ReviewTranslation translation = nullptr;
+
+std::string Translated(const char* text) { return translation ? translation(text) : text; }
+
+// The template translated, its places %1 to %9 filled in one pass, so that a filled-in text that
+// holds a per cent sign is never read as a place.
+std::string Filled(const char* text, const std::vector<std::string>& values)
+{
+    const std::string pattern = Translated(text);
+    std::string filled;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && size_t(next - '1') < values.size()) {
+            filled += values[size_t(next - '1')];
+            ++i;
+        } else {
+            filled += pattern[i];
+        }
+    }
+    return filled;
+}
 
 std::string Joined(const std::vector<std::string>& moves)
 {
@@ -29,17 +56,23 @@ std::string Padded(const std::string& text, size_t width)
 
 } // namespace
 
-std::string SideName(int side) { return side == Sente ? "Sente" : "Gote"; }
+void SetReviewTranslation(ReviewTranslation translate) { translation = translate; }
+
+std::string SideName(int side)
+{
+    return Translated(
+        side == Sente ? QT_TRANSLATE_NOOP("Review", "Sente") : QT_TRANSLATE_NOOP("Review", "Gote"));
+}
 
 std::string JudgementName(Judgement judgement)
 {
     switch (judgement) {
     case Judgement::Inaccuracy:
-        return "inaccuracy";
+        return Translated(QT_TRANSLATE_NOOP("Review", "inaccuracy"));
     case Judgement::Mistake:
-        return "mistake";
+        return Translated(QT_TRANSLATE_NOOP("Review", "mistake"));
     case Judgement::Blunder:
-        return "blunder";
+        return Translated(QT_TRANSLATE_NOOP("Review", "blunder"));
     case Judgement::Good:
         break;
     }
@@ -50,11 +83,11 @@ std::string JudgementPlural(Judgement judgement)
 {
     switch (judgement) {
     case Judgement::Inaccuracy:
-        return "inaccuracies";
+        return Translated(QT_TRANSLATE_NOOP("Review", "inaccuracies"));
     case Judgement::Mistake:
-        return "mistakes";
+        return Translated(QT_TRANSLATE_NOOP("Review", "mistakes"));
     case Judgement::Blunder:
-        return "blunders";
+        return Translated(QT_TRANSLATE_NOOP("Review", "blunders"));
     case Judgement::Good:
         break;
     }
@@ -65,50 +98,55 @@ std::string PieceName(int type)
 {
     // clang-format off
     static const char* const names[PieceTypeCount + 1] = {
-        "", "pawn", "silver", "bishop", "rook", "gold", "king",
-        "tokin", "promoted silver", "horse", "dragon",
+        "", QT_TRANSLATE_NOOP("Review", "pawn"), QT_TRANSLATE_NOOP("Review", "silver"), QT_TRANSLATE_NOOP("Review", "bishop"), QT_TRANSLATE_NOOP("Review", "rook"), QT_TRANSLATE_NOOP("Review", "gold"),
+        QT_TRANSLATE_NOOP("Review", "king"), QT_TRANSLATE_NOOP("Review", "tokin"), QT_TRANSLATE_NOOP("Review", "promoted silver"), QT_TRANSLATE_NOOP("Review", "horse"),
+        QT_TRANSLATE_NOOP("Review", "dragon"),
     };
     // clang-format on
-    return names[type];
+    return type == 0 ? "" : Translated(names[type]);
 }
 
 std::string MissedMateText(const Explanation& e)
 {
-    return e.move + " missed a mate in " + std::to_string(e.matePlies) + ": " + MateLine(e);
+    return Filled(QT_TRANSLATE_NOOP("Review", "%1 missed a mate in %2: %3"),
+        { e.move, std::to_string(e.matePlies), MateLine(e) });
 }
 
 std::string AllowedMateText(const Explanation& e)
 {
-    return e.move + " allowed a mate in " + std::to_string(e.matePlies) + ": " + MateLine(e);
+    return Filled(QT_TRANSLATE_NOOP("Review", "%1 allowed a mate in %2: %3"),
+        { e.move, std::to_string(e.matePlies), MateLine(e) });
 }
 
 std::string LostExchangeText(const Explanation& e)
 {
-    return e.move + " took the " + PieceName(e.capturedType) + " on " + e.square
-        + " but loses the exchange there: " + e.reply + " takes the " + PieceName(e.pieceType);
+    return Filled(QT_TRANSLATE_NOOP("Review",
+                      "%1 took the %2 on %3 but loses the exchange there: %4 takes the %5"),
+        { e.move, PieceName(e.capturedType), e.square, e.reply, PieceName(e.pieceType) });
 }
 
 std::string LeftHangingText(const Explanation& e)
 {
-    return e.move + " left the " + PieceName(e.pieceType) + " on " + e.square
-        + " to be taken: " + e.reply + " wins it";
+    return Filled(QT_TRANSLATE_NOOP("Review", "%1 left the %2 on %3 to be taken: %4 wins it"),
+        { e.move, PieceName(e.pieceType), e.square, e.reply });
 }
 
 std::string LosesPieceText(const Explanation& e)
 {
-    return e.move + " loses a " + PieceName(e.pieceType) + " within three moves: " + Joined(e.line);
+    return Filled(QT_TRANSLATE_NOOP("Review", "%1 loses a %2 within three moves: %3"),
+        { e.move, PieceName(e.pieceType), Joined(e.line) });
 }
 
 std::string MissedCaptureText(const Explanation& e)
 {
-    return e.move + " let the " + PieceName(e.pieceType) + " on " + e.square + " go: " + e.reply
-        + " wins it";
+    return Filled(QT_TRANSLATE_NOOP("Review", "%1 let the %2 on %3 go: %4 wins it"),
+        { e.move, PieceName(e.pieceType), e.square, e.reply });
 }
 
 std::string ChanceFellText(const Explanation& e)
 {
-    return e.move + " let the winning chance fall from " + Percent(e.chanceBefore) + " to "
-        + Percent(e.chanceAfter);
+    return Filled(QT_TRANSLATE_NOOP("Review", "%1 let the winning chance fall from %2 to %3"),
+        { e.move, Percent(e.chanceBefore), Percent(e.chanceAfter) });
 }
 
 std::string ExplanationText(const Explanation& e)
@@ -132,12 +170,16 @@ std::string ExplanationText(const Explanation& e)
     return ChanceFellText(e);
 }
 
-std::string BetterText(const std::string& move) { return "Better was " + move + "."; }
+std::string BetterText(const std::string& move)
+{
+    return Filled(QT_TRANSLATE_NOOP("Review", "Better was %1."), { move });
+}
 
 std::string AnalysisLimitsText(int depth, uint64_t nodes)
 {
-    return "Each position searched to depth " + std::to_string(depth) + ", at most "
-        + std::to_string(nodes) + " nodes.";
+    return Filled(
+        QT_TRANSLATE_NOOP("Review", "Each position searched to depth %1, at most %2 nodes."),
+        { std::to_string(depth), std::to_string(nodes) });
 }
 
 std::string CountsTable(const GameReview& review)
@@ -158,16 +200,20 @@ std::string CountsTable(const GameReview& review)
     return table;
 }
 
-std::string WorstMomentsHeading(int side) { return SideName(side) + "'s worst moments:"; }
+std::string WorstMomentsHeading(int side)
+{
+    return Filled(QT_TRANSLATE_NOOP("Review", "%1's worst moments:"), { SideName(side) });
+}
 
-std::string NoWorstMomentsText() { return "none"; }
+std::string NoWorstMomentsText() { return Translated(QT_TRANSLATE_NOOP("Review", "none")); }
 
 std::string MomentText(const ReviewedMove& move)
 {
     const std::string why = ExplanationText(move.explanation);
     // A sentence that trails off in an ellipsis takes no full stop.
-    std::string text = "Move " + std::to_string(move.number) + ", " + JudgementName(move.judgement)
-        + ": " + why + (why.ends_with("…") ? "" : ".");
+    std::string text = Filled(why.ends_with("…") ? QT_TRANSLATE_NOOP("Review", "Move %1, %2: %3")
+                                                 : QT_TRANSLATE_NOOP("Review", "Move %1, %2: %3."),
+        { std::to_string(move.number), JudgementName(move.judgement), why });
     if (!move.better.empty())
         text += " " + BetterText(move.better);
     return text;

@@ -8,6 +8,12 @@
 // The review's words, one function for each kind of text, so that a translation can replace
 // them one by one. Moves and squares stay in USI notation.
 
+// Gives the translation of one English template, whose places are written %1 to %9.
+using ReviewTranslation = std::string (*)(const char* text);
+// The window puts Qt's translation here; with none, as for the command line, the texts stay
+// English.
+void SetReviewTranslation(ReviewTranslation translate);
+
 std::string SideName(int side); // "Sente", "Gote"
 std::string JudgementName(Judgement judgement); // "inaccuracy", "mistake", "blunder"
 std::string JudgementPlural(Judgement judgement); // "inaccuracies", ...

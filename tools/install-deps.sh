@@ -8,9 +8,11 @@ set -euo pipefail
 
 packages_of() {
     case $1 in
-    # Building the game and playing it: the compiler, the window and the font of its labels.
+    # Building the game and playing it: the compiler, the window and the font of its labels, and
+    # Qt's translation tools (lrelease, and the CMake package Qt6LinguistTools that drives it).
     run)
-        echo build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic
+        echo build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic \
+            qt6-tools-dev qt6-l10n-tools
         ;;
     # The full test build and its benchmarks; the window's tests on a virtual X display, driven,
     # photographed and read from the clipboard (the smoke test closes it through Xlib), and heard

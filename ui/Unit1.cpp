@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "analysis_window.h"
+#include "announcer.h"
 #include "assets.h"
 #include "board_accessible.h"
 #include "board_picture.h"
@@ -8,6 +9,7 @@
 #include "game_speech.h"
 #include "help_dialog.h"
 #include "record_file.h"
+#include "review_window.h"
 
 #include "record/kif.h"
 #include "record/record_reader.h"
@@ -80,6 +82,7 @@ TForm1::TForm1(QWidget* parent)
           "Best line: next move", { QKeySequence("Ctrl+Right") }, &TForm1::BestLineForward))
     , BestLineBackAction(
           AddAction("Best line: back", { QKeySequence("Ctrl+Left") }, &TForm1::BestLineBack))
+    , ReviewAction(AddAction("Review game", { QKeySequence("Ctrl+R") }, &TForm1::OpenReview))
     , VelmoraRulesAction(AddRulesAction("Velmora", VelmoraRules))
     , StandardRulesAction(AddRulesAction("Standard minishogi", StandardRules))
     , ClassicComputerAction(AddComputerAction("Classic", Computer::Classic))
@@ -230,7 +233,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     SaveAction->setEnabled(recorded);
     TakeBackAction->setEnabled(Session.CanTakeBack());
     HintAction->setEnabled(HintCoach::Available());
-    for (QAction* step : { BackAction, ForwardAction, StartAction, EndAction, AnalyseAction })
+    for (QAction* step :
+        { BackAction, ForwardAction, StartAction, EndAction, AnalyseAction, ReviewAction })
         step->setEnabled(Session.CanReplay());
     BestLineForwardAction->setEnabled(Session.CanStepBestLine());
     BestLineBackAction->setEnabled(Session.CanStepBestLine() && Session.LineShown() > 0);
@@ -251,7 +255,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     menu.addActions({ BackAction, ForwardAction, StartAction, EndAction });
     menu.addSeparator();
-    menu.addActions({ AnalyseAction, BestLineForwardAction, BestLineBackAction });
+    menu.addActions({ AnalyseAction, BestLineForwardAction, BestLineBackAction, ReviewAction });
     menu.addSeparator();
     // Before the settings, so that the menu's end keeps its places for those who count from it.
     AddSpeechMenus(menu);
@@ -318,6 +322,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton, int X, int Y) { Session.Release(X, Y
 
 void TForm1::Label1MouseDown()
 {
+    EndPractice();
     Session.PlayOrStop();
     CloseStaleAnalysis();
     StartOrStopTimer();
@@ -398,6 +403,7 @@ QString TForm1::OpenOpenDialog()
 
 void TForm1::TakeBackMove()
 {
+    EndPractice();
     if (Session.TakeBack())
         Speech->TakenBack();
     StartOrStopTimer();
@@ -412,6 +418,7 @@ void TForm1::OpenGame()
 
 void TForm1::OpenFile(const QString& path)
 {
+    EndPractice();
     QString error;
     const std::optional<std::string> text = ReadRecordFile(path, MaxRecordBytes, error);
     if (!text) {
@@ -435,6 +442,7 @@ void TForm1::PasteGame()
 
 void TForm1::OpenText(const QString& text)
 {
+    EndPractice();
     Speech->RecordOpening();
     Session.Open(text.toStdString());
     CloseStaleAnalysis();
@@ -493,12 +501,15 @@ void TForm1::PollAnalysis()
     Session.SetAnalysis(analyser_->Take());
     CloseProgress();
     ShowAnalysis();
+    if (std::exchange(reviewWanted_, false))
+        ShowReview();
 }
 
 void TForm1::CancelAnalysis()
 {
     analysisPoll_->stop();
     analyser_->Cancel();
+    reviewWanted_ = false;
     CloseProgress();
 }
 
@@ -527,8 +538,64 @@ void TForm1::ShowAnalysis()
 
 void TForm1::CloseStaleAnalysis()
 {
-    if (analysisWindow_ && (!Session.Analysis() || Session.State().GameRunning))
+    const bool stale = !Session.Analysis() || Session.State().GameRunning;
+    if (analysisWindow_ && stale)
         analysisWindow_->close();
+    if (reviewWindow_ && stale)
+        reviewWindow_->close();
+}
+
+void TForm1::OpenReview()
+{
+    EndPractice();
+    if (!Session.CanReplay())
+        return;
+    if (Session.Analysis()) {
+        ShowReview();
+    } else if (!analyser_->Running()) {
+        reviewWanted_ = true;
+        AnalyseGame();
+    }
+}
+
+void TForm1::ShowReview()
+{
+    if (!reviewWindow_) {
+        reviewWindow_ = new ReviewWindow(this, *this);
+        connect(reviewWindow_, &ReviewWindow::PositionPicked, this, [this](size_t n) {
+            if (Session.Analysis() && Session.CanReplay())
+                Session.ShowMove(n);
+        });
+        connect(reviewWindow_, &ReviewWindow::BestLineForward, this, &TForm1::BestLineForward);
+        connect(reviewWindow_, &ReviewWindow::BestLineBack, this, &TForm1::BestLineBack);
+        connect(reviewWindow_, &ReviewWindow::PracticeTitle, this, &QWidget::setWindowTitle);
+        connect(reviewWindow_, &ReviewWindow::PracticeStarted, this,
+            [this] { practicePicture_ = Image1->Picture().copy(); });
+        connect(reviewWindow_, &ReviewWindow::PracticeEnded, this, &TForm1::RestoreAfterPractice);
+        connect(reviewWindow_, &ReviewWindow::Said, Speaker, &Announcer::Say);
+    }
+    const GameAnalysis& analysis = *Session.Analysis();
+    reviewWindow_->SetReview(
+        Session.Record(), analysis, ReviewGame(Session.Record(), analysis, *Session.State().Rules));
+    reviewWindow_->show();
+    reviewWindow_->raise();
+}
+
+bool TForm1::TakeMove(const Move& move) { return reviewWindow_ && reviewWindow_->TakeMove(move); }
+
+void TForm1::EndPractice()
+{
+    if (reviewWindow_)
+        reviewWindow_->StopPractice();
+}
+
+void TForm1::RestoreAfterPractice()
+{
+    // Ply 1 is back as it was; so are its picture, frames and all, and the title.
+    Image1->SetPicture(practicePicture_);
+    for (CellArea* area : { Board, SenteHand, GoteHand })
+        area->PositionChanged();
+    setWindowTitle(title_);
 }
 
 void TForm1::BestLineForward() { Session.BestLineForward(); }

@@ -18,6 +18,7 @@
 #include <vector>
 
 class AnalysisWindow;
+class ReviewWindow;
 class HelpDialog;
 class HintFrame;
 class Announcer;
@@ -79,6 +80,7 @@ public:
     QAction* AnalyseAction;
     QAction* BestLineForwardAction;
     QAction* BestLineBackAction;
+    QAction* ReviewAction;
     QAction* VelmoraRulesAction;
     QAction* StandardRulesAction;
     QAction* ClassicComputerAction;
@@ -129,12 +131,15 @@ public:
     void MoveComing(const Move& move, const Move* previous) override;
     void GameEnded() override;
     void PositionShown() override;
+    bool TakeMove(const Move& move) override;
 
     // Opens a record or a position from a file, as Ctrl+O and dropping a file do.
     void OpenFile(const QString& path);
 
     // The graph of the last analysis; null until one has finished.
     AnalysisWindow* Analysis() const { return analysisWindow_; }
+    // The review of the last analysis; null until one has been shown.
+    ReviewWindow* Review() const { return reviewWindow_; }
     // The list of keys and menu entries; null until F1 or the menu first opens it.
     HelpDialog* Help() const { return help_; }
 
@@ -201,6 +206,14 @@ private:
     void ShowAnalysis();
     void BestLineForward();
     void BestLineBack();
+    // The review of the game, after an analysis of it when it has none.
+    void OpenReview();
+    void ShowReview();
+    // Says that the game just ended against the computer can be reviewed.
+    void OfferReview();
+    // Learning from mistakes borrows the board; these give it back as it was.
+    void EndPractice();
+    void RestoreAfterPractice();
     // The graph closes once a game starts or its record is gone: it would show another game.
     void CloseStaleAnalysis();
     void ShowKeys();
@@ -221,6 +234,11 @@ private:
     QProgressDialog* progress_ = nullptr;
     QTimer* analysisPoll_;
     AnalysisWindow* analysisWindow_ = nullptr;
+    ReviewWindow* reviewWindow_ = nullptr;
+    // "Review game" started the analysis under way: the review opens when it is done.
+    bool reviewWanted_ = false;
+    // The picture as it was when learning from mistakes borrowed the board.
+    QImage practicePicture_;
     HelpDialog* help_ = nullptr;
     std::string notation_ = WindowSettings {}.notation;
     // A hint asked for waits on its search; the window polls it meanwhile.

@@ -44,4 +44,11 @@ public:
     virtual void GameEnded() { }
     // A record's position, or a position of its best line, is shown.
     virtual void PositionShown() { }
+    // A person's move about to be made: a view that takes it for itself, as a move tried in the
+    // practice of a mistake, returns true, and the move is neither made nor recorded.
+    virtual bool TakeMove(const Move& move)
+    {
+        (void)move;
+        return false;
+    }
 };

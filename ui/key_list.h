@@ -34,6 +34,7 @@ inline constexpr KeyEntry MenuKeysBeforeSpeech[] = {
     { "Ctrl+Shift+A",    "Analyse game",                       "rate every position with the strong search and show the graph" },
     { "Ctrl+Right",      "Best line: next move",               "after an analysis: the engine's best line one move forward" },
     { "Ctrl+Left",       "Best line: back",                    "after an analysis: the engine's best line one move back" },
+    { "Ctrl+R",    "Review game",                        "each side's inaccuracies, mistakes and blunders, the worst explained, and learning from them on the board" },
 };
 
 inline constexpr KeyEntry SpeechNotationKeys[] = {

@@ -1,6 +1,7 @@
 #include "Unit1.h"
 #include "board_accessible.h"
 #include "settings_file.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,6 +43,7 @@ int main(int argc, char** argv)
     const bool defaults = StartWithDefaults(application);
 
     InstallBoardAccessibility();
+    InstallTranslation(QLocale::system());
     std::optional<QSettings> settings;
     TForm1 form;
     Form1 = &form;

@@ -39,12 +39,14 @@ void MoveTo(GameView& view, int x, int y, bool promote)
 {
     const Move move { Game.SelectedCell.x, Game.SelectedCell.y, static_cast<int8_t>(x),
         static_cast<int8_t>(y), static_cast<int8_t>(promote) };
-    view.MoveComing(move, LastMove());
-    MakeRecordedMove(move);
-    view.DrawPosition(1);
     // The release of this press must not pick: by then the computer may have answered, and a
     // pick would wipe the frames of its reply.
     Game.PressArmed = false;
+    if (view.TakeMove(move))
+        return;
+    view.MoveComing(move, LastMove());
+    MakeRecordedMove(move);
+    view.DrawPosition(1);
     AfterMove(view);
 }
 

@@ -11,9 +11,14 @@
 #include "spoken_text.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
+
+// How often a review waiting to be offered looks whether the end's message boxes are closed.
+constexpr int ModalBoxPollMs = 200;
 
 QString Text(std::string_view text)
 {
@@ -115,6 +120,22 @@ void TForm1::GameEnded()
 {
     Speech->GameEnded();
     ClearStaleHint();
+    // The review is offered without a box or a change to the picture: said, and in the menu.
+    const GameRecord& record = Session.Record();
+    const bool againstComputer
+        = record.computerPlays[SideIndex(Sente)] || record.computerPlays[SideIndex(Gote)];
+    if (againstComputer && record.end != GameEnd::Stopped)
+        QTimer::singleShot(0, this, &TForm1::OfferReview);
+}
+
+void TForm1::OfferReview()
+{
+    // After the end's message boxes, so that their words come first.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(ModalBoxPollMs, this, &TForm1::OfferReview);
+        return;
+    }
+    Speaker->Say(tr("The game can be reviewed: Ctrl+R"));
 }
 
 void TForm1::PositionShown() { Speech->PositionShown(title_.toStdString()); }

@@ -147,3 +147,25 @@ TEST(Review, LeavesPly1AsItWas)
     ReviewGame(record, analysis, VelmoraRules);
     EXPECT_TRUE(PlySnapshot(1) == ply);
 }
+
+// The window translates the review through a hook, each template whole, so that a language may
+// put its places in another order; without the hook the texts are English.
+TEST(Review, TextsComeThroughTheTranslationWithTheirPlacesFilled)
+{
+    SetReviewTranslation([](const char* text) -> std::string {
+        const std::string english = text;
+        if (english == "%1 let the winning chance fall from %2 to %3")
+            return "%3 <- %2 (%1)";
+        if (english == "Sente")
+            return "S";
+        return english;
+    });
+    Explanation fell;
+    fell.move = "3e4d";
+    fell.chanceBefore = 0.32; // 66%
+    fell.chanceAfter = -0.98; // 1%
+    EXPECT_EQ(ChanceFellText(fell), "1% <- 66% (3e4d)");
+    EXPECT_EQ(WorstMomentsHeading(Sente), "S's worst moments:");
+    SetReviewTranslation(nullptr);
+    EXPECT_EQ(ChanceFellText(fell), "3e4d let the winning chance fall from 66% to 1%");
+}

@@ -62,9 +62,9 @@ TEST_F(WindowAdditions, ContextMenuOnTheSurfaceListsTheActionsWithTheirShortcuts
             "Open a game... Ctrl+O", "Paste a game or position Ctrl+V", "Take back Ctrl+Z",
             "Hint Ctrl+H", "Back one move Left", "Forward one move Right", "To the start Home",
             "To the end End", "Analyse game Ctrl+Shift+A", "Best line: next move Ctrl+Right",
-            "Best line: back Ctrl+Left", "Read aloud ", "Speech notation ", "Rules ", "Computer ",
-            "Thinking time ", "Zoom in Ctrl++", "Zoom out Ctrl+-", "Actual size Ctrl+0",
-            "Keys and menus… F1", "About Velmora " }));
+            "Best line: back Ctrl+Left", "Review game Ctrl+R", "Read aloud ", "Speech notation ",
+            "Rules ", "Computer ", "Thinking time ", "Zoom in Ctrl++", "Zoom out Ctrl+-",
+            "Actual size Ctrl+0", "Keys and menus… F1", "About Velmora " }));
     form.AboutAction->trigger();
     ASSERT_EQ(messages.size(), 1u) << "About Velmora shows the credit";
 }

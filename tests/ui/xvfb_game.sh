@@ -31,6 +31,25 @@ has_red() { ppmhist -noheader | grep -Eq '^ *255 +0 +0[[:space:]]'; }
 
 # Clicks the window's pixel (x, y) with mouse button $3 (1 left, 2 middle, 3 right).
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click "$3"; }
+# Client pixels of the middle of a cell: board squares in USI (5a..1e), hand slots by letter
+# (Sente's hand, the person's). The picture sits at (8, 8), the board 48 pixels into it.
+square_x() { echo $((8 + 48 + 16 * (5 - ${1:0:1}) + 8)); }
+square_y() { echo $((8 + 8 + 16 * ($(printf '%d' "'${1:1:1}") - 97) + 8)); }
+declare -A hand_x=([P]=136 [S]=152 [B]=152 [R]=136 [G]=136) hand_y=([P]=72 [S]=56 [B]=40 [R]=40 [G]=56)
+
+# Plays a person's USI move with the mouse: a release picks a board piece (after its press), a
+# press picks a hand piece, and a press on the destination moves, the right button promoting.
+play() {
+    local move=$1 to=${1:2:2} button=1
+    [ "${move:4:1}" = "+" ] && button=3
+    if [ "${move:1:1}" = "*" ]; then
+        click_at $((8 + hand_x[${move:0:1}] + 8)) $((8 + hand_y[${move:0:1}] + 8)) 1
+    else
+        click_at "$(square_x "${move:0:2}")" "$(square_y "${move:0:2}")" 1
+    fi
+    click_at "$(square_x "$to")" "$(square_y "$to")" "$button"
+}
+
 # Opens the menu of a right press on the window's surface, goes up $1 entries from its end
 # (disabled ones are skipped) into that submenu and down $2 entries in it, and chooses.
 choose() {
