@@ -99,6 +99,18 @@ TForm1::TForm1(QWidget* parent)
     , analyser_(std::make_unique<GameAnalyser>())
     , analysisPoll_(new QTimer(this))
 {
+    LayOutDesignedForm();
+    ConnectDesignedEvents();
+    GroupMenuChoices();
+    setAcceptDrops(true);
+    SetUpKeyboardAndSpeech();
+    SetUpHints();
+
+    FormCreate();
+}
+
+void TForm1::LayOutDesignedForm()
+{
     InstallBoardAccessibility();
     setWindowTitle("Velmora");
     setWindowIcon(LoadWindowIcon());
@@ -120,7 +132,10 @@ TForm1::TForm1(QWidget* parent)
     for (QWidget* widget :
         std::initializer_list<QWidget*> { Image1, Label1, Label2, Label3, Label4 })
         widget->setContextMenuPolicy(Qt::PreventContextMenu);
+}
 
+void TForm1::ConnectDesignedEvents()
+{
     connect(Image1, &PictureBox::MouseDown, this, &TForm1::Image1MouseDown);
     connect(Image1, &PictureBox::MouseUp, this, &TForm1::Image1MouseUp);
     connect(Label1, &ControlLabel::MouseDown, this, &TForm1::Label1MouseDown);
@@ -133,6 +148,11 @@ TForm1::TForm1(QWidget* parent)
     // The timer runs only while the computer is to move, on the ticks of one started now.
     Timer1->setInterval(TimerInterval);
     clock_.start();
+}
+
+// The rules and the computers are each one choice of several, checked in the menu.
+void TForm1::GroupMenuChoices()
+{
     VelmoraRulesAction->setChecked(true);
     auto* rules = new QActionGroup(this);
     rules->addAction(VelmoraRulesAction);
@@ -142,11 +162,6 @@ TForm1::TForm1(QWidget* parent)
     computers->addAction(ClassicComputerAction);
     for (QAction* level : ComputerLevelActions)
         computers->addAction(level);
-    setAcceptDrops(true);
-    SetUpKeyboardAndSpeech();
-    SetUpHints();
-
-    FormCreate();
 }
 
 void TForm1::ShowCentred()

@@ -150,6 +150,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The constructor's steps: the designed form, its events, the menu's groups of choices.
+    void LayOutDesignedForm();
+    void ConnectDesignedEvents();
+    void GroupMenuChoices();
     void SetUpKeyboardAndSpeech();
     std::vector<QAction*> AddNotationActions();
     void AddSpeechMenus(QMenu& menu);

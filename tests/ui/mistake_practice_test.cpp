@@ -1,8 +1,8 @@
 #include "recording_view.h"
 
-#include "ui/record_keeping.h"
 #include "record/record_reader.h"
 #include "ui/mistake_practice.h"
+#include "ui/record_keeping.h"
 
 #include "rules/ply_snapshot.h"
 
