@@ -3,8 +3,8 @@
 #include "game_control.h"
 
 #include "engine/board/rules_move.h"
+#include "record/replay.h"
 #include "rules/make_move.h"
-#include "rules/sfen.h"
 
 #include <cassert>
 
@@ -15,37 +15,18 @@ struct PositionAndHistory {
     std::vector<PastPosition> history; // the positions before it, as a repetition sees them
 };
 
-// Plays the record's first n moves on ply 1 from its start; returns the side to move then.
-int ReplayOnPly1(const GameRecord& record, size_t n)
-{
-    SfenHeader header;
-    std::string error;
-    [[maybe_unused]] const bool read = ReadSfen(record.startSfen, header, error);
-    assert(read);
-    int s = header.side;
-    for (size_t i = 0; i < n; ++i, s = -s) {
-        const Move& m = record.moves[i].move;
-        MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
-    }
-    return s;
-}
-
 // The position before move n, with the positions before it, read off ply 1 as the analysis
 // reads them; ply 1 is put back.
 PositionAndHistory PositionBefore(const GameRecord& record, const RuleSet& rules, size_t n)
 {
     const PlySnapshot ply(1);
     PositionAndHistory found;
-    int s = ReplayOnPly1(record, 0);
-    for (size_t i = 0;; ++i, s = -s) {
-        found.position = PositionOfPly(1, s, rules);
-        if (i + 1 == n)
-            break;
-        found.history.push_back(PastPosition {
-            HashOf(found.position.board, s), KingAttacked(found.position.board, s) });
-        const Move& m = record.moves[i].move;
-        MakeMove(1, m.fromX, m.fromY, m.toX, m.toY, m.promote);
-    }
+    const int s = ReplayRecord(record, n - 1, [&](size_t, int mover) {
+        const GamePosition position = PositionOfPly(1, mover, rules);
+        found.history.push_back(
+            PastPosition { HashOf(position.board, mover), KingAttacked(position.board, mover) });
+    });
+    found.position = PositionOfPly(1, s, rules);
     ply.Restore(1);
     return found;
 }
@@ -121,7 +102,7 @@ void MistakePractice::Ask(size_t index)
     assert(index < moves_.size());
     index_ = index;
     const size_t n = MoveNumber();
-    Game.SideToMove = static_cast<int8_t>(ReplayOnPly1(*record_, n - 1));
+    Game.SideToMove = static_cast<int8_t>(ReplayRecord(*record_, n - 1));
     // Both sides are the person's: no computer answers the move, which the view takes anyway.
     Game.ComputerPlays[0] = Game.ComputerPlays[1] = 0;
     Game.ComputerBusy = 0;
@@ -156,7 +137,7 @@ void MistakePractice::ShowAnswer()
 
 void MistakePractice::ShowMoves(const std::vector<Move>& moves)
 {
-    Game.SideToMove = static_cast<int8_t>(ReplayOnPly1(*record_, MoveNumber() - 1));
+    Game.SideToMove = static_cast<int8_t>(ReplayRecord(*record_, MoveNumber() - 1));
     asking_ = false;
     ClearTargets();
     const Move* previous = MoveNumber() > 1 ? &record_->moves[MoveNumber() - 2].move : nullptr;
