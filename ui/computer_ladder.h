@@ -23,11 +23,11 @@ struct ComputerLevel {
 // clang-format off
 inline constexpr ComputerLevel ComputerLadder[] = {
     // name        stored      skill  ms    does
-    { "Beginner",  "beginner",  0,   500, "the strong search looking one move ahead, its judgement far off", "" },
-    { "Novice",    "novice",    5,   500, "the strong search looking two moves ahead, its judgement off", "" },
-    { "Club",      "club",     10,  1000, "the strong search looking four moves ahead, its judgement a little off", "" },
-    { "Expert",    "expert",   15,  1000, "the strong search looking six moves ahead, its judgement nearly sound", "" },
-    { "Strong",    "strong",   20,     0, "the engine program's full-strength search", "" },
+    { "Beginner",  "beginner",  0,   500, "the strong search looking one move ahead, its judgement far off", "beats the classic computer about 1 game in 3" },
+    { "Novice",    "novice",    5,   500, "the strong search looking two moves ahead, its judgement off", "beats the classic computer about 5 games in 8" },
+    { "Club",      "club",     10,  1000, "the strong search looking four moves ahead, its judgement a little off", "beats the classic computer 39 games in 40" },
+    { "Expert",    "expert",   15,  1000, "the strong search looking six moves ahead, its judgement nearly sound", "beats the classic computer every game" },
+    { "Strong",    "strong",   20,     0, "the engine program's full-strength search", "full strength" },
 };
 // clang-format on
 
