@@ -24,7 +24,6 @@ game_line() { key ctrl+shift+c && xclip -o -selection clipboard | sed -n 2p | tr
 # The moves of the game line, one space apart.
 moves_of() { local moves=${1#* moves }; echo $moves; }
 moves_made() { local line; line=$(game_line); [[ $line == *" moves "* ]] && wc -w <<<"${line#* moves }" || echo 0; }
-boxes_open() { [ -n "$(message_boxes)" ]; }
 
 click_at 160 24 1 # "Play": the person has Sente, the computer Gote
 for i in "${!person[@]}"; do
@@ -34,13 +33,7 @@ for i in "${!person[@]}"; do
     fi
 done
 await boxes_open || fail "the game did not end: no message box"
-for _ in 1 2 3; do
-    for _ in $(seq 30); do boxes_open && break; sleep 0.1; done
-    boxes_open || break
-    box=$(message_boxes | head -n1)
-    xdotool windowfocus --sync "$box" key Return
-    await eval '! message_boxes | grep -qx "$box"' || fail "a message box did not close"
-done
+close_end_boxes
 line=$(game_line)
 [ "$(moves_of "$line")" = "$lost" ] || fail "the game went otherwise: $line"
 echo "a game lost to the computer: $lost"

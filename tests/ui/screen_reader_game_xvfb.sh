@@ -149,14 +149,7 @@ while ! ended; do
 done
 
 # The end messages are closed with Enter, one by one, as they open.
-boxes_open() { [ -n "$(message_boxes)" ]; }
-for _ in 1 2 3; do
-    for _ in $(seq 30); do boxes_open && break; sleep 0.1; done
-    boxes_open || break
-    box=$(message_boxes | head -n1)
-    xdotool windowfocus --sync "$box" key Return
-    await eval '! message_boxes | grep -qx "$box"' || fail "a message box did not close"
-done
+close_end_boxes
 
 # Every move of the record was announced in its order, by side, squares and promotion.
 record=$(game_line)

@@ -67,3 +67,16 @@ title() { xdotool getwindowname "$window"; }
 title_is() { [ "$(title)" = "$1" ]; }
 # Retries a check every 0.2 s, for up to 20 s.
 await() { for _ in $(seq 100); do "$@" && return 0; sleep 0.2; done; return 1; }
+# Whether a message box of the game is open.
+boxes_open() { [ -n "$(message_boxes)" ]; }
+# Closes the end of a game's message boxes with Enter, one by one as they open (at most three).
+close_end_boxes() {
+    local box
+    for _ in 1 2 3; do
+        for _ in $(seq 30); do boxes_open && break; sleep 0.1; done
+        boxes_open || break
+        box=$(message_boxes | head -n1)
+        xdotool windowfocus --sync "$box" key Return
+        await eval '! message_boxes | grep -qx "$box"' || fail "a message box did not close"
+    done
+}
